@@ -1,0 +1,91 @@
+#include "app/options.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace app {
+
+namespace {
+bool wholeNumber(const std::string& s, long long& out) {
+  if (s.empty()) return false;
+  auto r = std::from_chars(s.data(), s.data() + s.size(), out);
+  return r.ec == std::errc() && r.ptr == s.data() + s.size();
+}
+}  // namespace
+
+bool parseSetting(const std::string& text, std::pair<std::string, long long>& out) {
+  const auto eq = text.find('=');
+  if (eq == std::string::npos || eq == 0) return false;
+  long long v = 0;
+  if (!wholeNumber(text.substr(eq + 1), v)) return false;
+  out = {text.substr(0, eq), v};
+  return true;
+}
+
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
+  Options o;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= args.size()) {
+        error = a + " needs a value";
+        return false;
+      }
+      out = args[++i];
+      return true;
+    };
+    std::string v;
+    if (a == "--help" || a == "-h") {
+      o.help = true;
+    } else if (a == "--version") {
+      o.version = true;
+    } else if (a == "--scale") {
+      long long n = 0;
+      if (!value(v)) return std::nullopt;
+      if (!wholeNumber(v, n) || n < 1 || n > 16) {
+        error = "--scale takes a whole number from 1 to 16";
+        return std::nullopt;
+      }
+      o.scale = static_cast<int>(n);
+    } else if (a == "--screen") {
+      if (!value(o.screen)) return std::nullopt;
+    } else if (a == "--set") {
+      std::pair<std::string, long long> s;
+      if (!value(v)) return std::nullopt;
+      if (!parseSetting(v, s)) {
+        error = "--set takes NAME=VALUE with a whole number";
+        return std::nullopt;
+      }
+      o.sets.push_back(s);
+    } else {
+      error = "unknown option " + a;
+      return std::nullopt;
+    }
+  }
+  return o;
+}
+
+const char* usage() {
+  return "Usage: driftwing [options]\n"
+         "A top-down racing game: a story of five races, a battle for two at one\n"
+         "keyboard, a network battle and a bonus shooter.\n"
+         "\n"
+         "Options:\n"
+         "  --scale N         draw every window N times larger (default: fits the screen)\n"
+         "  --screen NAME     start in window NAME instead of the title screen, for\n"
+         "                    practice (frm1 ... frm5 are the five stage races)\n"
+         "  --set NAME=VALUE  set a game setting or a variable of the start window\n"
+         "                    before it opens (e.g. --set difficultyBonus=10)\n"
+         "  --version         print the version and exit\n"
+         "  --help            print this help and exit\n";
+}
+
+int comfortableScale(int width, int height, int screenWidth, int screenHeight) {
+  if (width <= 0 || height <= 0 || screenWidth <= 0 || screenHeight <= 0) return 1;
+  // About half the screen's width and two thirds of its height at the most.
+  const int byWidth = screenWidth * 11 / 20 / width;
+  const int byHeight = screenHeight * 2 / 3 / height;
+  return std::max(1, std::min(byWidth, byHeight));
+}
+
+}  // namespace app

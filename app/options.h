@@ -1,0 +1,32 @@
+// The game's command line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace app {
+
+struct Options {
+  std::optional<int> scale;  // unset: chosen from the screen
+  std::string screen;        // empty: the title screen
+  std::vector<std::pair<std::string, long long>> sets;
+  bool help = false;
+  bool version = false;
+};
+
+// Parses the arguments after the program name; on a bad one returns nothing
+// and says why.
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
+
+// "NAME=VALUE" with a whole-number value.
+bool parseSetting(const std::string& text, std::pair<std::string, long long>& out);
+
+const char* usage();
+
+// The largest whole scale at which a window of `width` x `height` pixels
+// stays a comfortable part of a screen of `screenWidth` x `screenHeight`.
+int comfortableScale(int width, int height, int screenWidth, int screenHeight);
+
+}  // namespace app

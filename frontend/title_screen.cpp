@@ -1,0 +1,115 @@
+#include "frontend/title_screen.h"
+
+#include "frontend/links.h"
+#include "frontend/settings.h"
+#include "ui/arith.h"
+#include "ui/program.h"
+
+namespace frontend {
+
+using ui::Event;
+
+namespace {
+const std::string kTitlePad(21, ' ');
+const std::string kSequencePad(26, ' ');
+}  // namespace
+
+TitleScreen::TitleScreen(ui::Program& program)
+    : Window(program, "Form1"), settings_(program.module<Settings>()) {
+  var("titleClicks", titleClicks);
+  on(Event::Load, "", [this] { Form_Load(); });
+  on(Event::Unload, "", [this] { Form_Unload(); });
+  on(Event::Click, "Command1", [this] { Command1_Click(); });
+  on(Event::Click, "Command2", [this] { Command2_Click(); });
+  on(Event::Click, "Command3", [this] { Command3_Click(); });
+  on(Event::Click, "Command4", [this] { Command4_Click(); });
+  on(Event::Click, "Label1", [this] { Label1_Click(); });
+  on(Event::Click, "Label2", [this] { Label2_Click(); });
+}
+
+const ui::Design& TitleScreen::design() const {
+  using namespace ui;
+  static const Design d = [] {
+    Design d;
+    d.caption = "Driftwing";
+    d.width = 8640;
+    d.height = 5265;
+    const float buttonFont = 11.25f;
+    d.elements = {
+        pictureArea("Picture1", 0, 0, 8655, 6015).picture("title").tab(0),
+        textBox("Text1", 840, 3720, 6855, 1095).text(kTitlePad + "Driftwing").font(18).multiLine()
+            .tab(1),
+        button("Command1", 1440, 3120, 975, 375, "按此").font(buttonFont).tab(2),
+        button("Command3", 3000, 3120, 975, 375, "對戰").font(buttonFont).hidden().tab(3),
+        button("Command4", 4440, 3120, 1095, 375, "網上對戰").font(buttonFont).hidden().tab(4),
+        button("Command2", 6000, 3120, 975, 375, "說明").font(buttonFont).hidden().tab(5),
+        label("Label1", 840, 4800, 4935, 255)
+            .caption(std::string(13, ' ') + kHomePage)
+            .fore(colour::rgb(255, 236, 170)),
+        label("Label2", 5760, 4800, 1935, 255)
+            .caption(std::string(14, ' ') + "By Orvel ")
+            .fore(colour::rgb(255, 236, 170)),
+        textBox("Text2", 7200, 240, 495, 270).text("Text2").hidden().tab(6),
+        // Story scene elements: portraits and the pictures shown after each stage.
+        image("Image1", 5400, 840, 1560, 2010).picture("portrait-mirelle").hidden(),
+        image("Image2", 1560, 840, 1560, 2010).picture("portrait-halvard").hidden(),
+        image("Image3", 5400, 960, 1560, 1935).picture("portrait-quellan").hidden(),
+        image("Image4", 1560, 840, 1560, 2025).picture("portrait-brisko").hidden(),
+        image("Image5", 5400, 840, 1560, 2010).picture("portrait-dorrin").hidden(),
+        pictureArea("Picture2", 0, 0, 15, 15).picture("scene-1").hidden(),
+        pictureArea("Picture3", 0, 0, 15, 15).picture("scene-2").hidden(),
+        pictureArea("Picture4", 0, 0, 15, 15).picture("scene-3").hidden(),
+        pictureArea("Picture5", 0, 0, 15, 15).picture("scene-4").hidden(),
+        pictureArea("Picture6", 0, 0, 15, 15).picture("scene-5").hidden(),
+    };
+    return d;
+  }();
+  return d;
+}
+
+void TitleScreen::Form_Load() {
+  setMusic("tvop.Mid");
+  waveDevices_ = deviceCount();
+}
+
+void TitleScreen::Form_Unload() { program().end(); }
+
+void TitleScreen::Command1_Click() {
+  if (el("Text2").Text.empty()) el("Text2").Text = "Tarvos";
+  titleClicks = ui::sat16(titleClicks + 1);
+  titleSequence();
+}
+
+// The first four clicks: the title, the subtitle, the author, and the home
+// page, which also reveals the other menu buttons and turns this one into
+// the story button.
+void TitleScreen::titleSequence() {
+  ui::Element& text = el("Text1");
+  switch (titleClicks) {
+    case 1: text.Text = kSequencePad + "Driftwing"; break;
+    case 2: text.Text = kSequencePad + "「Zephyrun」"; break;
+    case 3: text.Text = kSequencePad + "By Orvel"; break;
+    case 4:
+      text.Text = kHomePageShort;
+      settings_.storyStep = 1;
+      el("Command2").Visible = true;
+      el("Command4").Visible = true;
+      el("Command3").Visible = true;
+      el("Command1").Caption = "故事";
+      break;
+    default: break;
+  }
+}
+
+void TitleScreen::showModalIfPresent(const char* window) {
+  if (ui::Window* w = program().find(window)) program().show(*w, ui::ShowMode::Modal);
+}
+
+void TitleScreen::Command2_Click() { showModalIfPresent("Form2"); }
+void TitleScreen::Command3_Click() { showModalIfPresent("Form3"); }
+void TitleScreen::Command4_Click() { showModalIfPresent("Form5"); }
+
+void TitleScreen::Label1_Click() { program().shell().open(kHomePage); }
+void TitleScreen::Label2_Click() { program().shell().open(std::string("mailto:") + kMailAddress); }
+
+}  // namespace frontend

@@ -1,0 +1,140 @@
+// driftwing-replay: plays the game from a script of input events on virtual
+// time, without a window, and writes what happened as a trace.
+#include <QApplication>
+#include <QImage>
+#include <QStyleFactory>
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "app/options.h"
+#include "frontend/game.h"
+#include "tools/replay/runner.h"
+#include "tools/replay/script.h"
+#include "ui/qt/render.h"
+
+namespace {
+
+const char* kUsage =
+    "Usage: driftwing-replay [options] SCRIPT\n"
+    "Plays Driftwing from a script of input events on virtual time.\n"
+    "\n"
+    "  --screen NAME      start with window NAME instead of the title screen\n"
+    "  --set NAME=VALUE   set a game setting or a start-window variable first\n"
+    "  --trace FILE       write the trace (JSON Lines) to FILE; - for standard output\n"
+    "  --until MS         stop at virtual time MS\n"
+    "  --png MS:FILE      draw the front window at MS into a PNG file (repeatable)\n"
+    "  --scale N          scale of the PNG pictures (default 1)\n";
+
+bool whole(const std::string& s, long long& out) {
+  if (s.empty()) return false;
+  auto r = std::from_chars(s.data(), s.data() + s.size(), out);
+  return r.ec == std::errc() && r.ptr == s.data() + s.size();
+}
+
+int fail(const std::string& message) {
+  std::fprintf(stderr, "driftwing-replay: %s\n", message.c_str());
+  return 2;
+}
+
+std::string programFolder(const char* argv0) {
+  std::error_code ec;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) exe = std::filesystem::absolute(argv0, ec);
+  return exe.parent_path().string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  replay::Options opt;
+  std::string traceFile, scriptFile;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= argc) return false;
+      out = argv[++i];
+      return true;
+    };
+    std::string v;
+    long long n = 0;
+    if (a == "--help" || a == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else if (a == "--screen") {
+      if (!value(opt.screen)) return fail("--screen needs a window name");
+    } else if (a == "--set") {
+      std::pair<std::string, long long> s;
+      if (!value(v) || !app::parseSetting(v, s)) return fail("--set takes NAME=VALUE");
+      opt.sets.push_back(s);
+    } else if (a == "--trace") {
+      if (!value(traceFile)) return fail("--trace needs a file name");
+    } else if (a == "--until") {
+      if (!value(v) || !whole(v, n) || n < 0) return fail("--until takes whole milliseconds");
+      opt.until = n;
+    } else if (a == "--png") {
+      const auto colon = value(v) ? v.find(':') : std::string::npos;
+      if (colon == std::string::npos || !whole(v.substr(0, colon), n) || n < 0 ||
+          colon + 1 == v.size())
+        return fail("--png takes MS:FILE");
+      opt.pngs.push_back({n, v.substr(colon + 1)});
+    } else if (a == "--scale") {
+      if (!value(v) || !whole(v, n) || n < 1 || n > 16)
+        return fail("--scale takes a whole number from 1 to 16");
+      opt.scale = static_cast<int>(n);
+    } else if (!a.empty() && a[0] == '-' && a != "-") {
+      return fail("unknown option " + a);
+    } else if (scriptFile.empty()) {
+      scriptFile = a;
+    } else {
+      return fail("one script only");
+    }
+  }
+  if (scriptFile.empty()) return fail("no script given (see --help)");
+  if (opt.until)
+    for (const auto& [t, file] : opt.pngs)
+      if (t > *opt.until) return fail("--png " + file + " comes after --until");
+
+  std::ifstream scriptIn(scriptFile);
+  if (!scriptIn) return fail("cannot read the script " + scriptFile);
+  std::string error;
+  auto script = replay::parseScript(scriptIn, error);
+  if (!script) return fail(error);
+
+  // Pictures need Qt's drawing, on the offscreen platform: no display needed.
+  std::unique_ptr<QApplication> qapp;
+  if (!opt.pngs.empty()) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qapp = std::make_unique<QApplication>(argc, argv);
+    if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
+  }
+  replay::PngWriter png = [](ui::Window& w, int scale, const std::string& file,
+                             std::string& err) {
+    QImage image = ui::qt::renderWindow(w.program(), w, scale);
+    if (image.isNull() || !image.save(QString::fromStdString(file), "PNG")) {
+      err = "cannot write the picture " + file;
+      return false;
+    }
+    return true;
+  };
+
+  std::ofstream traceOut;
+  std::ostream* trace = nullptr;
+  if (traceFile == "-") {
+    trace = &std::cout;
+  } else if (!traceFile.empty()) {
+    traceOut.open(traceFile, std::ios::binary | std::ios::trunc);
+    if (!traceOut) return fail("cannot write the trace " + traceFile);
+    trace = &traceOut;
+  }
+
+  opt.folder = programFolder(argv[0]);
+  const int status = replay::run(opt, *script, frontend::addWindows, trace, png, error);
+  if (status != 0) return fail(error);
+  return 0;
+}

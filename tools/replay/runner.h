@@ -1,0 +1,36 @@
+// Runs the program on the virtual clock from a script, writing the trace.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tools/replay/script.h"
+#include "ui/program.h"
+
+namespace replay {
+
+struct Options {
+  std::string screen = "Form1";
+  std::vector<std::pair<std::string, long long>> sets;  // --set NAME=VALUE
+  std::optional<std::int64_t> until;
+  std::vector<std::pair<std::int64_t, std::string>> pngs;  // --png MS:FILE
+  int scale = 1;
+  std::string folder = ".";  // where sound files are looked for
+};
+
+// Draws a window as the player sees it into a PNG file.
+using PngWriter = std::function<bool(ui::Window& w, int scale, const std::string& file,
+                                     std::string& error)>;
+
+// Returns the exit status: 0 when the script ran to its end or the program
+// ended, 2 (with `error` set) when a line or an option cannot be applied.
+int run(const Options& opt, const std::vector<ScriptLine>& script,
+        const std::function<void(ui::Program&)>& addWindows, std::ostream* trace,
+        const PngWriter& png, std::string& error);
+
+}  // namespace replay

@@ -1,0 +1,126 @@
+// The element model: every window is a set of named elements with plain
+// properties. The logic reads and writes these properties; the desktop
+// driver draws windows from them. Positions are twips (15 to a pixel at
+// scale 1), relative to the element's container.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace ui {
+
+class Window;
+
+enum class Kind {
+  Image,        // a sprite showing a picture
+  PictureArea,  // a picture box: shows a picture, holds other elements, takes key focus
+  Label,
+  TextBox,
+  Button,
+  OptionButton,
+  Frame,     // a captioned group around other elements
+  ComboBox,  // an editable text box with a drop-down list
+  Timer,
+  Socket,  // a network endpoint; never drawn
+};
+
+const char* kindName(Kind kind);
+
+// Colours are 24-bit values with red in the low byte.
+namespace colour {
+constexpr std::int32_t kBlack = 0x000000;
+constexpr std::int32_t kWhite = 0xFFFFFF;
+constexpr std::int32_t kRed = 0x0000FF;
+constexpr std::int32_t kBlue = 0xFF0000;
+constexpr std::int32_t kYellow = 0x00FFFF;
+constexpr std::int32_t kButtonFace = 0xF0F0F0;
+constexpr std::int32_t rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+}  // namespace colour
+
+enum class Align { Left, Right, Center };
+
+class Element {
+ public:
+  Element() = default;
+  Element(Kind kind, std::string name, int index = -1);
+
+  // Identity.
+  Kind kind = Kind::Label;
+  std::string name;
+  int index = -1;         // position in an element array, -1 when not in one
+  std::string container;  // id of the picture area or frame that holds it; empty: the window
+  int tabIndex = 0;       // order of keyboard focus within the window
+
+  // Properties the game uses, by their design names.
+  float Left = 0, Top = 0, Width = 0, Height = 0;
+  bool Visible = true;
+  std::string Caption;
+  std::string Text;
+  std::string Picture;  // name of the picture shown; empty for none
+  std::int32_t ForeColor = colour::kBlack;
+  std::int32_t BackColor = colour::kButtonFace;
+  bool BackOpaque = false;  // labels: paint BackColor behind the caption
+  float FontSize = 9.0f;
+  bool FontBold = false;
+  Align Alignment = Align::Left;
+  bool Value = false;      // option buttons: chosen
+  bool MultiLine = false;  // text boxes
+  bool Border = false;     // picture areas and text boxes: a sunken frame
+  bool Stretch = true;     // images: stretch the picture to Width x Height
+
+  // Enabled and Interval go through setters: a timer reschedules itself
+  // the moment either changes.
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool on);
+  int interval() const { return interval_; }
+  void setInterval(int ms);
+
+  // "Label5(0)" for an array element, "Label5" otherwise.
+  std::string id() const;
+  // Inner height of a picture area, without its frame.
+  float scaleHeight() const;
+  bool takesFocus() const;
+
+  // Design-time helpers, chained: label("L", ...).caption("x").font(12)
+  Element& caption(std::string s) { Caption = std::move(s); return *this; }
+  Element& text(std::string s) { Text = std::move(s); return *this; }
+  Element& picture(std::string s) { Picture = std::move(s); return *this; }
+  Element& font(float size, bool bold = false) { FontSize = size; FontBold = bold; return *this; }
+  Element& fore(std::int32_t c) { ForeColor = c; return *this; }
+  Element& back(std::int32_t c) { BackColor = c; BackOpaque = true; return *this; }
+  Element& hidden() { Visible = false; return *this; }
+  Element& disabled() { enabled_ = false; return *this; }
+  Element& in(std::string containerId) { container = std::move(containerId); return *this; }
+  Element& align(Align a) { Alignment = a; return *this; }
+  Element& multiLine() { MultiLine = true; return *this; }
+  Element& bordered() { Border = true; return *this; }
+  Element& unstretched() { Stretch = false; return *this; }
+  Element& chosen() { Value = true; return *this; }
+  Element& tab(int i) { tabIndex = i; return *this; }
+
+ private:
+  friend class Window;
+  friend class Program;
+  friend Element timer(std::string name, int intervalMs, bool enabled);
+  bool enabled_ = true;
+  int interval_ = 0;
+  Window* owner_ = nullptr;  // set while the element is loaded
+  std::int64_t due_ = -1;    // timers: virtual or wall time of the next tick, -1 when idle
+};
+
+// Design builders: positions and sizes in twips.
+Element image(std::string name, float left, float top, float width, float height, int index = -1);
+Element pictureArea(std::string name, float left, float top, float width, float height);
+Element label(std::string name, float left, float top, float width, float height, int index = -1);
+Element textBox(std::string name, float left, float top, float width, float height);
+Element button(std::string name, float left, float top, float width, float height,
+               std::string caption, int index = -1);
+Element optionButton(std::string name, float left, float top, float width, float height,
+                     std::string caption);
+Element frame(std::string name, float left, float top, float width, float height,
+              std::string caption);
+Element comboBox(std::string name, float left, float top, float width, float height);
+Element timer(std::string name, int intervalMs, bool enabled);
+Element socket(std::string name);
+
+}  // namespace ui

@@ -1,0 +1,182 @@
+#include "ui/qt/qt_driver.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QUrl>
+#include <QWindow>
+
+#include "ui/program.h"
+#include "ui/qt/key_map.h"
+#include "ui/qt/window_view.h"
+#include "ui/window.h"
+
+namespace ui::qt {
+
+QtDriver::QtDriver(int scale) : scale_(scale) {
+  clock_.start();
+  timer_.setSingleShot(true);
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+  qApp->installEventFilter(this);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+    const bool active = s == Qt::ApplicationActive;
+    if (active_ && !active && program_ != nullptr && !program_->ended()) {
+      // The game lost the keyboard to another program.
+      if (Window* front = program_->front()) program_->blur(*front);
+    }
+    active_ = active;
+  });
+}
+
+QtDriver::~QtDriver() {
+  qApp->removeEventFilter(this);
+  for (auto& [w, view] : views_) delete view.data();
+}
+
+void QtDriver::attach(Program& program) { program_ = &program; }
+
+WindowView* QtDriver::viewOf(const Window& w) const {
+  auto it = views_.find(&w);
+  return it == views_.end() ? nullptr : it->second.data();
+}
+
+void QtDriver::timersChanged() {
+  if (depth_ > 0)
+    armPending_ = true;
+  else
+    arm();
+}
+
+void QtDriver::arm() {
+  armPending_ = false;
+  if (program_ == nullptr || program_->ended()) {
+    timer_.stop();
+    return;
+  }
+  const std::int64_t due = program_->nextDue();
+  if (due < 0) {
+    timer_.stop();
+    return;
+  }
+  const std::int64_t wait = std::max<std::int64_t>(0, due - nowMs());
+  timer_.start(static_cast<int>(std::min<std::int64_t>(wait, 1 << 30)));
+}
+
+void QtDriver::tick() {
+  if (program_ == nullptr || program_->ended()) return;
+  program_->runTimers(nowMs());
+  arm();
+}
+
+void QtDriver::syncAll() {
+  for (auto& [w, view] : views_)
+    if (view) view->sync();
+  if (program_ != nullptr) {
+    lastFront_ = program_->front();
+    if (lastFront_ != nullptr)
+      if (WindowView* v = viewOf(*lastFront_)) v->syncFocus();
+  }
+}
+
+void QtDriver::eventFinished(const Happening&) {
+  if (--depth_ > 0) return;
+  syncAll();
+  if (armPending_) arm();
+}
+
+void QtDriver::windowShown(Window& w) {
+  WindowView* view = viewOf(w);
+  if (view == nullptr) {
+    // The window in front until now owns the new one, which opens over it.
+    WindowView* owner = lastFront_ != nullptr ? viewOf(*lastFront_) : nullptr;
+    view = new WindowView(*program_, w, scale_, true);
+    views_[&w] = view;
+    QRect area = view->screen() ? view->screen()->availableGeometry() : QRect();
+    if (owner != nullptr && owner->isVisible()) {
+      area = owner->geometry();
+      view->winId();
+      if (view->windowHandle() && owner->windowHandle())
+        view->windowHandle()->setTransientParent(owner->windowHandle());
+    }
+    if (area.isValid()) view->move(area.center() - view->rect().center());
+  }
+  lastFront_ = &w;
+  const bool modal = program_->isModal(w);
+  if (view->isVisible() && (view->windowModality() != Qt::NonModal) != modal) view->hide();
+  view->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+  view->sync();
+  view->show();
+  view->raise();
+  view->activateWindow();
+  view->syncFocus();
+}
+
+void QtDriver::windowHidden(Window& w) {
+  if (WindowView* view = viewOf(w)) view->hide();
+}
+
+void QtDriver::windowUnloaded(Window& w) {
+  auto it = views_.find(&w);
+  if (it == views_.end()) return;
+  if (it->second) {
+    it->second->hide();
+    it->second->deleteLater();  // a handler of its own widgets may still be running
+  }
+  views_.erase(it);
+  if (lastFront_ == &w) lastFront_ = nullptr;
+}
+
+void QtDriver::programEnded() {
+  timer_.stop();
+  for (auto& [w, view] : views_)
+    if (view) view->hide();
+  QCoreApplication::exit(0);
+}
+
+WindowView* QtDriver::viewFor(QObject* o) const {
+  auto* widget = qobject_cast<QWidget*>(o);
+  if (widget == nullptr) return nullptr;
+  for (const auto& [w, view] : views_)
+    if (view && (view == widget->window())) return view;
+  return nullptr;
+}
+
+bool QtDriver::eventFilter(QObject* watched, QEvent* event) {
+  const auto type = event->type();
+  if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && program_ != nullptr &&
+      !program_->ended()) {
+    // A key reaches the focus widget first and may travel up from there;
+    // the game hears it once.
+    QWidget* focus = QApplication::focusWidget();
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && (widget == focus || (focus == nullptr && widget->isWindow()))) {
+      if (WindowView* view = viewFor(watched)) {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        const int code = virtualKey(ke->key(), ke->modifiers());
+        const KeyAction action = keyAction(type == QEvent::KeyPress, ke->isAutoRepeat());
+        if (code >= 0 && action != KeyAction::None) {
+          Window& w = view->window();
+          if (action == KeyAction::Down)
+            program_->keyDown(w, code);
+          else
+            program_->keyUp(w, code);
+        }
+      }
+    }
+  } else if (type == QEvent::FocusIn && program_ != nullptr) {
+    // The player moved the focus (a click, Tab): the window follows quietly.
+    if (WindowView* view = viewFor(watched)) {
+      if (Element* e = view->elementOf(qobject_cast<QWidget*>(watched)))
+        view->window().setFocus(e);
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void DesktopShell::open(const std::string& address) {
+  QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,65 @@
+// The desktop driver: real windows drawn with Qt, a precise timer for the
+// game's timers, keys mapped to the game's codes, one thread.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <map>
+
+#include "ui/driver.h"
+
+namespace ui {
+class Program;
+}
+
+namespace ui::qt {
+
+class WindowView;
+
+class QtDriver : public QObject, public Driver {
+ public:
+  explicit QtDriver(int scale);
+  ~QtDriver() override;
+  void attach(Program& program);
+  int scale() const { return scale_; }
+  WindowView* viewOf(const Window& w) const;
+
+  std::int64_t nowMs() const override { return clock_.elapsed(); }
+  void timersChanged() override;
+  void eventStarted(const Happening&) override { ++depth_; }
+  void eventFinished(const Happening&) override;
+  void windowShown(Window& w) override;
+  void windowHidden(Window& w) override;
+  void windowUnloaded(Window& w) override;
+  void programEnded() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void arm();
+  void tick();
+  void syncAll();
+  WindowView* viewFor(QObject* o) const;
+
+  Program* program_ = nullptr;
+  int scale_;
+  QElapsedTimer clock_;
+  QTimer timer_;
+  std::map<const Window*, QPointer<WindowView>> views_;
+  const Window* lastFront_ = nullptr;
+  int depth_ = 0;
+  bool armPending_ = false;
+  bool active_ = true;
+};
+
+// Opens web and mail addresses with the desktop's programs, without waiting.
+class DesktopShell : public Shell {
+ public:
+  void open(const std::string& address) override;
+};
+
+}  // namespace ui::qt

@@ -1,0 +1,236 @@
+#include "ui/qt/window_view.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+#include "art/art.h"
+#include "ui/program.h"
+#include "ui/qt/widgets.h"
+#include "ui/window.h"
+
+namespace ui::qt {
+
+WindowView::WindowView(Program& program, Window& window, int scale, bool interactive)
+    : QWidget(nullptr), program_(program), window_(window), scale_(scale) {
+  const Design& d = window.design();
+  setFixedSize(px(static_cast<float>(d.width), scale), px(static_cast<float>(d.height), scale));
+  setWindowTitle(QString::fromStdString(window.Caption));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  build(interactive);
+  sync();
+}
+
+void WindowView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const Design& d = window_.design();
+  p.fillRect(rect(), toQColor(d.backColor));
+  const QSize native = art::nativeSize(d.picture);
+  if (native.isValid()) p.drawImage(QPoint(0, 0), art::render(d.picture, native * scale_));
+}
+
+void WindowView::closeEvent(QCloseEvent* ev) {
+  // The program decides: closing unloads the window, and the driver removes
+  // this view when it does.
+  ev->ignore();
+  program_.close(window_);
+}
+
+QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
+  const std::string name = e.name;
+  const int index = e.index;
+  Window* w = &window_;
+  Program* p = &program_;
+  auto element = [w, name, index]() { return w->find(name, index); };
+  auto clickFn = [p, w, element] {
+    if (Element* el = element()) p->click(*w, *el);
+  };
+  auto dblClickFn = [p, w, element] {
+    if (Element* el = element()) p->dblClick(*w, *el);
+  };
+  auto textFn = [this, p, w, element](const QString& text) {
+    if (syncing_) return;
+    if (Element* el = element()) p->text(*w, *el, text.toStdString());
+  };
+
+  QWidget* widget = nullptr;
+  switch (e.kind) {
+    case Kind::PictureArea:
+    case Kind::Image:
+    case Kind::Label: {
+      ElementWidget* ew = nullptr;
+      if (e.kind == Kind::PictureArea) {
+        ew = new PictureAreaWidget(this, scale_);
+        ew->setFocusPolicy(Qt::StrongFocus);
+      } else if (e.kind == Kind::Image) {
+        ew = new ImageWidget(this, scale_);
+      } else {
+        ew = new LabelWidget(this, scale_);
+      }
+      if (interactive) {
+        ew->onClick = clickFn;
+        ew->onDoubleClick = dblClickFn;
+      }
+      widget = ew;
+      break;
+    }
+    case Kind::TextBox:
+      if (e.MultiLine) {
+        auto* edit = new QPlainTextEdit(this);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        if (interactive)
+          connect(edit, &QPlainTextEdit::textChanged, edit,
+                  [edit, textFn] { textFn(edit->toPlainText()); });
+        widget = edit;
+      } else {
+        auto* edit = new QLineEdit(this);
+        if (interactive) connect(edit, &QLineEdit::textEdited, edit, textFn);
+        widget = edit;
+      }
+      break;
+    case Kind::ComboBox: {
+      auto* combo = new QComboBox(this);
+      combo->setEditable(true);
+      if (interactive) connect(combo, &QComboBox::editTextChanged, combo, textFn);
+      widget = combo;
+      break;
+    }
+    case Kind::Button: {
+      auto* b = new QPushButton(this);
+      b->setAutoDefault(false);
+      if (interactive) connect(b, &QPushButton::clicked, b, clickFn);
+      widget = b;
+      break;
+    }
+    case Kind::OptionButton: {
+      auto* r = new QRadioButton(this);
+      r->setAutoExclusive(false);
+      if (interactive)
+        connect(r, &QRadioButton::clicked, r, [p, w, element] {
+          if (Element* el = element()) p->option(*w, *el);
+        });
+      widget = r;
+      break;
+    }
+    case Kind::Frame:
+      widget = new QGroupBox(this);
+      break;
+    case Kind::Timer:
+    case Kind::Socket:
+      return nullptr;
+  }
+  return widget;
+}
+
+void WindowView::build(bool interactive) {
+  for (const Element& e : window_.elements()) {
+    Item item{e.name, e.index, makeWidget(e, interactive), {}, false};
+    items_.push_back(std::move(item));
+  }
+  // Contained elements move into their picture area or frame.
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    const Element& e = window_.elements()[i];
+    if (items_[i].widget == nullptr || e.container.empty()) continue;
+    if (QWidget* parent = containerOf(e)) items_[i].widget->setParent(parent);
+  }
+  // Later elements are drawn above earlier ones, as designed.
+  for (auto& item : items_)
+    if (item.widget) item.widget->raise();
+  // Keyboard focus moves in the designed tab order.
+  std::vector<std::pair<int, QWidget*>> order;
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (items_[i].widget && items_[i].widget->focusPolicy() != Qt::NoFocus)
+      order.push_back({window_.elements()[i].tabIndex, items_[i].widget});
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < order.size(); ++i)
+    QWidget::setTabOrder(order[i - 1].second, order[i].second);
+}
+
+QWidget* WindowView::containerOf(const Element& e) const {
+  const auto& els = window_.elements();
+  for (std::size_t i = 0; i < els.size() && i < items_.size(); ++i)
+    if (els[i].id() == e.container) return items_[i].widget;
+  return nullptr;
+}
+
+Element* WindowView::elementOf(const QWidget* widget) const {
+  for (const auto& item : items_)
+    if (item.widget == widget) return window_.find(item.name, item.index);
+  return nullptr;
+}
+
+void WindowView::sync() {
+  if (!window_.loaded()) return;
+  syncing_ = true;
+  const auto& els = window_.elements();
+  for (std::size_t i = 0; i < items_.size() && i < els.size(); ++i)
+    if (items_[i].widget) syncItem(items_[i], els[i]);
+  const QString title = QString::fromStdString(window_.Caption);
+  if (windowTitle() != title) setWindowTitle(title);
+  syncing_ = false;
+}
+
+void WindowView::syncItem(Item& item, const Element& e) {
+  QWidget* w = item.widget;
+  const Element& old = item.last;
+  const bool first = !item.synced;
+
+  // Position: relative to the container's inner area.
+  int inset = 0;
+  if (auto* area = dynamic_cast<PictureAreaWidget*>(w->parentWidget())) inset = area->inset();
+  const QRect geo(px(e.Left, scale_) + inset, px(e.Top, scale_) + inset, px(e.Width, scale_),
+                  px(e.Height, scale_));
+  if (first || old.Left != e.Left || old.Top != e.Top || old.Width != e.Width ||
+      old.Height != e.Height || old.Border != e.Border)
+    w->setGeometry(geo);
+  if (first || old.Visible != e.Visible) w->setVisible(e.Visible);
+  if (first || old.enabled() != e.enabled()) w->setEnabled(e.enabled());
+  if (first || old.FontSize != e.FontSize || old.FontBold != e.FontBold)
+    w->setFont(gameFont(e.FontSize, e.FontBold, scale_));
+
+  if (auto* ew = dynamic_cast<ElementWidget*>(w)) {
+    ew->setLook(e);
+  } else if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
+    const QString text = QString::fromStdString(e.Text);
+    if (edit->text() != text) edit->setText(text);
+  } else if (auto* edit = dynamic_cast<QPlainTextEdit*>(w)) {
+    const QString text = QString::fromStdString(e.Text);
+    if (edit->toPlainText() != text) edit->setPlainText(text);
+  } else if (auto* combo = dynamic_cast<QComboBox*>(w)) {
+    const QString text = QString::fromStdString(e.Text);
+    if (combo->currentText() != text) combo->setEditText(text);
+  } else if (auto* button = dynamic_cast<QAbstractButton*>(w)) {
+    const QString caption = QString::fromStdString(e.Caption);
+    if (button->text() != caption) button->setText(caption);
+    if (button->isCheckable() && button->isChecked() != e.Value) button->setChecked(e.Value);
+  } else if (auto* group = dynamic_cast<QGroupBox*>(w)) {
+    const QString caption = QString::fromStdString(e.Caption);
+    if (group->title() != caption) group->setTitle(caption);
+  }
+  item.last = e;
+  item.synced = true;
+}
+
+void WindowView::syncFocus() {
+  Element* e = window_.focused();
+  if (e == nullptr) return;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i].name == e->name && items_[i].index == e->index && items_[i].widget &&
+        items_[i].widget->isVisible() && !items_[i].widget->hasFocus()) {
+      items_[i].widget->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,45 @@
+// Named variables of a window or of the whole program, registered once so
+// that traces can list them and the replay tool can set them by name.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ui {
+
+class VarTable {
+ public:
+  enum class Type { Int16, Int16Array, OptionalInt16, Text };
+  struct Entry {
+    std::string name;
+    Type type;
+    void* ptr;
+    std::size_t count;  // elements of an array
+  };
+
+  void add(std::string name, std::int16_t& v) { add_({std::move(name), Type::Int16, &v, 1}); }
+  void add(std::string name, std::optional<std::int16_t>& v) {
+    add_({std::move(name), Type::OptionalInt16, &v, 1});
+  }
+  void add(std::string name, std::string& v) { add_({std::move(name), Type::Text, &v, 1}); }
+  template <std::size_t N>
+  void add(std::string name, std::array<std::int16_t, N>& v) {
+    add_({std::move(name), Type::Int16Array, v.data(), N});
+  }
+
+  // Sets a whole-number variable (an array: every element); false when no
+  // such number variable exists. Values beyond 16 bits saturate.
+  bool set(std::string_view name, long long value);
+  const Entry* find(std::string_view name) const;
+  const std::vector<Entry>& entries() const { return entries_; }
+
+ private:
+  void add_(Entry e) { entries_.push_back(std::move(e)); }
+  std::vector<Entry> entries_;
+};
+
+}  // namespace ui
