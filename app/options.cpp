@@ -82,8 +82,8 @@ const char* usage() {
 
 int comfortableScale(int width, int height, int screenWidth, int screenHeight) {
   if (width <= 0 || height <= 0 || screenWidth <= 0 || screenHeight <= 0) return 1;
-  // About half the screen's width and two thirds of its height at the most.
-  const int byWidth = screenWidth * 11 / 20 / width;
+  // About two thirds of the screen at the most.
+  const int byWidth = screenWidth * 13 / 20 / width;
   const int byHeight = screenHeight * 2 / 3 / height;
   return std::max(1, std::min(byWidth, byHeight));
 }

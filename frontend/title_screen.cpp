@@ -45,10 +45,10 @@ const ui::Design& TitleScreen::design() const {
         button("Command2", 6000, 3120, 975, 375, "說明").font(buttonFont).hidden().tab(5),
         label("Label1", 840, 4800, 4935, 255)
             .caption(std::string(13, ' ') + kHomePage)
-            .fore(colour::rgb(255, 236, 170)),
+            .fore(colour::rgb(24, 64, 176)),
         label("Label2", 5760, 4800, 1935, 255)
             .caption(std::string(14, ' ') + "By Orvel ")
-            .fore(colour::rgb(255, 236, 170)),
+            .fore(colour::rgb(24, 64, 176)),
         textBox("Text2", 7200, 240, 495, 270).text("Text2").hidden().tab(6),
         // Story scene elements: portraits and the pictures shown after each stage.
         image("Image1", 5400, 840, 1560, 2010).picture("portrait-mirelle").hidden(),

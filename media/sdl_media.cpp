@@ -20,6 +20,8 @@ std::string findSoundFont() {
 }
 
 SdlMedia::SdlMedia(std::string folder) : folder_(std::move(folder)) {
+  // Ctrl+C and a polite kill end the game as usual; SDL must not catch them.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
   const std::string font = findSoundFont();
   if (!font.empty()) Mix_SetSoundFonts(font.c_str());
@@ -30,13 +32,18 @@ SdlMedia::SdlMedia(std::string folder) : folder_(std::move(folder)) {
   }
   Mix_AllocateChannels(1);
   open_ = true;
+  musicThread_ = std::thread([this] { musicLoop(); });
 }
 
 SdlMedia::~SdlMedia() {
   if (!open_) return;
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  musicThread_.join();
   Mix_HaltChannel(-1);
-  Mix_HaltMusic();
-  if (music_ != nullptr) Mix_FreeMusic(music_);
   for (auto& [path, c] : chunks_)
     if (c != nullptr) Mix_FreeChunk(c);
   Mix_CloseAudio();
@@ -60,14 +67,57 @@ void SdlMedia::playWave(const std::string& name) {
 
 void SdlMedia::setMusic(const std::string& file) {
   if (!open_) return;
+  {
+    std::lock_guard lock(mutex_);
+    request_ = soundPath(folder_, file);
+    ++asked_;
+  }
+  wake_.notify_all();
+}
+
+void SdlMedia::musicLoop() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    wake_.wait(lock, [this] { return stopping_ || done_ != asked_; });
+    if (stopping_) break;
+    const std::string path = request_;
+    const unsigned long ticket = asked_;
+    lock.unlock();
+    // The old tune stops at once; the new one starts as soon as it is loaded.
+    Mix_HaltMusic();
+    if (music_ != nullptr) Mix_FreeMusic(music_);
+    music_ = Mix_LoadMUS(path.c_str());
+    const bool started = music_ != nullptr && Mix_PlayMusic(music_, -1) == 0;
+    lock.lock();
+    playing_ = started ? path : std::string();
+    if (asked_ == ticket) {
+      done_ = ticket;
+      idle_.notify_all();
+    }
+  }
+  lock.unlock();
   Mix_HaltMusic();
   if (music_ != nullptr) Mix_FreeMusic(music_);
   music_ = nullptr;
-  playing_.clear();
-  const std::string path = soundPath(folder_, file);
-  music_ = Mix_LoadMUS(path.c_str());
-  if (music_ == nullptr) return;
-  if (Mix_PlayMusic(music_, -1) == 0) playing_ = path;
+}
+
+std::string SdlMedia::playing() {
+  std::lock_guard lock(mutex_);
+  return playing_;
+}
+
+void SdlMedia::settle() {
+  if (!open_) return;
+  std::unique_lock lock(mutex_);
+  idle_.wait(lock, [this] { return done_ == asked_; });
+}
+
+std::string SdlMedia::playingWave() const {
+  if (!open_ || Mix_Playing(0) == 0) return {};
+  Mix_Chunk* now = Mix_GetChunk(0);
+  for (const auto& [path, c] : chunks_)
+    if (c == now) return path;
+  return {};
 }
 
 int SdlMedia::deviceCount() {

@@ -1,0 +1,138 @@
+// Sound on the real SDL2_mixer, with its disk driver standing in for a sound
+// card: what a player hears, or the silence when something is missing.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "media/sdl_media.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class MediaTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    out = fs::temp_directory_path() /
+          ("driftwing-audio-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+           "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".raw");
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", out.c_str(), 1);
+    setenv("SDL_DISKAUDIODELAY", "5", 1);
+    unsetenv("SDL_SOUNDFONTS");
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove(out, ec);
+  }
+  // The loudest sample the device has been given so far.
+  int loudest() {
+    std::ifstream in(out, std::ios::binary);
+    int peak = 0;
+    std::int16_t s = 0;
+    while (in.read(reinterpret_cast<char*>(&s), sizeof s)) peak = std::max(peak, std::abs(int(s)));
+    return peak;
+  }
+  static void wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+  fs::path out;
+  const std::string folder = DRIFTWING_SOUND_DIR;
+};
+
+TEST_F(MediaTest, AWavePlaysFromTheProgramFolder) {
+  media::SdlMedia m(folder);
+  ASSERT_TRUE(m.open());
+  EXPECT_GE(m.deviceCount(), 1);
+  m.playWave("\\Ding.wav");
+  EXPECT_EQ(m.playingWave(), folder + "/Ding.wav");
+  wait(300);
+  EXPECT_GT(loudest(), 1000) << "the bell reached the device";
+}
+
+TEST_F(MediaTest, ANewerWaveReplacesTheOneStillPlaying) {
+  media::SdlMedia m(folder);
+  m.playWave("\\Ding.wav");  // over a second long
+  m.playWave("\\C6.wav");
+  EXPECT_EQ(m.playingWave(), folder + "/C6.wav");
+  m.playWave("\\1.wav");
+  EXPECT_EQ(m.playingWave(), folder + "/1.wav");
+}
+
+TEST_F(MediaTest, AMissingWaveIsSilenceAndLeavesThePlayingOneAlone) {
+  media::SdlMedia m(folder);
+  m.playWave("\\no-such-sound.wav");
+  EXPECT_EQ(m.playingWave(), "");
+  wait(100);
+  EXPECT_EQ(loudest(), 0);
+  m.playWave("\\Ding.wav");
+  m.playWave("\\missing.WAV");
+  EXPECT_EQ(m.playingWave(), folder + "/Ding.wav");
+}
+
+TEST_F(MediaTest, NamesAreUsedExactlyAsWritten) {
+  media::SdlMedia m(folder);
+  m.playWave("\\ding.wav");  // the file is Ding.wav
+  EXPECT_EQ(m.playingWave(), "");
+  m.playWave("\\dead.WAV");
+  EXPECT_EQ(m.playingWave(), folder + "/dead.WAV");
+}
+
+TEST_F(MediaTest, MusicStartsAtOnceAndTheNextTuneReplacesIt) {
+  if (media::findSoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  media::SdlMedia m(folder);
+  m.setMusic("tvop.Mid");
+  m.settle();
+  EXPECT_EQ(m.playing(), folder + "/tvop.Mid");
+  wait(400);
+  EXPECT_GT(loudest(), 500) << "the title tune is audible";
+  m.setMusic("2.mid");
+  m.settle();
+  EXPECT_EQ(m.playing(), folder + "/2.mid");
+}
+
+TEST_F(MediaTest, MissingMusicIsSilence) {
+  media::SdlMedia m(folder);
+  m.setMusic("tvop.Mid");
+  m.setMusic("no-such-tune.mid");
+  m.settle();
+  EXPECT_EQ(m.playing(), "") << "the old tune stops, the missing one is silence";
+}
+
+TEST_F(MediaTest, WithoutASoundfontMusicIsSilentAndWavesStillPlay) {
+  setenv("SDL_SOUNDFONTS", "/nonexistent/none.sf2", 1);
+  media::SdlMedia without(folder);
+  without.setMusic("tvop.Mid");
+  without.settle();
+  wait(300);
+  EXPECT_EQ(loudest(), 0) << "a tune without instruments is silence";
+  without.playWave("\\C6.wav");
+  EXPECT_EQ(without.playingWave(), folder + "/C6.wav") << "waves still play";
+}
+
+TEST_F(MediaTest, SettingMusicNeverHoldsTheGameUp) {
+  media::SdlMedia m(folder);
+  const auto start = std::chrono::steady_clock::now();
+  for (const char* tune : {"tvop.Mid", "2.mid", "4.mid", "3.mid", "come_orl.mid", "2.mid"})
+    m.setMusic(tune);
+  const auto spent = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(spent, std::chrono::milliseconds(200)) << "tunes load away from the game's thread";
+  m.settle();
+  if (!media::findSoundFont().empty()) EXPECT_EQ(m.playing(), folder + "/2.mid");
+}
+
+TEST_F(MediaTest, NoAudioDeviceMeansSilenceAndNoDevices) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  media::SdlMedia m(folder);
+  EXPECT_FALSE(m.open());
+  EXPECT_EQ(m.deviceCount(), 0);
+  m.playWave("\\C6.wav");
+  m.setMusic("tvop.Mid");
+  EXPECT_EQ(m.playingWave(), "");
+  EXPECT_EQ(m.playing(), "");
+}
+
+}  // namespace
