@@ -107,7 +107,30 @@ class Clocks : public ui::Window {
   }
 };
 
+// Logs every key, click and edit, as the desktop delivers them.
+class Keys : public ui::Window {
+ public:
+  explicit Keys(ui::Program& p) : Window(p, "Keys") {
+    onKey(ui::Event::KeyDown, "Area", [](int c) { log("down " + std::to_string(c)); });
+    onKey(ui::Event::KeyUp, "Area", [](int c) { log("up " + std::to_string(c)); });
+    on(ui::Event::Click, "Go", [this] { el("Said").Caption = "clicked"; });
+    on(ui::Event::Change, "Name", [this] { log("text " + el("Name").Text); });
+    on(ui::Event::Timer, "Timer1", [this] { log("tick@" + std::to_string(program().now())); });
+  }
+  const ui::Design& design() const override {
+    static const ui::Design d{"Keys", 3000, 2000, "", 0, {
+        ui::pictureArea("Area", 0, 0, 1500, 1500).tab(0),
+        ui::button("Go", 1600, 0, 900, 375, "Go").tab(1),
+        ui::textBox("Name", 1600, 500, 1200, 375).tab(2),
+        ui::label("Said", 1600, 1000, 1200, 375).caption("waiting"),
+        ui::timer("Timer1", 25, false),
+    }};
+    return d;
+  }
+};
+
 inline void addAll(ui::Program& p) {
+  p.add<Keys>();
   p.add<Hub>();
   p.add<Dialog>();
   p.add<Clocks>();

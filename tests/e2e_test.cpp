@@ -1,0 +1,173 @@
+// The real programs, run as a player or a bug report would run them.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kBin = QStringLiteral(DRIFTWING_BIN_DIR);
+const QString kGolden = QStringLiteral(DRIFTWING_GOLDEN_DIR);
+
+struct Outcome {
+  int status = -1;
+  QByteArray out, err;
+};
+
+Outcome run(const QString& program, const QStringList& args, QProcessEnvironment env = {},
+        int waitMs = 60000) {
+  QProcess p;
+  if (!env.isEmpty()) p.setProcessEnvironment(env);
+  p.start(kBin + "/" + program, args);
+  Outcome r;
+  if (!p.waitForFinished(waitMs)) {
+    p.kill();
+    p.waitForFinished();
+    return r;
+  }
+  r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  r.out = p.readAllStandardOutput();
+  r.err = p.readAllStandardError();
+  return r;
+}
+
+QByteArray read(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every script in the golden folder replays to exactly its recorded trace.
+// DRIFTWING_UPDATE_GOLDEN=1 records them anew (look at the diff before
+// committing it).
+TEST(Replay, GoldenTracesReplayExactly) {
+  const QStringList scripts = QDir(kGolden).entryList({"*.script"}, QDir::Files, QDir::Name);
+  ASSERT_FALSE(scripts.isEmpty());
+  for (const QString& script : scripts) {
+    QString base = script.chopped(7);
+    QStringList args{"--trace", "-"};
+    // A script's first line may carry options: "#! --screen frm1 --set a=1".
+    const QByteArray head = read(kGolden + "/" + script).split('\n').first();
+    if (head.startsWith("#!"))
+      args += QString::fromUtf8(head.mid(2)).split(' ', Qt::SkipEmptyParts);
+    args << kGolden + "/" + script;
+    Outcome r = run("driftwing-replay", args);
+    ASSERT_EQ(r.status, 0) << script.toStdString() << ": " << r.err.toStdString();
+    const QString golden = kGolden + "/" + base + ".jsonl";
+    if (qEnvironmentVariableIntValue("DRIFTWING_UPDATE_GOLDEN") == 1) {
+      QFile f(golden);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      f.write(r.out);
+      continue;
+    }
+    const QList<QByteArray> want = read(golden).split('\n'), got = r.out.split('\n');
+    ASSERT_EQ(got.size(), want.size()) << base.toStdString();
+    for (qsizetype i = 0; i < want.size(); ++i)
+      ASSERT_EQ(got[i].toStdString(), want[i].toStdString())
+          << base.toStdString() << " line " << i + 1;
+  }
+}
+
+TEST(Replay, PicturesOfEveryWindowAtTwoScales) {
+  QTemporaryDir dir;
+  const QString script = dir.filePath("help.script");
+  QFile f(script);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("0 click Command1\n0 click Command1\n0 click Command1\n0 click Command1\n"
+          "100 click Command2\n");
+  f.close();
+  for (int scale : {1, 2}) {
+    const QString title = dir.filePath(QString("title%1.png").arg(scale));
+    const QString help = dir.filePath(QString("help%1.png").arg(scale));
+    Outcome r = run("driftwing-replay", {"--png", "50:" + title, "--png", "100:" + help, "--scale",
+                                     QString::number(scale), script});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QImage t(title), h(help);
+    EXPECT_EQ(t.size(), QSize(576, 351) * scale);
+    EXPECT_EQ(h.size(), QSize(543, 346) * scale);
+    // The help screen's purple heading is drawn where its label stands.
+    int purple = 0;
+    for (int y = 8 * scale; y < 40 * scale; ++y)
+      for (int x = 8 * scale; x < 100 * scale; ++x) {
+        const QColor c = h.pixelColor(x, y);
+        if (c.red() > 150 && c.blue() > 150 && c.green() < 80) ++purple;
+      }
+    EXPECT_GT(purple, 30 * scale * scale) << "scale " << scale;
+  }
+}
+
+TEST(Replay, BadInputGivesOneLineAndStatusTwo) {
+  QTemporaryDir dir;
+  const QString script = dir.filePath("bad.script");
+  QFile f(script);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("0 click Command1\n10 click NoSuchButton\n");
+  f.close();
+  const QString trace = dir.filePath("t.jsonl");
+  Outcome r = run("driftwing-replay", {"--trace", trace, script});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "driftwing-replay: script line 2: Form1 has no element NoSuchButton\n");
+  EXPECT_EQ(read(trace).count('\n'), 2) << "the lines before the bad one are written";
+
+  r = run("driftwing-replay", {"--frobnicate", script});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err.count('\n'), 1);
+  r = run("driftwing-replay", {dir.filePath("missing.script")});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.contains("cannot read the script"));
+}
+
+TEST(Game, AnswersHelpAndVersion) {
+  Outcome r = run("driftwing", {"--version"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out.startsWith("driftwing "));
+  r = run("driftwing", {"--help"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out.contains("--scale"));
+  r = run("driftwing", {"--scale", "zero"});
+  EXPECT_EQ(r.status, 2);
+}
+
+TEST(Game, WithoutADisplaySaysHowToGetOne) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
+  Outcome r = run("driftwing", {}, env);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err.count('\n'), 1);
+  EXPECT_TRUE(r.err.contains("xvfb-run")) << r.err.toStdString();
+}
+
+TEST(Game, StartsAndRunsUntilItsWindowCloses) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("SDL_AUDIODRIVER", "dummy");
+  QProcess p;
+  p.setProcessEnvironment(env);
+  p.start(kBin + "/driftwing", {"--scale", "2"});
+  ASSERT_TRUE(p.waitForStarted());
+  EXPECT_FALSE(p.waitForFinished(1500)) << "the game keeps running: "
+                                        << p.readAllStandardError().toStdString();
+  p.terminate();
+  EXPECT_TRUE(p.waitForFinished(5000));
+}
+
+TEST(Game, PracticeModeRejectsAnUnknownWindow) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("SDL_AUDIODRIVER", "dummy");
+  Outcome r = run("driftwing", {"--screen", "frm99"}, env);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.contains("frm99"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,200 @@
+// The desktop driver on Qt's offscreen platform: real widgets, real key
+// events, the game's key codes coming out.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "frontend/game.h"
+#include "media/media.h"
+#include "tests/toy_windows.h"
+#include "ui/keys.h"
+#include "ui/qt/key_map.h"
+#include "ui/qt/qt_driver.h"
+#include "ui/qt/render.h"
+#include "ui/qt/widgets.h"
+#include "ui/qt/window_view.h"
+#include "ui/virtual/session.h"
+
+namespace {
+
+using ui::qt::KeyAction;
+using ui::qt::virtualKey;
+
+TEST(KeyMap, LettersArrowsAndControlKeysGiveTheirWindowsCodes) {
+  EXPECT_EQ(virtualKey(Qt::Key_A, Qt::NoModifier), 65);
+  EXPECT_EQ(virtualKey(Qt::Key_Z, Qt::ShiftModifier), 90);
+  EXPECT_EQ(virtualKey(Qt::Key_P, Qt::NoModifier), 80);
+  EXPECT_EQ(virtualKey(Qt::Key_Left, Qt::NoModifier), 37);
+  EXPECT_EQ(virtualKey(Qt::Key_Up, Qt::NoModifier), 38);
+  EXPECT_EQ(virtualKey(Qt::Key_Right, Qt::NoModifier), 39);
+  EXPECT_EQ(virtualKey(Qt::Key_Down, Qt::NoModifier), 40);
+  EXPECT_EQ(virtualKey(Qt::Key_Space, Qt::NoModifier), 32);
+  EXPECT_EQ(virtualKey(Qt::Key_Shift, Qt::ShiftModifier), 16);
+  EXPECT_EQ(virtualKey(Qt::Key_5, Qt::NoModifier), 53) << "the digit row is not the keypad";
+  EXPECT_EQ(virtualKey(Qt::Key_unknown, Qt::NoModifier), -1);
+  EXPECT_EQ(virtualKey(Qt::Key_Eacute, Qt::NoModifier), -1);
+}
+
+TEST(KeyMap, KeypadDigitsWhateverTheNumLock) {
+  EXPECT_EQ(virtualKey(Qt::Key_1, Qt::KeypadModifier), 97);
+  EXPECT_EQ(virtualKey(Qt::Key_2, Qt::KeypadModifier), 98);
+  EXPECT_EQ(virtualKey(Qt::Key_0, Qt::KeypadModifier), 96);
+  EXPECT_EQ(virtualKey(Qt::Key_End, Qt::KeypadModifier), 97) << "Num Lock off";
+  EXPECT_EQ(virtualKey(Qt::Key_Down, Qt::KeypadModifier), 98);
+  EXPECT_EQ(virtualKey(Qt::Key_Up, Qt::KeypadModifier), 104);
+  EXPECT_EQ(virtualKey(Qt::Key_Down, Qt::NoModifier), 40) << "the arrow keys stay arrows";
+}
+
+TEST(KeyMap, RepeatedPressesCountButAKeyComesUpOnce) {
+  EXPECT_EQ(ui::qt::keyAction(true, false), KeyAction::Down);
+  EXPECT_EQ(ui::qt::keyAction(true, true), KeyAction::Down);
+  EXPECT_EQ(ui::qt::keyAction(false, true), KeyAction::None);
+  EXPECT_EQ(ui::qt::keyAction(false, false), KeyAction::Up);
+}
+
+class NoShell : public ui::Shell {
+ public:
+  void open(const std::string&) override {}
+};
+
+class DesktopTest : public ::testing::Test {
+ protected:
+  DesktopTest() : driver(1), program(driver, media, shell, ".") {
+    driver.attach(program);
+    toy::addAll(program);
+    toy::gLog = &log;
+  }
+  ~DesktopTest() override { toy::gLog = nullptr; }
+  ui::qt::WindowView* view(const char* name) {
+    return driver.viewOf(program.window(name));
+  }
+  template <class W>
+  W* widget(const char* window, const char* name) {
+    ui::qt::WindowView* v = view(window);
+    for (QObject* child : v->findChildren<QWidget*>())
+      if (auto* w = qobject_cast<W*>(child))
+        if (auto* e = v->elementOf(w); e && e->name == name) return w;
+    return nullptr;
+  }
+  void send(QWidget* to, QEvent::Type type, int key, bool repeat = false) {
+    QKeyEvent ev(type, key, Qt::NoModifier, QString(), repeat);
+    QApplication::sendEvent(to, &ev);
+  }
+
+  std::vector<std::string> log;
+  media::SilentMedia media;
+  NoShell shell;
+  ui::qt::QtDriver driver;
+  ui::Program program;
+};
+
+TEST_F(DesktopTest, KeysReachTheFocusedElementAsGameCodes) {
+  program.start(program.window("Keys"));
+  ui::qt::WindowView* v = view("Keys");
+  ASSERT_NE(v, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+  QWidget* area = QApplication::focusWidget();
+  ASSERT_NE(area, nullptr) << "the first element in tab order has the focus";
+  ASSERT_EQ(v->elementOf(area)->name, "Area");
+  send(area, QEvent::KeyPress, Qt::Key_Up);
+  send(area, QEvent::KeyPress, Qt::Key_Up, true);
+  send(area, QEvent::KeyRelease, Qt::Key_Up, true);
+  send(area, QEvent::KeyPress, Qt::Key_Up, true);
+  send(area, QEvent::KeyRelease, Qt::Key_Up);
+  send(area, QEvent::KeyPress, Qt::Key_Shift);
+  EXPECT_EQ(log, (std::vector<std::string>{"down 38", "down 38", "down 38", "up 38", "down 16"}));
+}
+
+TEST_F(DesktopTest, ClicksAndEditsGoThroughTheProgramAndTheViewFollows) {
+  program.start(program.window("Keys"));
+  auto* go = widget<QPushButton>("Keys", "Go");
+  ASSERT_NE(go, nullptr);
+  QTest::mouseClick(go, Qt::LeftButton);
+  EXPECT_EQ(program.window("Keys").el("Said").Caption, "clicked");
+
+  auto* name = widget<QLineEdit>("Keys", "Name");
+  ASSERT_NE(name, nullptr);
+  name->setFocus();
+  QTest::keyClicks(name, "Mei");
+  EXPECT_EQ(program.window("Keys").el("Name").Text, "Mei");
+  EXPECT_EQ(log.back(), "text Mei");
+  // The logic writes a text: the widget shows it, and no edit event comes back.
+  program.window("Keys").el("Name").Text = "Tarvos";
+  program.click(program.window("Keys"), program.window("Keys").el("Go"));
+  EXPECT_EQ(name->text(), "Tarvos");
+  EXPECT_EQ(log.back(), "text Mei");
+}
+
+TEST_F(DesktopTest, ClosingTheWindowUnloadsItAndEndsTheProgram) {
+  program.start(program.window("Keys"));
+  view("Keys")->close();
+  EXPECT_FALSE(program.window("Keys").loaded());
+  EXPECT_TRUE(program.ended());
+  EXPECT_EQ(view("Keys"), nullptr);
+}
+
+TEST_F(DesktopTest, AModalWindowBlocksItsOwnerOnTheDesktopToo) {
+  program.start(program.window("Hub"));
+  auto* open = widget<QPushButton>("Hub", "Open");
+  QTest::mouseClick(open, Qt::LeftButton);
+  ASSERT_NE(view("Dialog"), nullptr);
+  EXPECT_EQ(view("Dialog")->windowModality(), Qt::ApplicationModal);
+  EXPECT_TRUE(view("Dialog")->isVisible());
+  view("Dialog")->close();
+  EXPECT_EQ(program.window("Hub").el("Status").Caption, "back");
+  EXPECT_FALSE(program.ended());
+}
+
+TEST_F(DesktopTest, TimersTickOnTheRealClock) {
+  program.start(program.window("Keys"));
+  program.window("Keys").el("Timer1").setEnabled(true);
+  QTRY_VERIFY_WITH_TIMEOUT(std::count_if(log.begin(), log.end(),
+                                         [](const std::string& l) { return l.rfind("tick@", 0) == 0; }) >= 3,
+                           5000);
+  program.window("Keys").el("Timer1").setEnabled(false);
+  const auto ticks = log.size();
+  QTest::qWait(100);
+  EXPECT_EQ(log.size(), ticks) << "a disabled timer stops at once";
+}
+
+// Every caption of the title and help screens fits its label at every scale.
+class ScreenLayout : public ::testing::TestWithParam<int> {};
+
+TEST_P(ScreenLayout, EveryTextFitsItsLabel) {
+  const int scale = GetParam();
+  ui::VirtualSession game(frontend::addWindows);
+  game.start("Form1");
+  for (int i = 0; i < 4; ++i) game.click("Command1");
+  game.click("Command2");
+  for (const char* name : {"Form1", "Form2"}) {
+    ui::Window& w = game.program().window(name);
+    for (const ui::Element& e : w.elements()) {
+      if (e.kind != ui::Kind::Label || e.Caption.empty()) continue;
+      QFontMetrics fm(ui::qt::gameFont(e.FontSize, e.FontBold, scale));
+      QString text = QString::fromStdString(e.Caption).replace("\r\n", "\n");
+      const QRect box(0, 0, ui::qt::px(e.Width, scale), ui::qt::px(e.Height, scale));
+      const QRect need = fm.boundingRect(box, Qt::TextWordWrap | Qt::AlignTop, text.trimmed());
+      EXPECT_LE(need.height(), box.height()) << name << "." << e.id() << " at scale " << scale;
+      EXPECT_LE(need.width(), box.width()) << name << "." << e.id() << " at scale " << scale;
+    }
+    const QImage picture = ui::qt::renderWindow(game.program(), w, scale);
+    EXPECT_EQ(picture.width(), ui::qt::px(static_cast<float>(w.design().width), scale));
+    EXPECT_EQ(picture.height(), ui::qt::px(static_cast<float>(w.design().height), scale));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, ScreenLayout, ::testing::Values(1, 2, 3));
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
