@@ -1,0 +1,161 @@
+// Figures for the game's speed, reported, never asserted:
+//   (a) ticks a second and lateness of a 25 ms timer in a real Qt window,
+//   (b) the time to draw a window at scale 1 and 3,
+//   (c) events a second on the virtual clock, with and without a trace.
+// Usage: driftwing-bench [seconds for (a), default 10]
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ostream>
+#include <streambuf>
+#include <vector>
+
+#include "frontend/game.h"
+#include "media/media.h"
+#include "ui/program.h"
+#include "ui/qt/qt_driver.h"
+#include "ui/qt/render.h"
+#include "ui/qt/window_view.h"
+#include "ui/virtual/session.h"
+
+namespace {
+
+// A window that does what a race does every tick: moves sprites over a road
+// and rewrites a few labels.
+class Busy : public ui::Window {
+ public:
+  explicit Busy(ui::Program& p) : Window(p, "Busy") {
+    var("ticks", ticks);
+    on(ui::Event::Timer, "Timer1", [this] { tick(); });
+  }
+  const ui::Design& design() const override {
+    static const ui::Design d = [] {
+      ui::Design d{"Busy", 8640, 5265, "", ui::colour::kBlack, {}};
+      d.elements.push_back(ui::pictureArea("Road", 1920, 0, 3735, 5175).picture("help"));
+      for (int i = 0; i < 6; ++i)
+        d.elements.push_back(
+            ui::image("Car", 300.0f * i, 500.0f * i, 915, 1245, i).in("Road").picture("icon"));
+      for (int i = 0; i < 4; ++i)
+        d.elements.push_back(ui::label("Value", 6000, 700.0f * i, 2000, 600, i).font(18));
+      d.elements.push_back(ui::timer("Timer1", 25, true));
+      return d;
+    }();
+    return d;
+  }
+  std::vector<std::int64_t> at;  // nanoseconds since the start, per tick
+  QElapsedTimer clock;
+  std::int16_t ticks = 0;
+
+ private:
+  void tick() {
+    if (clock.isValid()) at.push_back(clock.nsecsElapsed());
+    ticks = static_cast<std::int16_t>((ticks + 1) & 0x3FFF);
+    for (int i = 0; i < 6; ++i) {
+      ui::Element& car = el("Car", i);
+      car.Top += 40.0f + 7.0f * i;
+      if (car.Top > 5200) car.Top = -1300;
+    }
+    for (int i = 0; i < 4; ++i) el("Value", i).Caption = std::to_string(ticks * (i + 1));
+  }
+};
+
+class NullBuf : public std::streambuf {
+ protected:
+  int overflow(int c) override { return c; }
+  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+class NoShell : public ui::Shell {
+ public:
+  void open(const std::string&) override {}
+};
+
+void timerFigures(int seconds) {
+  ui::qt::QtDriver driver(1);
+  media::SilentMedia media;
+  NoShell shell;
+  ui::Program program(driver, media, shell, ".");
+  driver.attach(program);
+  auto& busy = program.add<Busy>();
+  busy.clock.start();
+  program.start(busy);
+  QElapsedTimer wall;
+  wall.start();
+  while (wall.elapsed() < seconds * 1000LL) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  // Tick n was due at the window's load + 25 (n + 1) ms; the clock started
+  // just before the load.
+  std::vector<double> late;
+  for (std::size_t n = 0; n < busy.at.size(); ++n)
+    late.push_back(static_cast<double>(busy.at[n]) / 1e6 - 25.0 * static_cast<double>(n + 1));
+  std::sort(late.begin(), late.end());
+  auto pct = [&](double p) {
+    return late.empty() ? 0.0 : late[std::min(late.size() - 1, std::size_t(p * late.size()))];
+  };
+  std::printf("(a) 25 ms timer in a shown Qt window (%s), %d s: %.2f ticks/s (ideal 40), "
+              "lateness median %.2f ms, p99 %.2f ms, max %.2f ms\n",
+              qPrintable(QGuiApplication::platformName()), seconds,
+              busy.at.size() / (seconds + 0.0), pct(0.5), pct(0.99), late.empty() ? 0 : late.back());
+}
+
+void drawFigures() {
+  ui::VirtualSession game(frontend::addWindows);
+  game.start("Form1");
+  for (int i = 0; i < 4; ++i) game.click("Command1");
+  game.click("Command2");
+  for (const char* name : {"Form1", "Form2"}) {
+    ui::Window& w = game.program().window(name);
+    for (int scale : {1, 3}) {
+      QElapsedTimer t;
+      t.start();
+      ui::qt::renderWindow(game.program(), w, scale);  // first: pictures drawn and cached
+      const double cold = t.nsecsElapsed() / 1e6;
+      ui::qt::WindowView view(game.program(), w, scale, false);
+      view.setAttribute(Qt::WA_DontShowOnScreen);
+      view.show();
+      const int n = 50;
+      t.restart();
+      for (int i = 0; i < n; ++i) view.grab();
+      const double warm = t.nsecsElapsed() / 1e6 / n;
+      std::printf("(b) draw %s at scale %d: first %.2f ms (drawing its pictures), then %.3f ms a "
+                  "frame\n",
+                  name, scale, cold, warm);
+    }
+  }
+}
+
+void virtualFigures() {
+  for (bool traced : {false, true}) {
+    NullBuf buf;
+    std::ostream sink(&buf);
+    std::int64_t clock = 0;
+    ui::VirtualSession game(
+        clock, [](ui::Program& p) { p.add<Busy>(); }, ".", traced ? &sink : nullptr);
+    game.start("Busy");
+    const std::int64_t ticks = traced ? 20000 : 400000;
+    auto t0 = std::chrono::steady_clock::now();
+    for (std::int64_t i = 1; i <= ticks; ++i) {
+      clock = i * 25;
+      game.program().runTimers(clock);
+    }
+    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    std::printf("(c) virtual clock%s: %.0f events/s (%lld race-like ticks in %.2f s)\n",
+                traced ? ", writing a full trace" : "", ticks / s, static_cast<long long>(ticks), s);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+  QApplication app(argc, argv);
+  if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
+  QApplication::setQuitOnLastWindowClosed(false);
+  timerFigures(seconds);
+  drawFigures();
+  virtualFigures();
+  return 0;
+}
