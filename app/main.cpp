@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyleFactory>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>

@@ -1,23 +1,16 @@
 #include "app/options.h"
 
 #include <algorithm>
-#include <charconv>
+
+#include "ui/parse.h"
 
 namespace app {
-
-namespace {
-bool wholeNumber(const std::string& s, long long& out) {
-  if (s.empty()) return false;
-  auto r = std::from_chars(s.data(), s.data() + s.size(), out);
-  return r.ec == std::errc() && r.ptr == s.data() + s.size();
-}
-}  // namespace
 
 bool parseSetting(const std::string& text, std::pair<std::string, long long>& out) {
   const auto eq = text.find('=');
   if (eq == std::string::npos || eq == 0) return false;
   long long v = 0;
-  if (!wholeNumber(text.substr(eq + 1), v)) return false;
+  if (!ui::parseWhole(text.substr(eq + 1), v)) return false;
   out = {text.substr(0, eq), v};
   return true;
 }
@@ -42,7 +35,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     } else if (a == "--scale") {
       long long n = 0;
       if (!value(v)) return std::nullopt;
-      if (!wholeNumber(v, n) || n < 1 || n > 16) {
+      if (!ui::parseWhole(v, n) || n < 1 || n > 16) {
         error = "--scale takes a whole number from 1 to 16";
         return std::nullopt;
       }

@@ -8,7 +8,6 @@
 
 #include <QImage>
 #include <QSize>
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,7 +18,7 @@ namespace art {
 
 struct PictureDef {
   std::string name;
-  int width = 0;   // native size in pixels
+  int width = 0;  // native size in pixels
   int height = 0;
   std::function<void(QPainter&)> paint;  // draws in native coordinates
 };

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStyleFactory>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -85,7 +84,8 @@ void timerFigures(int seconds) {
   program.start(busy);
   QElapsedTimer wall;
   wall.start();
-  while (wall.elapsed() < seconds * 1000LL) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  while (wall.elapsed() < seconds * 1000LL)
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
   // Tick n was due at the window's load + 25 (n + 1) ms; the clock started
   // just before the load.
   std::vector<double> late;
@@ -95,10 +95,11 @@ void timerFigures(int seconds) {
   auto pct = [&](double p) {
     return late.empty() ? 0.0 : late[std::min(late.size() - 1, std::size_t(p * late.size()))];
   };
-  std::printf("(a) 25 ms timer in a shown Qt window (%s), %d s: %.2f ticks/s (ideal 40), "
-              "lateness median %.2f ms, p99 %.2f ms, max %.2f ms\n",
-              qPrintable(QGuiApplication::platformName()), seconds,
-              busy.at.size() / (seconds + 0.0), pct(0.5), pct(0.99), late.empty() ? 0 : late.back());
+  std::printf(
+      "(a) 25 ms timer in a shown Qt window (%s), %d s: %.2f ticks/s (ideal 40), "
+      "lateness median %.2f ms, p99 %.2f ms, max %.2f ms\n",
+      qPrintable(QGuiApplication::platformName()), seconds, busy.at.size() / (seconds + 0.0),
+      pct(0.5), pct(0.99), late.empty() ? 0 : late.back());
 }
 
 void drawFigures() {
@@ -120,9 +121,10 @@ void drawFigures() {
       t.restart();
       for (int i = 0; i < n; ++i) view.grab();
       const double warm = t.nsecsElapsed() / 1e6 / n;
-      std::printf("(b) draw %s at scale %d: first %.2f ms (drawing its pictures), then %.3f ms a "
-                  "frame\n",
-                  name, scale, cold, warm);
+      std::printf(
+          "(b) draw %s at scale %d: first %.2f ms (drawing its pictures), then %.3f ms a "
+          "frame\n",
+          name, scale, cold, warm);
     }
   }
 }
@@ -143,7 +145,8 @@ void virtualFigures() {
     }
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::printf("(c) virtual clock%s: %.0f events/s (%lld race-like ticks in %.2f s)\n",
-                traced ? ", writing a full trace" : "", ticks / s, static_cast<long long>(ticks), s);
+                traced ? ", writing a full trace" : "", ticks / s, static_cast<long long>(ticks),
+                s);
   }
 }
 

@@ -28,8 +28,9 @@ const ui::Design& HelpScreen::design() const {
             .fore(colour::kRed)
             .font(body),
         label("Label7", 0, 4200, 8055, 855)
-            .caption("(左右移動時,車速會減慢,不停按鍵加速時,可到達極速境界,但速度太快時便會OverHeat,"
-                     "勝負關鍵在於能否以適當速度不停按加速鍵以保持極速但又不至OverHeat)")
+            .caption(
+                "(左右移動時,車速會減慢,不停按鍵加速時,可到達極速境界,但速度太快時便會OverHeat,"
+                "勝負關鍵在於能否以適當速度不停按加速鍵以保持極速但又不至OverHeat)")
             .fore(colour::kWhite)
             .font(body),
     };

@@ -37,7 +37,10 @@ const ui::Design& TitleScreen::design() const {
     const float buttonFont = 11.25f;
     d.elements = {
         pictureArea("Picture1", 0, 0, 8655, 6015).picture("title").tab(0),
-        textBox("Text1", 840, 3720, 6855, 1095).text(kTitlePad + "Driftwing").font(18).multiLine()
+        textBox("Text1", 840, 3720, 6855, 1095)
+            .text(kTitlePad + "Driftwing")
+            .font(18)
+            .multiLine()
             .tab(1),
         button("Command1", 1440, 3120, 975, 375, "按此").font(buttonFont).tab(2),
         button("Command3", 3000, 3120, 975, 375, "對戰").font(buttonFont).hidden().tab(3),
@@ -86,9 +89,15 @@ void TitleScreen::Command1_Click() {
 void TitleScreen::titleSequence() {
   ui::Element& text = el("Text1");
   switch (titleClicks) {
-    case 1: text.Text = kSequencePad + "Driftwing"; break;
-    case 2: text.Text = kSequencePad + "「Zephyrun」"; break;
-    case 3: text.Text = kSequencePad + "By Orvel"; break;
+    case 1:
+      text.Text = kSequencePad + "Driftwing";
+      break;
+    case 2:
+      text.Text = kSequencePad + "「Zephyrun」";
+      break;
+    case 3:
+      text.Text = kSequencePad + "By Orvel";
+      break;
     case 4:
       text.Text = kHomePageShort;
       settings_.storyStep = 1;
@@ -97,7 +106,8 @@ void TitleScreen::titleSequence() {
       el("Command3").Visible = true;
       el("Command1").Caption = "故事";
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

@@ -31,6 +31,8 @@ SdlMedia::SdlMedia(std::string folder) : folder_(std::move(folder)) {
     return;
   }
   Mix_AllocateChannels(1);
+  // Some headroom, so a crash or a bell over the music never clips.
+  Mix_VolumeMusic(MIX_MAX_VOLUME * 3 / 4);
   open_ = true;
   musicThread_ = std::thread([this] { musicLoop(); });
 }

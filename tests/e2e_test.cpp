@@ -20,7 +20,7 @@ struct Outcome {
 };
 
 Outcome run(const QString& program, const QStringList& args, QProcessEnvironment env = {},
-        int waitMs = 60000) {
+            int waitMs = 60000) {
   QProcess p;
   if (!env.isEmpty()) p.setProcessEnvironment(env);
   p.start(kBin + "/" + program, args);
@@ -77,14 +77,15 @@ TEST(Replay, PicturesOfEveryWindowAtTwoScales) {
   const QString script = dir.filePath("help.script");
   QFile f(script);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("0 click Command1\n0 click Command1\n0 click Command1\n0 click Command1\n"
-          "100 click Command2\n");
+  f.write(
+      "0 click Command1\n0 click Command1\n0 click Command1\n0 click Command1\n"
+      "100 click Command2\n");
   f.close();
   for (int scale : {1, 2}) {
     const QString title = dir.filePath(QString("title%1.png").arg(scale));
     const QString help = dir.filePath(QString("help%1.png").arg(scale));
     Outcome r = run("driftwing-replay", {"--png", "50:" + title, "--png", "100:" + help, "--scale",
-                                     QString::number(scale), script});
+                                         QString::number(scale), script});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QImage t(title), h(help);
     EXPECT_EQ(t.size(), QSize(576, 351) * scale);
@@ -149,8 +150,8 @@ TEST(Game, StartsAndRunsUntilItsWindowCloses) {
   p.setProcessEnvironment(env);
   p.start(kBin + "/driftwing", {"--scale", "2"});
   ASSERT_TRUE(p.waitForStarted());
-  EXPECT_FALSE(p.waitForFinished(1500)) << "the game keeps running: "
-                                        << p.readAllStandardError().toStdString();
+  EXPECT_FALSE(p.waitForFinished(1500))
+      << "the game keeps running: " << p.readAllStandardError().toStdString();
   p.terminate();
   EXPECT_TRUE(p.waitForFinished(5000));
 }

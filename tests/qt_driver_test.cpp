@@ -1,5 +1,7 @@
 // The desktop driver on Qt's offscreen platform: real widgets, real key
 // events, the game's key codes coming out.
+#include "ui/qt/qt_driver.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +16,6 @@
 #include "tests/toy_windows.h"
 #include "ui/keys.h"
 #include "ui/qt/key_map.h"
-#include "ui/qt/qt_driver.h"
 #include "ui/qt/render.h"
 #include "ui/qt/widgets.h"
 #include "ui/qt/window_view.h"
@@ -70,9 +71,7 @@ class DesktopTest : public ::testing::Test {
     toy::gLog = &log;
   }
   ~DesktopTest() override { toy::gLog = nullptr; }
-  ui::qt::WindowView* view(const char* name) {
-    return driver.viewOf(program.window(name));
-  }
+  ui::qt::WindowView* view(const char* name) { return driver.viewOf(program.window(name)); }
   template <class W>
   W* widget(const char* window, const char* name) {
     ui::qt::WindowView* v = view(window);
@@ -153,9 +152,10 @@ TEST_F(DesktopTest, AModalWindowBlocksItsOwnerOnTheDesktopToo) {
 TEST_F(DesktopTest, TimersTickOnTheRealClock) {
   program.start(program.window("Keys"));
   program.window("Keys").el("Timer1").setEnabled(true);
-  QTRY_VERIFY_WITH_TIMEOUT(std::count_if(log.begin(), log.end(),
-                                         [](const std::string& l) { return l.rfind("tick@", 0) == 0; }) >= 3,
-                           5000);
+  QTRY_VERIFY_WITH_TIMEOUT(
+      std::count_if(log.begin(), log.end(),
+                    [](const std::string& l) { return l.rfind("tick@", 0) == 0; }) >= 3,
+      5000);
   program.window("Keys").el("Timer1").setEnabled(false);
   const auto ticks = log.size();
   QTest::qWait(100);

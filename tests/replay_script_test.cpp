@@ -82,7 +82,7 @@ TEST_F(RunnerTest, AnElementTheFrontWindowLacksStopsTheRunWithItsLine) {
 TEST_F(RunnerTest, ClicksBehindAModalWindowAreTracedButDoNothing) {
   EXPECT_EQ(run("0 click Command1\n0 click Command1\n0 click Command1\n0 click Command1\n"
                 "10 click Command2\n20 click Form1.Command1\n"),
-                0);
+            0);
   const std::string t = trace.str();
   EXPECT_NE(t.find(R"({"t": 20, "event": "click", "window": "Form1", "source": "Command1")"),
             std::string::npos);

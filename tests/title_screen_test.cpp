@@ -1,10 +1,11 @@
 // The title screen and the help screen, as a player meets them.
+#include "frontend/title_screen.h"
+
 #include <gtest/gtest.h>
 
 #include "frontend/game.h"
 #include "frontend/links.h"
 #include "frontend/settings.h"
-#include "frontend/title_screen.h"
 #include "ui/virtual/session.h"
 
 namespace {

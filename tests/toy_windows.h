@@ -43,13 +43,18 @@ class Hub : public ui::Window {
     });
   }
   const ui::Design& design() const override {
-    static const ui::Design d{"Hub", 3000, 2000, "", 0, {
-        ui::button("Open", 0, 0, 900, 300, "Open"),
-        ui::button("Count", 0, 400, 900, 300, "Count"),
-        ui::button("Hidden", 0, 800, 900, 300, "Hidden").hidden(),
-        ui::label("Status", 0, 1200, 900, 300).caption("home"),
-        ui::button("Quit", 1000, 0, 900, 300, "Quit"),
-    }};
+    static const ui::Design d{"Hub",
+                              3000,
+                              2000,
+                              "",
+                              0,
+                              {
+                                  ui::button("Open", 0, 0, 900, 300, "Open"),
+                                  ui::button("Count", 0, 400, 900, 300, "Count"),
+                                  ui::button("Hidden", 0, 800, 900, 300, "Hidden").hidden(),
+                                  ui::label("Status", 0, 1200, 900, 300).caption("home"),
+                                  ui::button("Quit", 1000, 0, 900, 300, "Quit"),
+                              }};
     return d;
   }
   std::int16_t clicks = 0;
@@ -75,12 +80,17 @@ class Dialog : public ui::Window {
     on(ui::Event::Click, "Hide", [this] { program().hide(*this); });
   }
   const ui::Design& design() const override {
-    static const ui::Design d{"Dialog", 2000, 1500, "", 0, {
-        ui::pictureArea("Area", 0, 0, 1500, 1000),
-        ui::image("Car", 100, 100, 300, 400).in("Area").picture("car"),
-        ui::label("Message", 0, 1100, 1500, 300).caption("ready"),
-        ui::button("Hide", 1600, 0, 300, 300, "x"),
-    }};
+    static const ui::Design d{"Dialog",
+                              2000,
+                              1500,
+                              "",
+                              0,
+                              {
+                                  ui::pictureArea("Area", 0, 0, 1500, 1000),
+                                  ui::image("Car", 100, 100, 300, 400).in("Area").picture("car"),
+                                  ui::label("Message", 0, 1100, 1500, 300).caption("ready"),
+                                  ui::button("Hide", 1600, 0, 300, 300, "x"),
+                              }};
     return d;
   }
   std::int16_t pass = 1;
@@ -93,16 +103,20 @@ class Clocks : public ui::Window {
  public:
   explicit Clocks(ui::Program& p, std::string name = "Clocks") : Window(p, std::move(name)) {
     for (const char* t : {"Timer1", "Timer2", "Timer10"})
-      on(ui::Event::Timer, t, [this, t] {
-        log(this->name() + "." + t + "@" + std::to_string(program().now()));
-      });
+      on(ui::Event::Timer, t,
+         [this, t] { log(this->name() + "." + t + "@" + std::to_string(program().now())); });
   }
   const ui::Design& design() const override {
-    static const ui::Design d{"Clocks", 1000, 1000, "", 0, {
-        ui::timer("Timer10", 100, false),
-        ui::timer("Timer2", 100, false),
-        ui::timer("Timer1", 100, false),
-    }};
+    static const ui::Design d{"Clocks",
+                              1000,
+                              1000,
+                              "",
+                              0,
+                              {
+                                  ui::timer("Timer10", 100, false),
+                                  ui::timer("Timer2", 100, false),
+                                  ui::timer("Timer1", 100, false),
+                              }};
     return d;
   }
 };
@@ -118,13 +132,18 @@ class Keys : public ui::Window {
     on(ui::Event::Timer, "Timer1", [this] { log("tick@" + std::to_string(program().now())); });
   }
   const ui::Design& design() const override {
-    static const ui::Design d{"Keys", 3000, 2000, "", 0, {
-        ui::pictureArea("Area", 0, 0, 1500, 1500).tab(0),
-        ui::button("Go", 1600, 0, 900, 375, "Go").tab(1),
-        ui::textBox("Name", 1600, 500, 1200, 375).tab(2),
-        ui::label("Said", 1600, 1000, 1200, 375).caption("waiting"),
-        ui::timer("Timer1", 25, false),
-    }};
+    static const ui::Design d{"Keys",
+                              3000,
+                              2000,
+                              "",
+                              0,
+                              {
+                                  ui::pictureArea("Area", 0, 0, 1500, 1500).tab(0),
+                                  ui::button("Go", 1600, 0, 900, 375, "Go").tab(1),
+                                  ui::textBox("Name", 1600, 500, 1200, 375).tab(2),
+                                  ui::label("Said", 1600, 1000, 1200, 375).caption("waiting"),
+                                  ui::timer("Timer1", 25, false),
+                              }};
     return d;
   }
 };

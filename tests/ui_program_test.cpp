@@ -55,7 +55,7 @@ TEST_F(ProgramTest, TheRestOfTheShowingHandlerRunsAfterTheClosingHandler) {
   game.start("Hub");
   game.click("Open");
   game.press(kSpace);
-  const std::vector<std::string> expected{"Hub.Load",         "Hub.Open:before", "Dialog.Load",
+  const std::vector<std::string> expected{"Hub.Load", "Hub.Open:before", "Dialog.Load",
                                           "Dialog.Space:end", "Hub.Open:after"};
   EXPECT_EQ(log, expected);
 }

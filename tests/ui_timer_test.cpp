@@ -42,9 +42,9 @@ TEST_F(TimerTest, TimersDueTogetherTickByWindowThenByNumber) {
     timer(t).setEnabled(true);
   }
   game.runUntil(100);
-  EXPECT_EQ(ticks(), (std::vector<std::string>{
-                         "Clocks.Timer1@100", "Clocks.Timer2@100", "Clocks.Timer10@100",
-                         "Clocks2.Timer1@100", "Clocks2.Timer2@100", "Clocks2.Timer10@100"}));
+  EXPECT_EQ(ticks(), (std::vector<std::string>{"Clocks.Timer1@100", "Clocks.Timer2@100",
+                                               "Clocks.Timer10@100", "Clocks2.Timer1@100",
+                                               "Clocks2.Timer2@100", "Clocks2.Timer10@100"}));
 }
 
 TEST_F(TimerTest, EnablingAnEnabledTimerChangesNothing) {

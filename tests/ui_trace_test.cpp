@@ -115,7 +115,8 @@ TEST_F(TraceTest, TicksNameTheirTimerAndTheirSounds) {
   clock = 100;
   game.program().runTimers(100);
   auto l = lines(out.str());
-  EXPECT_TRUE(has(l.back(), R"({"t": 100, "event": "tick", "window": "Clocks", "source": "Timer2")"));
+  EXPECT_TRUE(
+      has(l.back(), R"({"t": 100, "event": "tick", "window": "Clocks", "source": "Timer2")"));
   EXPECT_TRUE(has(l.back(), R"("Timer2": {"Enabled": true, "Interval": 100})"));
   EXPECT_TRUE(has(l.back(), R"("sounds": [], "music": [], "net": []})"));
 }

@@ -38,8 +38,8 @@ class Driver {
 
   // Notifications, in the order things happen.
   virtual void eventStarted(const Happening&) {}
-  virtual void windowLoading(Window&) {}  // before its load handler
-  virtual void windowLoaded(Window&) {}   // after its load handler
+  virtual void windowLoading(Window&) {}    // before its load handler
+  virtual void windowLoaded(Window&) {}     // after its load handler
   virtual void windowUnloading(Window&) {}  // before its unload handler
   virtual void windowUnloaded(Window&) {}
   virtual void windowShown(Window&) {}

@@ -7,16 +7,26 @@ namespace ui {
 
 const char* kindName(Kind kind) {
   switch (kind) {
-    case Kind::Image: return "image";
-    case Kind::PictureArea: return "picture area";
-    case Kind::Label: return "label";
-    case Kind::TextBox: return "text box";
-    case Kind::Button: return "button";
-    case Kind::OptionButton: return "option button";
-    case Kind::Frame: return "frame";
-    case Kind::ComboBox: return "combo box";
-    case Kind::Timer: return "timer";
-    case Kind::Socket: return "socket";
+    case Kind::Image:
+      return "image";
+    case Kind::PictureArea:
+      return "picture area";
+    case Kind::Label:
+      return "label";
+    case Kind::TextBox:
+      return "text box";
+    case Kind::Button:
+      return "button";
+    case Kind::OptionButton:
+      return "option button";
+    case Kind::Frame:
+      return "frame";
+    case Kind::ComboBox:
+      return "combo box";
+    case Kind::Timer:
+      return "timer";
+    case Kind::Socket:
+      return "socket";
   }
   return "?";
 }

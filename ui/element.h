@@ -82,21 +82,68 @@ class Element {
   bool takesFocus() const;
 
   // Design-time helpers, chained: label("L", ...).caption("x").font(12)
-  Element& caption(std::string s) { Caption = std::move(s); return *this; }
-  Element& text(std::string s) { Text = std::move(s); return *this; }
-  Element& picture(std::string s) { Picture = std::move(s); return *this; }
-  Element& font(float size, bool bold = false) { FontSize = size; FontBold = bold; return *this; }
-  Element& fore(std::int32_t c) { ForeColor = c; return *this; }
-  Element& back(std::int32_t c) { BackColor = c; BackOpaque = true; return *this; }
-  Element& hidden() { Visible = false; return *this; }
-  Element& disabled() { enabled_ = false; return *this; }
-  Element& in(std::string containerId) { container = std::move(containerId); return *this; }
-  Element& align(Align a) { Alignment = a; return *this; }
-  Element& multiLine() { MultiLine = true; return *this; }
-  Element& bordered() { Border = true; return *this; }
-  Element& unstretched() { Stretch = false; return *this; }
-  Element& chosen() { Value = true; return *this; }
-  Element& tab(int i) { tabIndex = i; return *this; }
+  Element& caption(std::string s) {
+    Caption = std::move(s);
+    return *this;
+  }
+  Element& text(std::string s) {
+    Text = std::move(s);
+    return *this;
+  }
+  Element& picture(std::string s) {
+    Picture = std::move(s);
+    return *this;
+  }
+  Element& font(float size, bool bold = false) {
+    FontSize = size;
+    FontBold = bold;
+    return *this;
+  }
+  Element& fore(std::int32_t c) {
+    ForeColor = c;
+    return *this;
+  }
+  Element& back(std::int32_t c) {
+    BackColor = c;
+    BackOpaque = true;
+    return *this;
+  }
+  Element& hidden() {
+    Visible = false;
+    return *this;
+  }
+  Element& disabled() {
+    enabled_ = false;
+    return *this;
+  }
+  Element& in(std::string containerId) {
+    container = std::move(containerId);
+    return *this;
+  }
+  Element& align(Align a) {
+    Alignment = a;
+    return *this;
+  }
+  Element& multiLine() {
+    MultiLine = true;
+    return *this;
+  }
+  Element& bordered() {
+    Border = true;
+    return *this;
+  }
+  Element& unstretched() {
+    Stretch = false;
+    return *this;
+  }
+  Element& chosen() {
+    Value = true;
+    return *this;
+  }
+  Element& tab(int i) {
+    tabIndex = i;
+    return *this;
+  }
 
  private:
   friend class Window;

@@ -101,8 +101,8 @@ void Program::closeModal(Window& w) {
 // Runs the continuations of modal shows that have closed, innermost first.
 void Program::settle() {
   while (!ended_) {
-    auto it = std::find_if(modals_.rbegin(), modals_.rend(),
-                           [](const ModalShow& m) { return m.closed; });
+    auto it =
+        std::find_if(modals_.rbegin(), modals_.rend(), [](const ModalShow& m) { return m.closed; });
     if (it == modals_.rend()) break;
     std::vector<std::function<void()>> then = std::move(it->then);
     modals_.erase(std::next(it).base());
@@ -336,4 +336,3 @@ void Program::runTimers(std::int64_t t) {
 }
 
 }  // namespace ui
-

@@ -41,8 +41,8 @@ struct EventArgs {
 // The design of a window: what a load builds.
 struct Design {
   std::string caption;
-  int width = 0;   // client area, twips
-  int height = 0;  // client area, twips
+  int width = 0;        // client area, twips
+  int height = 0;       // client area, twips
   std::string picture;  // background picture, drawn from the top-left corner
   std::int32_t backColor = colour::kButtonFace;
   std::vector<Element> elements;
@@ -113,8 +113,7 @@ class Window {
   int focus_ = -1;
   std::vector<Element> elements_;
   VarTable vars_;
-  std::map<std::pair<Event, std::string>, std::function<void(const EventArgs&)>>
-      handlers_;
+  std::map<std::pair<Event, std::string>, std::function<void(const EventArgs&)>> handlers_;
 };
 
 }  // namespace ui

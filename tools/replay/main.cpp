@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QStyleFactory>
-
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +14,7 @@
 #include "frontend/game.h"
 #include "tools/replay/runner.h"
 #include "tools/replay/script.h"
+#include "ui/parse.h"
 #include "ui/qt/render.h"
 
 namespace {
@@ -30,12 +29,6 @@ const char* kUsage =
     "  --until MS         stop at virtual time MS\n"
     "  --png MS:FILE      draw the front window at MS into a PNG file (repeatable)\n"
     "  --scale N          scale of the PNG pictures (default 1)\n";
-
-bool whole(const std::string& s, long long& out) {
-  if (s.empty()) return false;
-  auto r = std::from_chars(s.data(), s.data() + s.size(), out);
-  return r.ec == std::errc() && r.ptr == s.data() + s.size();
-}
 
 int fail(const std::string& message) {
   std::fprintf(stderr, "driftwing-replay: %s\n", message.c_str());
@@ -75,16 +68,17 @@ int main(int argc, char** argv) {
     } else if (a == "--trace") {
       if (!value(traceFile)) return fail("--trace needs a file name");
     } else if (a == "--until") {
-      if (!value(v) || !whole(v, n) || n < 0) return fail("--until takes whole milliseconds");
+      if (!value(v) || !ui::parseWhole(v, n) || n < 0)
+        return fail("--until takes whole milliseconds");
       opt.until = n;
     } else if (a == "--png") {
       const auto colon = value(v) ? v.find(':') : std::string::npos;
-      if (colon == std::string::npos || !whole(v.substr(0, colon), n) || n < 0 ||
+      if (colon == std::string::npos || !ui::parseWhole(v.substr(0, colon), n) || n < 0 ||
           colon + 1 == v.size())
         return fail("--png takes MS:FILE");
       opt.pngs.push_back({n, v.substr(colon + 1)});
     } else if (a == "--scale") {
-      if (!value(v) || !whole(v, n) || n < 1 || n > 16)
+      if (!value(v) || !ui::parseWhole(v, n) || n < 1 || n > 16)
         return fail("--scale takes a whole number from 1 to 16");
       opt.scale = static_cast<int>(n);
     } else if (!a.empty() && a[0] == '-' && a != "-") {
@@ -113,8 +107,7 @@ int main(int argc, char** argv) {
     qapp = std::make_unique<QApplication>(argc, argv);
     if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
   }
-  replay::PngWriter png = [](ui::Window& w, int scale, const std::string& file,
-                             std::string& err) {
+  replay::PngWriter png = [](ui::Window& w, int scale, const std::string& file, std::string& err) {
     QImage image = ui::qt::renderWindow(w.program(), w, scale);
     if (image.isNull() || !image.save(QString::fromStdString(file), "PNG")) {
       err = "cannot write the picture " + file;

@@ -24,8 +24,8 @@ struct Options {
 };
 
 // Draws a window as the player sees it into a PNG file.
-using PngWriter = std::function<bool(ui::Window& w, int scale, const std::string& file,
-                                     std::string& error)>;
+using PngWriter =
+    std::function<bool(ui::Window& w, int scale, const std::string& file, std::string& error)>;
 
 // Returns the exit status: 0 when the script ran to its end or the program
 // ended, 2 (with `error` set) when a line or an option cannot be applied.

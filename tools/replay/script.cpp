@@ -1,18 +1,13 @@
 #include "tools/replay/script.h"
 
-#include <charconv>
 #include <cstdlib>
 #include <sstream>
+
+#include "ui/parse.h"
 
 namespace replay {
 
 namespace {
-
-bool parseInt(const std::string& s, long long& out) {
-  if (s.empty()) return false;
-  auto r = std::from_chars(s.data(), s.data() + s.size(), out);
-  return r.ec == std::errc() && r.ptr == s.data() + s.size();
-}
 
 // "Form1.Command1", "Com1(3)", "Label1"
 bool parseElement(const std::string& s, ScriptLine& line) {
@@ -27,7 +22,8 @@ bool parseElement(const std::string& s, ScriptLine& line) {
   if (open != std::string::npos) {
     if (rest.back() != ')') return false;
     long long idx = 0;
-    if (!parseInt(rest.substr(open + 1, rest.size() - open - 2), idx) || idx < 0 || idx > 32767)
+    if (!ui::parseWhole(rest.substr(open + 1, rest.size() - open - 2), idx) || idx < 0 ||
+        idx > 32767)
       return false;
     line.index = static_cast<int>(idx);
     rest = rest.substr(0, open);
@@ -64,14 +60,16 @@ std::optional<std::vector<ScriptLine>> parseScript(std::istream& in, std::string
       return raw.substr(b, p - b);
     };
     long long t = 0;
-    if (!parseInt(word(), t) || t < 0) return fail("a time in whole milliseconds comes first");
+    if (!ui::parseWhole(word(), t) || t < 0)
+      return fail("a time in whole milliseconds comes first");
     if (t < last) return fail("times must not decrease");
     last = line.t = t;
     line.event = word();
     const std::string& ev = line.event;
     if (ev == "keydown" || ev == "keyup") {
       long long code = 0;
-      if (!parseInt(word(), code) || code < 0 || code > 255) return fail("a key code 0 to 255");
+      if (!ui::parseWhole(word(), code) || code < 0 || code > 255)
+        return fail("a key code 0 to 255");
       line.code = static_cast<int>(code);
     } else if (ev == "click" || ev == "dblclick" || ev == "option" || ev == "focus") {
       if (!parseElement(word(), line)) return fail("an element name is missing or malformed");

@@ -168,8 +168,7 @@ bool QtDriver::eventFilter(QObject* watched, QEvent* event) {
   } else if (type == QEvent::FocusIn && program_ != nullptr) {
     // The player moved the focus (a click, Tab): the window follows quietly.
     if (WindowView* view = viewFor(watched)) {
-      if (Element* e = view->elementOf(qobject_cast<QWidget*>(watched)))
-        view->window().setFocus(e);
+      if (Element* e = view->elementOf(qobject_cast<QWidget*>(watched))) view->window().setFocus(e);
     }
   }
   return QObject::eventFilter(watched, event);

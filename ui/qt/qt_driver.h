@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
-
 #include <map>
 
 #include "ui/driver.h"

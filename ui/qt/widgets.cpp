@@ -2,7 +2,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-
 #include <cmath>
 
 #include "art/art.h"
@@ -96,9 +95,15 @@ void LabelWidget::paintEvent(QPaintEvent*) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   int flags = Qt::TextWordWrap | Qt::AlignTop;
   switch (look_.Alignment) {
-    case Align::Left: flags |= Qt::AlignLeft; break;
-    case Align::Right: flags |= Qt::AlignRight; break;
-    case Align::Center: flags |= Qt::AlignHCenter; break;
+    case Align::Left:
+      flags |= Qt::AlignLeft;
+      break;
+    case Align::Right:
+      flags |= Qt::AlignRight;
+      break;
+    case Align::Center:
+      flags |= Qt::AlignHCenter;
+      break;
   }
   p.drawText(rect(), flags, text);
 }

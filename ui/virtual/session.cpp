@@ -35,9 +35,7 @@ void VirtualSession::init(const Setup& addWindows, std::string folder, std::ostr
   addWindows(*program_);
 }
 
-void VirtualSession::start(const std::string& window) {
-  program_->start(program_->window(window));
-}
+void VirtualSession::start(const std::string& window) { program_->start(program_->window(window)); }
 
 void VirtualSession::runUntil(std::int64_t t) {
   if (clock_ != &ownClock_) std::abort();  // a shared clock is moved by its owner

@@ -56,8 +56,7 @@ class VirtualSession {
   }
 
  private:
-  void init(const Setup& addWindows, std::string folder, std::ostream* trace,
-            std::string instance);
+  void init(const Setup& addWindows, std::string folder, std::ostream* trace, std::string instance);
 
   std::int64_t ownClock_ = 0;
   const std::int64_t* clock_;
