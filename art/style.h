@@ -110,4 +110,24 @@ void paintTitle(QPainter& p);
 void paintHelp(QPainter& p);
 void paintIcon(QPainter& p);
 
+// The stage races: one road and one window background per stage (1 to 5),
+// the finish banner and the markings that scroll past on the road.
+void paintRoad(QPainter& p, int stage);
+void paintStageBackground(QPainter& p, int stage);
+void paintFinishBanner(QPainter& p);
+void paintRoadside(QPainter& p);
+
+// The cars of the stage races, nose up.
+void paintCarPlayer(QPainter& p);
+void paintCarRival1(QPainter& p);
+void paintCarRival2(QPainter& p);
+void paintCarRival3(QPainter& p);
+void paintCarSlow(QPainter& p);
+void paintCarProNormal(QPainter& p);
+void paintCarProTurn(QPainter& p);
+void paintCarProSpeed(QPainter& p);
+
+// The background of the race setup window.
+void paintSetup(QPainter& p);
+
 }  // namespace art

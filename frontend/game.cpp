@@ -2,7 +2,9 @@
 
 #include "frontend/help_screen.h"
 #include "frontend/settings.h"
+#include "frontend/setup_screen.h"
 #include "frontend/title_screen.h"
+#include "stage/stage_screen.h"
 #include "ui/program.h"
 
 namespace frontend {
@@ -11,6 +13,8 @@ void addWindows(ui::Program& program) {
   program.module<Settings>();
   program.add<TitleScreen>();
   program.add<HelpScreen>();
+  program.add<SetupScreen>();
+  for (int stage = 1; stage <= 5; ++stage) program.add<stage::StageScreen>(stage);
 }
 
 }  // namespace frontend
