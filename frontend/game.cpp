@@ -1,5 +1,6 @@
 #include "frontend/game.h"
 
+#include "bonus/bonus_screen.h"
 #include "frontend/help_screen.h"
 #include "frontend/settings.h"
 #include "frontend/setup_screen.h"
@@ -15,6 +16,7 @@ void addWindows(ui::Program& program) {
   program.add<HelpScreen>();
   program.add<SetupScreen>();
   for (int stage = 1; stage <= 5; ++stage) program.add<stage::StageScreen>(stage);
+  program.add<bonus::BonusScreen>();
 }
 
 }  // namespace frontend

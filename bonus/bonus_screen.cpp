@@ -1,0 +1,492 @@
+#include "bonus/bonus_screen.h"
+
+#include <cmath>
+#include <string>
+
+#include "ui/arith.h"
+#include "ui/keys.h"
+#include "ui/program.h"
+
+namespace bonus {
+
+using ui::Event;
+using ui::sat16;
+
+namespace {
+
+constexpr float kFieldWidth = 9600;
+constexpr float kBossLowest = 6825;
+constexpr float kWallHome[3][2] = {{3960, 360}, {4920, 4800}, {7080, 2520}};
+const char* const kMissiles[3] = {"Image1", "Image2", "Image3"};
+
+// Top-left corners closer than `limit` on both axes.
+bool near(const ui::Element& a, const ui::Element& b, float limit) {
+  return std::fabs(a.Left - b.Left) < limit && std::fabs(a.Top - b.Top) < limit;
+}
+
+void hide(ui::Element& e) { e.Visible = false; }
+void show(ui::Element& e) { e.Visible = true; }
+
+}  // namespace
+
+BonusScreen::BonusScreen(ui::Program& program) : Window(program, "frmMain") {
+  var("level", level);
+  var("score", score);
+  var("wallSpeed", wallSpeed);
+  var("twoPlayer", twoPlayer);
+  var("upHeldL", upHeldL);
+  var("downHeldL", downHeldL);
+  var("upHeldR", upHeldR);
+  var("downHeldR", downHeldR);
+  var("enemyHP", enemyHP);
+  var("playerHP", playerHP);
+  var("fireRequest", fireRequest);
+  var("waveDevices", waveDevices);
+  on(Event::Load, "", [this] { Form_Load(); });
+  on(Event::Click, "Command1", [this] { Command1_Click(); });
+  on(Event::Click, "cmdStart", [this] { cmdStart_Click(); });
+  on(Event::LostFocus, "", [this] { Form_LostFocus(); });
+  onKey(Event::KeyDown, "", [this](int k) { Form_KeyDown(k); });
+  onKey(Event::KeyUp, "", [this](int k) { Form_KeyUp(k); });
+  on(Event::Click, "Label1", [this] { Label1_Click(); });
+  on(Event::Click, "Level1", [this] { Level1_Click(); });
+  on(Event::Timer, "tmrMove", [this] { tmrMove_Timer(); });
+}
+
+const ui::Design& BonusScreen::design() const {
+  using namespace ui;
+  static const Design d = [] {
+    const std::int32_t white = colour::kWhite, gold = colour::rgb(255, 214, 90);
+    Design d;
+    d.caption = "Skyforge射擊版-By Orvel";
+    d.width = 9600;
+    d.height = 6825;
+    d.backColor = colour::kBlack;
+    d.elements = {
+        pictureArea("picBK", 0, 0, 9615, 7740).picture("bonus-bg").bordered(),
+        image("imgDead", 0, 0, 600, 600).picture("bonus-dead"),
+        image("imgWall", kWallHome[0][0], kWallHome[0][1], 1485, 1395, 0).picture("bonus-wall"),
+        image("imgWall", kWallHome[1][0], kWallHome[1][1], 1485, 1395, 1).picture("bonus-wall"),
+        image("imgWall", kWallHome[2][0], kWallHome[2][1], 1485, 1395, 2).picture("bonus-wall"),
+        image("Image1", kWallHome[0][0], kWallHome[0][1], 645, 420).picture("bonus-wall-missile")
+            .hidden(),
+        image("Image2", kWallHome[1][0], kWallHome[1][1], 645, 420).picture("bonus-wall-missile")
+            .hidden(),
+        image("Image3", kWallHome[2][0], kWallHome[2][1], 645, 420).picture("bonus-wall-missile")
+            .hidden(),
+        pictureArea("Picture1", 6840, 4440, 735, 735).picture("bonus-aimed-missile").hidden(),
+        pictureArea("Picture2", 7800, 480, 1695, 1335).picture("bonus-boss").hidden(),
+        pictureArea("Picture3", 8280, 240, 495, 375).picture("bonus-boss-shot").hidden(),
+        image("imgFireL", 0, 0, 1080, 570, 0).picture("bonus-shot-1").hidden(),
+        image("imgFireR", 0, 0, 1080, 570, 0).picture("bonus-shot-2").hidden(),
+        image("imgLeft", 0, 1440, 1215, 1110, 0).picture("bonus-ship-1"),
+        image("imgRight", 0, 4320, 1260, 1170, 0).picture("bonus-ship-2"),
+        label("Label2", 1320, 285, 1320, 375).caption("Player's HP").fore(white).font(10, true),
+        textBox("Text1", 2640, 240, 1575, 375).text("6").font(10).tab(2),
+        button("Command1", 4320, 240, 495, 375, "1P").font(10, true).tab(0),
+        button("cmdStart", 4920, 240, 495, 375, "2P").font(10, true).tab(1),
+        label("Label3", 5280 + 240, 285, 960, 375).caption("Enemy's HP").fore(white).font(9, true),
+        textBox("Text2", 6480, 240, 1335, 375).text("31").font(10).tab(3),
+        label("Label4", 7200, 5205, 840, 375).caption("Score:").fore(white).font(10, true),
+        textBox("Text3", 8040, 5160, 1095, 375).text("0").font(10).tab(4),
+        label("Label5", 6600, 4725, 1440, 375).caption("Password:").fore(white).font(10, true),
+        textBox("Text4", 8040, 4680, 1095, 375).text("8264").font(10).tab(5),
+        label("Label1", 3000, 2640, 3735, 255).caption("Game Over").fore(gold).font(12, true)
+            .align(Align::Center),
+        label("Level1", 3000, 2520, 3615, 375)
+            .caption("Level  Clear please use mouse click here")
+            .fore(gold)
+            .font(10, true)
+            .align(Align::Center)
+            .hidden(),
+        timer("tmrMove", 25, false),
+    };
+    return d;
+  }();
+  return d;
+}
+
+float BonusScreen::fieldHeight() { return el("picBK").scaleHeight(); }
+ui::Element& BonusScreen::ship(int i) { return el(i == 0 ? "imgLeft" : "imgRight", 0); }
+ui::Element& BonusScreen::shot(int i) { return el(i == 0 ? "imgFireL" : "imgFireR", 0); }
+ui::Element& BonusScreen::wall(int i) { return el("imgWall", i); }
+
+void BonusScreen::sound(const char* name) {
+  if (waveDevices != 0) playWave(name);
+}
+
+// ---- load, start, restart, next level ------------------------------------------
+
+void BonusScreen::Form_Load() {
+  score = 0;
+  level = 1;
+  hide(el("Label1"));
+  wallSpeed = 0;
+  waveDevices = sat16(deviceCount());
+  el("tmrMove").setInterval(25);
+  el("tmrMove").setEnabled(false);
+  enemyHP = 30;
+  playerHP = 6;
+}
+
+void BonusScreen::play() {
+  hide(el("imgDead"));
+  show(ship(0));
+}
+
+void BonusScreen::Command1_Click() {
+  sound("\\playstart.WAV");
+  play();
+  hide(ship(1));
+  el("tmrMove").setEnabled(true);
+  el("cmdStart").setEnabled(false);
+  enemyHP = sat16(enemyHP - 15);
+  hide(el("Command1"));
+  hide(el("cmdStart"));
+}
+
+void BonusScreen::cmdStart_Click() {
+  twoPlayer = 1;
+  sound("\\playstart.WAV");
+  play();
+  show(ship(1));
+  el("tmrMove").setEnabled(true);
+  el("cmdStart").setEnabled(false);
+  hide(el("Command1"));
+  hide(el("cmdStart"));
+}
+
+// Coming back to the window resumes the game with both ships.
+void BonusScreen::Form_LostFocus() {
+  sound("\\playstart.WAV");
+  play();
+  show(ship(1));
+  el("tmrMove").setEnabled(true);
+  el("cmdStart").setEnabled(false);
+}
+
+void BonusScreen::placeWalls() {
+  for (int i = 0; i < 3; ++i) {
+    wall(i).Left = kWallHome[i][0];
+    wall(i).Top = kWallHome[i][1];
+  }
+  show(wall(1));
+  show(wall(2));
+  show(wall(0));
+}
+
+void BonusScreen::Label1_Click() {
+  score = 0;
+  level = 1;
+  wallSpeed = 0;
+  placeWalls();
+  show(ship(0));
+  enemyHP = 15;
+  playerHP = 6;
+  hide(el("Label1"));
+  el("tmrMove").setEnabled(true);
+  if (twoPlayer == 1) {
+    enemyHP = 30;
+    show(ship(1));
+  }
+}
+
+void BonusScreen::Level1_Click() {
+  if (enemyHP < 0 && !el("tmrMove").enabled()) {
+    wallSpeed = sat16(wallSpeed + 10);
+    placeWalls();
+    enemyHP = sat16(wallSpeed + 15);
+    level = sat16(level + 1);
+    score = sat16(score + wallSpeed);
+    playerHP = sat16(2 * ui::roundHalfEven16(wallSpeed / 10.0 + 6));
+    hide(el("Level1"));
+    el("tmrMove").setEnabled(true);
+    if (twoPlayer == 1) enemyHP = sat16(enemyHP + 15);
+  }
+  if (level > 4) level = 1;
+}
+
+// ---- keys ----------------------------------------------------------------------
+
+void BonusScreen::Form_KeyDown(int key) {
+  if (!el("tmrMove").enabled()) return;
+  program().processPendingEvents();
+  switch (key) {
+    case ui::vk::letter('W'): upHeldL = 1, downHeldL = 0; break;
+    case ui::vk::letter('S'): downHeldL = 1, upHeldL = 0; break;
+    case ui::vk::letter('G'): fireRequest[0] = -1; break;
+    case ui::vk::kUp: upHeldR = 1, downHeldR = 0; break;
+    case ui::vk::kDown: downHeldR = 1, upHeldR = 0; break;
+    case ui::vk::numpad(1):
+      if (twoPlayer == 1) fireRequest[1] = -1;
+      break;
+    default: break;
+  }
+}
+
+void BonusScreen::Form_KeyUp(int key) {
+  if (key == ui::vk::letter('W')) upHeldL = 0;
+  if (key == ui::vk::letter('S')) downHeldL = 0;
+  if (key == ui::vk::kUp) upHeldR = 0;
+  if (key == ui::vk::kDown) downHeldR = 0;
+}
+
+// ---- the tick ----------------------------------------------------------------------
+
+void BonusScreen::tmrMove_Timer() {
+  moveShips();
+  setUpLevel();
+  bossFights();
+  aimedMissile();
+  wallMissiles();
+  for (int i : {0, 2, 1}) wall(i).Top -= wallSpeed;
+  if (!ship(1).Visible) ship(1).Top = 0;  // the second ship waits in the corner
+  gameOverTest();
+  wallContacts(1);
+  wallHits(1);
+  wallZero();
+  missilesAgainstShips();
+  wallContacts(2);
+  wallHits(2);
+  wallCycle();
+  fire(0);
+  fire(1);
+  flyShotsAndClear();
+  wallOneCoincidences();
+  display();
+}
+
+void BonusScreen::moveShips() {
+  const float field = fieldHeight();
+  const std::int16_t up[2] = {upHeldL, upHeldR};
+  for (int i = 0; i < 2; ++i) {
+    if (up[i] != 1) continue;
+    ship(i).Top -= 300;
+    if (ship(i).Top < 0) ship(i).Top = 0;
+  }
+  const std::int16_t down[2] = {downHeldL, downHeldR};
+  for (int i = 0; i < 2; ++i) {
+    if (down[i] != 1) continue;
+    ui::Element& s = ship(i);
+    s.Top += 300;
+    if (field - s.Height < s.Top) s.Top = field - s.Height;
+  }
+}
+
+void BonusScreen::setUpLevel() {
+  ui::Element &aimed = el("Picture1"), &boss = el("Picture2"), &bossShot = el("Picture3");
+  if (level < 3) {
+    hide(aimed);
+    aimed.Left = 9000;
+  }
+  if (level > 3) show(boss);
+  if (level < 4) {
+    hide(bossShot);
+    hide(boss);
+  }
+  if (!bossShot.Visible && boss.Visible) {
+    show(bossShot);
+    bossShot.Top = boss.Top;
+    bossShot.Left = boss.Left;
+  }
+}
+
+// The boss takes two from the enemy's points a hit; its shot takes one of
+// the players'. None of these look at who is shown.
+void BonusScreen::bossFights() {
+  ui::Element &boss = el("Picture2"), &bossShot = el("Picture3");
+  if (level >= 4) {
+    for (int i : {1, 0}) {
+      if (!near(shot(i), boss, 500)) continue;
+      enemyHP = sat16(enemyHP - 2);
+      hide(shot(i));
+      score = sat16(score + 15);
+    }
+    for (int i : {1, 0}) {
+      if (!near(ship(i), bossShot, 500)) continue;
+      playerHP = sat16(playerHP - 1);
+      hide(bossShot);
+    }
+  }
+  if (bossShot.Left < 0) hide(bossShot);
+  if (bossShot.Visible) bossShot.Left -= 1000;
+  // The boss follows the first ship's height.
+  if (ship(0).Top > boss.Top) boss.Top += 30;
+  if (ship(0).Top < boss.Top) boss.Top -= 30;
+  if (boss.Top > kBossLowest) boss.Top = 0;
+}
+
+// The aimed missile hits whether it is shown or not: at levels 1 and 2 it
+// waits, hidden, at Left 9000 and still takes shots.
+void BonusScreen::aimedMissile() {
+  ui::Element& missile = el("Picture1");
+  for (int i = 0; i < 2; ++i) {
+    if (!near(ship(i), missile, 500)) continue;
+    playerHP = sat16(playerHP - 1);
+    hide(missile);
+  }
+  for (int i = 0; i < 2; ++i) {
+    if (!near(shot(i), missile, 500)) continue;
+    hide(shot(i));
+    hide(missile);
+    score = sat16(score + 10);
+    enemyHP = sat16(enemyHP - 1);
+  }
+  if (level >= 3) {
+    missile.Left -= 500;
+    if (missile.Left < 0) hide(missile);
+    if (!missile.Visible) {
+      show(missile);
+      missile.Left = 9690;
+      missile.Top = ship(0).Top;  // aimed at launch, never steered
+    }
+  }
+}
+
+void BonusScreen::wallMissiles() {
+  if (level == 1) {
+    for (const char* m : {"Image1", "Image3", "Image2"}) hide(el(m));
+    return;
+  }
+  if (level <= 1) return;
+  for (const char* m : kMissiles) el(m).Left -= 150;
+  for (const char* m : {"Image3", "Image2", "Image1"})
+    if (el(m).Left < 0) hide(el(m));
+  for (int i = 0; i < 3; ++i) {
+    ui::Element& m = el(kMissiles[i]);
+    if (m.Visible) continue;
+    m.Top = wall(i).Top;
+    m.Left = wall(i).Left;
+    show(m);
+  }
+}
+
+void BonusScreen::gameOverTest() {
+  if (playerHP >= 1) return;
+  show(el("Label1"));
+  el("tmrMove").setEnabled(false);
+  hide(ship(0));
+  hide(ship(1));
+}
+
+// A ship inside a wall's box loses a point every tick it stays there.
+void BonusScreen::wallContacts(int w) {
+  for (int i = 0; i < 2; ++i)
+    if (near(wall(w), ship(i), 1000)) playerHP = sat16(playerHP - 1);
+}
+
+void BonusScreen::wallHits(int w) {
+  for (int i = 0; i < 2; ++i) {
+    if (!shot(i).Visible || !near(wall(w), shot(i), 1000)) continue;
+    enemyHP = sat16(enemyHP - 1);
+    score = sat16(score + 10);
+    hide(shot(i));
+    wall(w).Left += 150;
+  }
+}
+
+// Wall 0 has its own order: contacts, the first ship's hit, missiles shot
+// down, the second ship's hit, then the first ship's shot pushing it even
+// when hidden.
+void BonusScreen::wallZero() {
+  ui::Element& w = wall(0);
+  wallContacts(0);
+  if (shot(0).Visible && near(w, shot(0), 1000)) {
+    enemyHP = sat16(enemyHP - 1);
+    score = sat16(score + 10);
+    hide(shot(0));
+  }
+  for (int i = 0; i < 2; ++i)
+    for (const char* name : kMissiles) {
+      ui::Element& m = el(name);
+      if (level > 1 && m.Visible && near(m, shot(i), 1000)) {
+        hide(m);
+        score = sat16(score + 5);
+      }
+    }
+  if (shot(1).Visible && near(w, shot(1), 1000)) {
+    enemyHP = sat16(enemyHP - 1);
+    score = sat16(score + 10);
+    hide(shot(1));
+    w.Left += 150;
+  }
+  if (near(w, shot(0), 1000)) {
+    hide(shot(0));
+    w.Left += 150;
+  }
+}
+
+void BonusScreen::missilesAgainstShips() {
+  for (int i = 0; i < 2; ++i)
+    for (const char* name : {"Image2", "Image3", "Image1"}) {
+      ui::Element& m = el(name);
+      if (level > 1 && near(m, ship(i), 500)) {
+        playerHP = sat16(playerHP - 1);
+        hide(m);
+      }
+    }
+}
+
+// Walls rise; out of the top they come back from below a thousand twips
+// nearer, and past the left edge they start again at the right.
+void BonusScreen::wallCycle() {
+  const float bottom = el("picBK").Height;
+  for (int i = 0; i < 3; ++i) {
+    ui::Element& w = wall(i);
+    w.Top -= 100;
+    if (w.Top < -w.Height) {
+      w.Left -= 1000;
+      w.Top = bottom;
+    }
+    if (enemyHP < 0) hide(w);
+    if (w.Left < 0) w.Left = kFieldWidth;
+  }
+}
+
+// One shot in flight per ship: a request while it flies is dropped.
+void BonusScreen::fire(int i) {
+  if (fireRequest[i] == 0) return;
+  fireRequest[i] = 0;
+  ui::Element& s = shot(i);
+  if (s.Visible) return;
+  s.Top = ship(i).Top;
+  s.Left = i == 0 ? ship(0).Left + 400 : ship(1).Left - ship(1).Width / 2;
+  show(s);
+  sound("\\Shoot.wav");
+}
+
+void BonusScreen::flyShotsAndClear() {
+  ui::Element &first = shot(0), &second = shot(1);
+  if (first.Visible) {
+    first.Left += 300;
+    el("cmdStart").Caption = "Start";
+    el("cmdStart").setEnabled(true);
+  }
+  if (enemyHP < 0) {
+    el("tmrMove").setEnabled(false);
+    show(el("Level1"));
+  }
+  if (second.Visible) second.Left += 500;
+  if (second.Left > kFieldWidth) hide(second);
+  if (first.Left > kFieldWidth) hide(first);
+}
+
+// Exact coincidences with wall 1, shown or not.
+void BonusScreen::wallOneCoincidences() {
+  ui::Element& w = wall(1);
+  if (shot(1).Left == w.Left + 200 && shot(1).Top + 200 == w.Top) sound("\\dead.WAV");
+  if (shot(0).Left == w.Left + 200 && shot(0).Top + 200 == w.Top) {
+    w.Left += 200;
+    sound("\\dead.WAV");
+    el("cmdStart").Caption = "Start";
+    el("cmdStart").setEnabled(true);
+  }
+}
+
+void BonusScreen::display() {
+  el("Text1").Text = std::to_string(playerHP);
+  el("Text3").Text = std::to_string(score);
+  el("Text2").Text = std::to_string(enemyHP + 1);
+}
+
+}  // namespace bonus
