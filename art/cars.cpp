@@ -207,12 +207,7 @@ void paintPrototype(QPainter& p) {
   p.setPen(Qt::NoPen);
   // The white arrow over the nose, pointing the way.
   p.setBrush(pal::kWhite);
-  p.drawPolygon(QPolygonF({{kMid, 6},
-                           {47, 21},
-                           {47, 27},
-                           {kMid, 14},
-                           {13, 27},
-                           {13, 21}}));
+  p.drawPolygon(QPolygonF({{kMid, 6}, {47, 21}, {47, 27}, {kMid, 14}, {13, 27}, {13, 21}}));
   // Dark side intakes behind the front wheels.
   p.setBrush(body.darker(260));
   p.drawRoundedRect(QRectF(15.5, 38, 3, 12), 1.5, 1.5);
@@ -242,7 +237,8 @@ void paintPrototype(QPainter& p) {
   // The rear wing, dark, on blue end plates.
   QPainterPath wing;
   wing.addRoundedRect(QRectF(9, 75.5, 42, 6.5), 2, 2);
-  fillOutlined(p, wing, gradient({0, 75.5}, {0, 82}, {{0, QColor(0x3a, 0x3f, 0x5a)}, {1, pal::kInk}}),
+  fillOutlined(p, wing,
+               gradient({0, 75.5}, {0, 82}, {{0, QColor(0x3a, 0x3f, 0x5a)}, {1, pal::kInk}}),
                kOutline);
   p.setPen(fineInk());
   p.setBrush(body);
@@ -250,10 +246,10 @@ void paintPrototype(QPainter& p) {
   p.drawRoundedRect(mirrored(QRectF(8, 74, 4, 9)), 1, 1);
 }
 
-// Rival two: a yellow rally hatch, square-shouldered, with a black bonnet,
+// Rival two: a violet rally hatch, square-shouldered, with a black bonnet,
 // a pod of spotlights and flared arches.
 void paintRallyHatch(QPainter& p) {
-  const QColor body = pal::kCarYellow;
+  const QColor body = pal::kCarPurple;
   const QColor matte(0x26, 0x25, 0x2f);
   const QPainterPath shell = symmetric({kMid, 4.5}, {
                                                         {{22, 4.5}, {16, 4.5}, {13, 6.5}},
@@ -348,7 +344,7 @@ void paintRallyHatch(QPainter& p) {
 // wheels, wide wings front and back, the driver's helmet in the cockpit.
 void paintSingleSeater(QPainter& p) {
   const QColor body = pal::kCarGreen;
-  const QColor accent = pal::kCarPurple;
+  const QColor accent(0x34, 0x36, 0x48);  // carbon wings and engine band
   const QPainterPath chassis = symmetric({kMid, 2.5}, {
                                                           {{28, 2.5}, {26.5, 4}, {26, 8}},
                                                           {{25.5, 14}, {25, 22}, {24, 29}},
@@ -387,7 +383,7 @@ void paintSingleSeater(QPainter& p) {
   p.save();
   p.setClipPath(chassis, Qt::IntersectClip);
   p.setPen(Qt::NoPen);
-  // A white flash along the nose and a purple band over the engine cover.
+  // A white flash along the nose and a carbon band over the engine cover.
   p.setBrush(pal::kWhite);
   p.drawRect(QRectF(28.2, 0, 3.6, 30));
   p.setBrush(accent);
@@ -454,11 +450,11 @@ void paintVan(QPainter& p) {
   p.setClipPath(shell, Qt::IntersectClip);
   // The cargo box, with stiffening ribs across its roof.
   const QRectF cargo(7, 25, 46, 60);
-  p.fillRect(cargo, gradient({8.5, 0}, {51.5, 0},
-                             {{0.0, box.darker(118)},
-                              {0.3, box},
-                              {0.75, box.darker(104)},
-                              {1.0, box.darker(125)}}));
+  p.fillRect(
+      cargo,
+      gradient(
+          {8.5, 0}, {51.5, 0},
+          {{0.0, box.darker(118)}, {0.3, box}, {0.75, box.darker(104)}, {1.0, box.darker(125)}}));
   p.setPen(QPen(QColor(0x1c, 0x17, 0x30, 40), 1.0));
   for (double y = 31; y < 82; y += 6.5) p.drawLine(QPointF(9, y), QPointF(51, y));
   // The firm's arrow, pointing the way.
@@ -653,9 +649,9 @@ void paintSpeedStreaks(QPainter& p) {
     double x, y, len, w;
   };
   const QColor ice(0xc8, 0xee, 0xff);
-  for (const Streak& s : {Streak{5, 14, 56, 2.6}, Streak{2.2, 38, 44, 2}, Streak{55, 18, 54, 2.6},
-                          Streak{57.8, 42, 40, 2}, Streak{7, 58, 24, 1.6},
-                          Streak{53, 60, 22, 1.6}}) {
+  for (const Streak& s :
+       {Streak{5, 14, 56, 2.6}, Streak{2.2, 38, 44, 2}, Streak{55, 18, 54, 2.6},
+        Streak{57.8, 42, 40, 2}, Streak{7, 58, 24, 1.6}, Streak{53, 60, 22, 1.6}}) {
     drawStreak(p, QPointF(s.x, s.y), QPointF(s.x, s.y + s.len), s.w, withAlpha(ice, 230));
   }
 }
@@ -711,10 +707,18 @@ void paintCarPlayer(QPainter& p) {
   onGrid(p, [&] { drawCarTopDown(p, QRectF(6, 2, 48, 80.5), pal::kCarRed, pal::kWhite); });
 }
 
-void paintCarRival1(QPainter& p) { onGrid(p, [&] { paintPrototype(p); }); }
-void paintCarRival2(QPainter& p) { onGrid(p, [&] { paintRallyHatch(p); }); }
-void paintCarRival3(QPainter& p) { onGrid(p, [&] { paintSingleSeater(p); }); }
-void paintCarSlow(QPainter& p) { onGrid(p, [&] { paintVan(p); }); }
+void paintCarRival1(QPainter& p) {
+  onGrid(p, [&] { paintPrototype(p); });
+}
+void paintCarRival2(QPainter& p) {
+  onGrid(p, [&] { paintRallyHatch(p); });
+}
+void paintCarRival3(QPainter& p) {
+  onGrid(p, [&] { paintSingleSeater(p); });
+}
+void paintCarSlow(QPainter& p) {
+  onGrid(p, [&] { paintVan(p); });
+}
 
 void paintCarProNormal(QPainter& p) { paintPro(p, Pose::kStraight); }
 void paintCarProTurn(QPainter& p) { paintPro(p, Pose::kSteering); }

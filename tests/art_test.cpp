@@ -261,6 +261,412 @@ TEST_P(HelpLegibility, PaperTurnsToRoadBetweenTheTextBlocks) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, HelpLegibility, testing::Values(1, 2));
 
+// --- Stage races --------------------------------------------------------------------------------
+
+namespace {
+
+// The racers and the van, in the order the game's sprites list them.
+const char* const kRacers[] = {"car-player", "car-rival-1", "car-rival-2", "car-rival-3"};
+const char* const kCarSprites[] = {"car-player",   "car-rival-1",   "car-rival-2",
+                                   "car-rival-3",  "car-slow",      "car-pro-normal",
+                                   "car-pro-trun", "car-pro-speed2"};
+// Cars are shown stretched to this size on the road.
+const QSize kShownCar(61, 83);
+
+QImage shownCar(const char* name) {
+  return art::render(name, kShownCar).convertToFormat(QImage::Format_ARGB32);
+}
+
+// Average colour of the paintwork: opaque pixels that are clearly coloured,
+// leaving out ink, tyres, glass and white trim.
+QColor paintColour(const QImage& image) {
+  double r = 0, g = 0, b = 0;
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.alpha() < 255 || c.hsvSaturation() < 90 || c.value() < 90) continue;
+      r += c.red();
+      g += c.green();
+      b += c.blue();
+      ++n;
+    }
+  }
+  if (n == 0) return QColor();
+  return QColor(static_cast<int>(r / n), static_cast<int>(g / n), static_cast<int>(b / n));
+}
+
+// Average colour and brightness of everything opaque.
+QColor meanColour(const QImage& image) {
+  double r = 0, g = 0, b = 0;
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb px = image.pixel(x, y);
+      if (qAlpha(px) < 255) continue;
+      r += qRed(px);
+      g += qGreen(px);
+      b += qBlue(px);
+      ++n;
+    }
+  }
+  if (n == 0) return QColor();
+  return QColor(static_cast<int>(r / n), static_cast<int>(g / n), static_cast<int>(b / n));
+}
+
+double colourDistance(QColor a, QColor b) {
+  return std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
+}
+
+// How far the picture's silhouette is from its own mirror image: 0 when the
+// alpha mask is perfectly symmetric left to right, up to 1.
+double lopsidedness(const QImage& image) {
+  double diff = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      diff += std::abs(qAlpha(image.pixel(x, y)) - qAlpha(image.pixel(image.width() - 1 - x, y)));
+    }
+  }
+  return diff / (255.0 * image.width() * image.height());
+}
+
+double luminanceOf(const QImage& image, int x, int y) { return luminance(image.pixelColor(x, y)); }
+
+}  // namespace
+
+TEST(Catalog, StagePicturesHaveTheirNativeSizes) {
+  for (int stage = 1; stage <= 5; ++stage) {
+    const std::string n = std::to_string(stage);
+    EXPECT_EQ(art::nativeSize("road-" + n), QSize(249, 345)) << stage;
+    EXPECT_EQ(art::nativeSize("stage-bg-" + n), QSize(592, 345)) << stage;
+  }
+  for (const char* car : kCarSprites) EXPECT_EQ(art::nativeSize(car), QSize(24, 34)) << car;
+  EXPECT_EQ(art::nativeSize("finish-banner"), QSize(265, 51));
+  EXPECT_EQ(art::nativeSize("roadside"), QSize(124, 135));
+  EXPECT_EQ(art::nativeSize("setup"), QSize(320, 213));
+}
+
+TEST(Cars, SpritesSitInATransparentMarginWithASolidBody) {
+  for (const char* name : kCarSprites) {
+    const QImage image = shownCar(name);
+    const int w = image.width();
+    const int h = image.height();
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+      EXPECT_EQ(qAlpha(image.pixel(corner)), 0)
+          << name << " corner " << corner.x() << "," << corner.y();
+    // Down the middle the body is solid for most of the sprite's height.
+    int solid = 0;
+    for (int y = 0; y < h; ++y) solid += qAlpha(image.pixel(w / 2, y)) == 255;
+    EXPECT_GE(solid, h * 3 / 4) << name;
+    // And at its widest it fills the box from side to side.
+    int widest = 0;
+    for (int y = 0; y < h; ++y) {
+      int across = 0;
+      for (int x = 0; x < w; ++x) across += qAlpha(image.pixel(x, y)) == 255;
+      widest = std::max(widest, across);
+    }
+    EXPECT_GE(widest, w * 3 / 4) << name;
+  }
+}
+
+TEST(Cars, RacersWearClearlyDifferentPaint) {
+  // The player and the three rivals, and the pro car that stands in for the
+  // player in the last stages, must not be confused at a glance.
+  const char* const players[] = {"car-player", "car-pro-normal"};
+  const char* const rivals[] = {"car-rival-1", "car-rival-2", "car-rival-3"};
+  for (const char* a : rivals) {
+    for (const char* b : players) {
+      EXPECT_GE(colourDistance(paintColour(shownCar(a)), paintColour(shownCar(b))), 70.0)
+          << a << " and " << b << " are painted too alike";
+    }
+    for (const char* b : rivals) {
+      if (std::string(a) >= b) continue;
+      EXPECT_GE(colourDistance(paintColour(shownCar(a)), paintColour(shownCar(b))), 70.0)
+          << a << " and " << b << " are painted too alike";
+    }
+  }
+}
+
+TEST(Cars, RacersAreBoldlyColoured) {
+  for (const char* name : kRacers) {
+    int painted = 0, opaque = 0;
+    const QImage image = shownCar(name);
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        opaque += c.alpha() == 255;
+        painted += c.alpha() == 255 && c.hsvSaturation() >= 90 && c.value() >= 90;
+      }
+    }
+    EXPECT_GE(painted, opaque / 3) << name << " is too grey to stand out";
+  }
+}
+
+TEST(Cars, SlowVanIsAPaleBoxAmongTheRacers) {
+  const double van = luminance(meanColour(shownCar("car-slow")));
+  for (const char* name : kRacers)
+    EXPECT_GE(van, luminance(meanColour(shownCar(name))) + 0.1) << name;
+}
+
+TEST(Cars, NativeSizeKeepsTheMarginToo) {
+  for (const char* name : kCarSprites) {
+    const QImage image = renderAt(name, 1);
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << name;
+    EXPECT_EQ(qAlpha(image.pixel(23, 0)), 0) << name;
+    EXPECT_EQ(qAlpha(image.pixel(12, 17)), 255) << name;
+  }
+}
+
+TEST(Cars, ProPicturesShowTheSameCar) {
+  // Swapping between the three poses must not look like a change of car.
+  const QColor normal = paintColour(shownCar("car-pro-normal"));
+  for (const char* pose : {"car-pro-trun", "car-pro-speed2"})
+    EXPECT_LT(colourDistance(paintColour(shownCar(pose)), normal), 25.0) << pose;
+}
+
+TEST(Cars, StraightPosesAreSymmetric) {
+  for (const char* name : {"car-player", "car-rival-1", "car-rival-2", "car-rival-3", "car-slow",
+                           "car-pro-normal", "car-pro-speed2"})
+    EXPECT_LT(lopsidedness(shownCar(name)), 0.03) << name;
+}
+
+TEST(Cars, ProCarSteeringPoseIsTurned) { EXPECT_GT(lopsidedness(shownCar("car-pro-trun")), 0.06); }
+
+TEST(Cars, ProCarAtTopSpeedBurnsBlueBehindTheTail) {
+  // Below the tail the plain pose is empty road, the flat-out pose glows blue.
+  auto blueGlow = [](const QImage& image) {
+    int glowing = 0;
+    for (int y = image.height() - 7; y < image.height(); ++y) {
+      for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x) {
+        const QRgb px = image.pixel(x, y);
+        glowing += qAlpha(px) > 90 && qBlue(px) > qRed(px) + 40;
+      }
+    }
+    return glowing;
+  };
+  EXPECT_EQ(blueGlow(shownCar("car-pro-normal")), 0);
+  EXPECT_GE(blueGlow(shownCar("car-pro-speed2")), 20);
+}
+
+TEST(Roads, OpaqueOverTheirWholeArea) {
+  for (int stage = 1; stage <= 5; ++stage) {
+    for (int scale : {1, 2}) {
+      const QImage image = renderAt("road-" + std::to_string(stage), scale);
+      int holes = 0;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) holes += qAlpha(image.pixel(x, y)) != 255;
+      }
+      EXPECT_EQ(holes, 0) << "road-" << stage << " at " << scale << "x";
+    }
+  }
+}
+
+TEST(Roads, LookTheSameAllTheWayDown) {
+  // The game moves the cars, not the road: anything that changes down the
+  // picture (dashes, stripes across) would seem to ride along with the player.
+  for (int stage = 1; stage <= 5; ++stage) {
+    const QImage image = renderAt("road-" + std::to_string(stage), 1);
+    std::vector<double> rows;
+    for (int y = 0; y < image.height(); ++y) {
+      double sum = 0;
+      for (int x = 0; x < image.width(); ++x) sum += luminanceOf(image, x, y);
+      rows.push_back(sum / image.width());
+    }
+    const auto [lo, hi] = std::minmax_element(rows.begin(), rows.end());
+    EXPECT_LT(*hi - *lo, 0.012) << "road-" << stage;
+  }
+}
+
+TEST(Roads, MarkingsReadAgainstTheAsphalt) {
+  // Kerb trim at the very edge, the edge line and the lane lines, each
+  // against the asphalt of the lane next to it, half way down.
+  for (int stage = 1; stage <= 5; ++stage) {
+    const QImage image = renderAt("road-" + std::to_string(stage), 1);
+    const int y = 172;
+    const double asphalt = luminanceOf(image, 50, y);
+    EXPECT_GE(contrast(luminanceOf(image, 14, y), asphalt), 3.0) << "edge line, road-" << stage;
+    EXPECT_GE(contrast(luminanceOf(image, 88, y), asphalt), 1.8) << "lane line, road-" << stage;
+    EXPECT_GE(contrast(luminanceOf(image, 6, y), asphalt), 1.8) << "kerb, road-" << stage;
+  }
+}
+
+TEST(Roads, AsphaltUnderTheMessageLetsRedTextRead) {
+  // The game's red message runs on from the left column over the road.
+  const double red = luminance(QColor(255, 0, 0));
+  for (int stage = 1; stage <= 5; ++stage) {
+    const Tone t = measure(renderAt("road-" + std::to_string(stage), 1),
+                           QRect(QPoint(17, 24), QPoint(97, 145)));
+    EXPECT_GE(contrast(t.mean, red), 2.2) << "road-" << stage;
+  }
+}
+
+TEST(Roads, EachVenueHasItsOwnAsphalt) {
+  std::vector<QColor> asphalt;
+  for (int stage = 1; stage <= 5; ++stage) {
+    asphalt.push_back(meanColour(renderAt("road-" + std::to_string(stage), 1)
+                                     .copy(20, 0, 209, 345)
+                                     .convertToFormat(QImage::Format_ARGB32)));
+  }
+  for (size_t a = 0; a < asphalt.size(); ++a) {
+    for (size_t b = a + 1; b < asphalt.size(); ++b)
+      EXPECT_GE(colourDistance(asphalt[a], asphalt[b]), 10.0)
+          << "roads " << a + 1 << " and " << b + 1;
+  }
+}
+
+TEST(Roadside, StaysMostlyClearAndSoftSoCarsReadOverIt) {
+  const QImage image = renderAt("roadside", 1);
+  int clear = 0;
+  int maxAlpha = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const int a = qAlpha(image.pixel(x, y));
+      clear += a < 10;
+      maxAlpha = std::max(maxAlpha, a);
+    }
+  }
+  EXPECT_GE(clear, image.width() * image.height() * 6 / 10);
+  EXPECT_LE(maxAlpha, 200);
+  EXPECT_GE(maxAlpha, 60) << "nothing painted at all";
+}
+
+TEST(Roadside, WrapsWithoutASeam) {
+  // The picture repeats as it scrolls: its top and bottom rows must match.
+  const QImage image = renderAt("roadside", 1);
+  const int last = image.height() - 1;
+  for (int x = 0; x < image.width(); ++x)
+    EXPECT_LE(std::abs(qAlpha(image.pixel(x, 0)) - qAlpha(image.pixel(x, last))), 40) << x;
+}
+
+TEST(FinishBanner, IsASolidChequeredStrip) {
+  const QImage image = renderAt("finish-banner", 1);
+  int dark = 0, light = 0;
+  for (int x = 0; x < image.width(); ++x) {
+    for (int y : {6, 44}) {
+      ASSERT_EQ(qAlpha(image.pixel(x, y)), 255) << x << "," << y;
+      const double l = luminanceOf(image, x, y);
+      dark += l < 0.05;
+      light += l > 0.7;
+    }
+  }
+  const int n = 2 * image.width();
+  EXPECT_GE(dark, n / 4);
+  EXPECT_GE(light, n / 4);
+}
+
+// --- Stage windows: legibility of the game's texts --------------------------------------------
+
+class StageWindow : public testing::TestWithParam<int> {
+ protected:
+  QImage picture(int scale = 1) const {
+    return renderAt("stage-bg-" + std::to_string(GetParam()), scale);
+  }
+};
+
+TEST_P(StageWindow, OpaqueEverywhere) {
+  const QImage image = picture();
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x)
+      ASSERT_EQ(qAlpha(image.pixel(x, y)), 255) << x << "," << y;
+  }
+}
+
+TEST_P(StageWindow, DashboardIsDarkBehindItsReadouts) {
+  const QColor white(255, 255, 255), yellow(255, 255, 0), red(255, 0, 0);
+  const Label labels[] = {
+      {"speed caption", QRect(QPoint(378, 0), QPoint(430, 17)), white, 7.0},
+      {"speed value", QRect(QPoint(440, 48), QPoint(585, 113)), yellow, 7.0},
+      {"status line", QRect(QPoint(400, 96), QPoint(521, 137)), red, 3.5},
+      {"rank caption", QRect(QPoint(392, 160), QPoint(440, 177)), white, 7.0},
+      {"rank value", QRect(QPoint(464, 176), QPoint(513, 217)), white, 7.0},
+      {"time caption", QRect(QPoint(384, 256), QPoint(420, 273)), white, 7.0},
+      {"time value", QRect(QPoint(416, 280), QPoint(545, 305)), white, 7.0},
+      {"quit hint", QRect(QPoint(392, 320), QPoint(575, 335)), white, 7.0},
+  };
+  for (int scale : {1, 2}) {
+    const QImage image = picture(scale);
+    for (const Label& label : labels) {
+      const Tone t = measure(image, scaled(label.area, scale));
+      EXPECT_LE(t.mean, 0.03) << label.what << " at " << scale << "x";
+      EXPECT_GE(contrast(t.brightest, luminance(label.ink)), label.minContrast)
+          << label.what << " at " << scale << "x";
+    }
+  }
+}
+
+TEST_P(StageWindow, SceneryIsDarkBehindTheRedMessage) {
+  const Tone t = measure(picture(), QRect(QPoint(56, 24), QPoint(127, 145)));
+  const double red = luminance(QColor(255, 0, 0));
+  EXPECT_GE(contrast(t.mean, red), 3.0);
+  EXPECT_GE(contrast(t.brightest, red), 1.5);
+}
+
+TEST_P(StageWindow, SceneryIsCalmAroundTheNameBox) {
+  const Tone t = measure(picture(), QRect(QPoint(4, 300), QPoint(108, 340)));
+  EXPECT_LT(t.brightest - t.darkest, 0.12);
+}
+
+TEST_P(StageWindow, SceneryIsLivelierThanTheDashboard) {
+  // The left column shows a place; the dashboard stays quiet.
+  const QImage image = picture();
+  const Tone scenery = measure(image, QRect(QPoint(0, 150), QPoint(127, 295)));
+  const Tone dash = measure(image, QRect(QPoint(396, 180), QPoint(450, 250)));
+  EXPECT_GT(scenery.brightest - scenery.darkest, 2 * (dash.brightest - dash.darkest));
+}
+
+TEST_P(StageWindow, RoadRunsUnderTheMiddle) {
+  // Where the road picture sits, the background shows the same road, so a
+  // seam or a late repaint never reveals anything else.
+  const QImage window = picture().convertToFormat(QImage::Format_ARGB32);
+  const QImage road =
+      renderAt("road-" + std::to_string(GetParam()), 1).convertToFormat(QImage::Format_ARGB32);
+  int off = 0;
+  for (int y = 0; y < road.height(); y += 3) {
+    for (int x = 0; x < road.width(); x += 3) {
+      const QRgb a = window.pixel(128 + x, y);
+      const QRgb b = road.pixel(x, y);
+      off += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                 std::abs(qBlue(a) - qBlue(b)) >
+             12;
+    }
+  }
+  EXPECT_EQ(off, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, StageWindow, testing::Values(1, 2, 3, 4, 5));
+
+TEST(StageWindows, EachVenueHasItsOwnScenery) {
+  std::vector<QColor> looks;
+  for (int stage = 1; stage <= 5; ++stage) {
+    const QImage image = renderAt("stage-bg-" + std::to_string(stage), 1)
+                             .copy(0, 0, 128, 345)
+                             .convertToFormat(QImage::Format_ARGB32);
+    looks.push_back(meanColour(image));
+  }
+  for (size_t a = 0; a < looks.size(); ++a) {
+    for (size_t b = a + 1; b < looks.size(); ++b)
+      EXPECT_GE(colourDistance(looks[a], looks[b]), 14.0) << "stages " << a + 1 << " and " << b + 1;
+  }
+}
+
+TEST(Setup, LightAndCalmWhereTheLabelsAndButtonsAre) {
+  const QImage image = renderAt("setup", 1);
+  const Tone labels = measure(image, QRect(QPoint(8, 16), QPoint(250, 110)));
+  EXPECT_GE(labels.mean, 0.85);
+  EXPECT_GE(contrast(labels.darkest, 0.0), 12.0);
+  const Tone buttons = measure(image, QRect(QPoint(8, 148), QPoint(250, 182)));
+  EXPECT_GE(buttons.mean, 0.8);
+  EXPECT_LT(buttons.brightest - buttons.darkest, 0.15);
+}
+
+TEST(Setup, RacingMotifLivensTheRightSide) {
+  const QImage image = renderAt("setup", 1);
+  const Tone left = measure(image, QRect(QPoint(8, 16), QPoint(150, 140)));
+  const Tone right = measure(image, QRect(QPoint(262, 16), QPoint(319, 200)));
+  EXPECT_GT(right.brightest - right.darkest, 3 * (left.brightest - left.darkest));
+}
+
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
