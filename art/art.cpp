@@ -35,6 +35,17 @@ const std::vector<PictureDef>& catalog() {
       {"car-pro-normal", 24, 34, paintCarProNormal},
       {"car-pro-trun", 24, 34, paintCarProTurn},
       {"car-pro-speed2", 24, 34, paintCarProSpeed},
+      {"bonus-bg", 640, 480, paintBonusBackground},
+      {"bonus-ship-1", 81, 74, paintBonusShipOne},
+      {"bonus-ship-2", 84, 78, paintBonusShipTwo},
+      {"bonus-shot-1", 72, 38, paintBonusShotOne},
+      {"bonus-shot-2", 72, 38, paintBonusShotTwo},
+      {"bonus-wall", 96, 114, paintBonusWall},
+      {"bonus-wall-missile", 43, 28, paintBonusWallMissile},
+      {"bonus-aimed-missile", 60, 57, paintBonusAimedMissile},
+      {"bonus-boss", 116, 108, paintBonusBoss},
+      {"bonus-boss-shot", 34, 30, paintBonusBossShot},
+      {"bonus-dead", 48, 48, paintBonusDead},
   };
   return pictures;
 }

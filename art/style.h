@@ -130,4 +130,18 @@ void paintCarProSpeed(QPainter& p);
 // The background of the race setup window.
 void paintSetup(QPainter& p);
 
+// Skyforge, the bonus shooter: its sky, the players' ships facing right and
+// their shots, and the fortress's blocks, missiles and flagship facing left.
+void paintBonusBackground(QPainter& p);
+void paintBonusShipOne(QPainter& p);
+void paintBonusShipTwo(QPainter& p);
+void paintBonusShotOne(QPainter& p);
+void paintBonusShotTwo(QPainter& p);
+void paintBonusWall(QPainter& p);
+void paintBonusWallMissile(QPainter& p);
+void paintBonusAimedMissile(QPainter& p);
+void paintBonusBoss(QPainter& p);
+void paintBonusBossShot(QPainter& p);
+void paintBonusDead(QPainter& p);
+
 }  // namespace art

@@ -74,9 +74,12 @@ const ui::Design& BonusScreen::design() const {
             .hidden(),
         image("Image3", kWallHome[2][0], kWallHome[2][1], 645, 420).picture("bonus-wall-missile")
             .hidden(),
-        pictureArea("Picture1", 6840, 4440, 735, 735).picture("bonus-aimed-missile").hidden(),
-        pictureArea("Picture2", 7800, 480, 1695, 1335).picture("bonus-boss").hidden(),
-        pictureArea("Picture3", 8280, 240, 495, 375).picture("bonus-boss-shot").hidden(),
+        pictureArea("Picture1", 6840, 4440, 735, 735)
+            .picture("bonus-aimed-missile")
+            .seeThrough()
+            .hidden(),
+        pictureArea("Picture2", 7800, 480, 1695, 1335).picture("bonus-boss").seeThrough().hidden(),
+        pictureArea("Picture3", 8280, 240, 495, 375).picture("bonus-boss-shot").seeThrough().hidden(),
         image("imgFireL", 0, 0, 1080, 570, 0).picture("bonus-shot-1").hidden(),
         image("imgFireR", 0, 0, 1080, 570, 0).picture("bonus-shot-2").hidden(),
         image("imgLeft", 0, 1440, 1215, 1110, 0).picture("bonus-ship-1"),
@@ -85,7 +88,7 @@ const ui::Design& BonusScreen::design() const {
         textBox("Text1", 2640, 240, 1575, 375).text("6").font(10).tab(2),
         button("Command1", 4320, 240, 495, 375, "1P").font(10, true).tab(0),
         button("cmdStart", 4920, 240, 495, 375, "2P").font(10, true).tab(1),
-        label("Label3", 5280 + 240, 285, 960, 375).caption("Enemy's HP").fore(white).font(9, true),
+        label("Label3", 5445, 285, 1035, 375).caption("Enemy's HP").fore(white).font(9, true),
         textBox("Text2", 6480, 240, 1335, 375).text("31").font(10).tab(3),
         label("Label4", 7200, 5205, 840, 375).caption("Score:").fore(white).font(10, true),
         textBox("Text3", 8040, 5160, 1095, 375).text("0").font(10).tab(4),

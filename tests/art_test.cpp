@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -665,6 +667,319 @@ TEST(Setup, RacingMotifLivensTheRightSide) {
   const Tone left = measure(image, QRect(QPoint(8, 16), QPoint(150, 140)));
   const Tone right = measure(image, QRect(QPoint(262, 16), QPoint(319, 200)));
   EXPECT_GT(right.brightest - right.darkest, 3 * (left.brightest - left.darkest));
+}
+
+// --- The bonus shooter --------------------------------------------------------------------------
+
+namespace {
+
+// A sprite of the bonus shooter as the game shows it: stretched to `shown`,
+// or, in a picture area, drawn unscaled and cut to its top-left `shown`.
+struct BonusSprite {
+  const char* name;
+  QSize native;
+  QSize shown;
+  bool inPictureArea;
+};
+
+const BonusSprite kBonusSprites[] = {
+    {"bonus-ship-1", {81, 74}, {81, 74}, false},
+    {"bonus-ship-2", {84, 78}, {84, 78}, false},
+    {"bonus-shot-1", {72, 38}, {72, 38}, false},
+    {"bonus-shot-2", {72, 38}, {72, 38}, false},
+    {"bonus-wall", {96, 114}, {99, 93}, false},
+    {"bonus-wall-missile", {43, 28}, {43, 28}, false},
+    {"bonus-aimed-missile", {60, 57}, {49, 49}, true},
+    {"bonus-boss", {116, 108}, {113, 89}, true},
+    {"bonus-boss-shot", {34, 30}, {33, 25}, true},
+    {"bonus-dead", {48, 48}, {40, 40}, false},
+};
+
+const BonusSprite& bonusSprite(const std::string& name) {
+  for (const BonusSprite& s : kBonusSprites) {
+    if (name == s.name) return s;
+  }
+  throw std::invalid_argument(name);
+}
+
+QImage shownSprite(const std::string& name, int scale = 1) {
+  const BonusSprite& s = bonusSprite(name);
+  QImage image = s.inPictureArea ? renderAt(name, scale).copy(QRect(QPoint(0, 0), s.shown * scale))
+                                 : art::render(name, s.shown * scale);
+  return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+bool solid(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)) == 255; }
+
+// The first and last columns holding solid pixels.
+std::pair<int, int> solidColumns(const QImage& image) {
+  int first = image.width(), last = -1;
+  for (int x = 0; x < image.width(); ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+      if (!solid(image, x, y)) continue;
+      first = std::min(first, x);
+      last = std::max(last, x);
+    }
+  }
+  return {first, last};
+}
+
+// How thick the solid silhouette is, on average, over the outermost eighth
+// of its length at the left or the right end. A nose is thin, a tail with
+// its fins and engines thick.
+double endThickness(const QImage& image, bool rightEnd) {
+  const auto [first, last] = solidColumns(image);
+  const int span = std::max(3, (last - first + 1) / 8);
+  const int x0 = rightEnd ? last - span + 1 : first;
+  int count = 0;
+  for (int x = x0; x < x0 + span; ++x) {
+    for (int y = 0; y < image.height(); ++y) count += solid(image, x, y);
+  }
+  return static_cast<double>(count) / span;
+}
+
+// Engine glow and light trails: bright pixels that are see-through, in the
+// columns [x0, x1).
+int glowPixels(const QImage& image, int x0, int x1) {
+  int n = 0;
+  for (int x = std::max(0, x0); x < std::min(image.width(), x1); ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+      const QColor c = image.pixelColor(x, y);
+      n += c.alpha() >= 24 && c.alpha() < 250 && c.value() >= 180;
+    }
+  }
+  return n;
+}
+
+// +1 for a craft pointing right, -1 for one pointing left, 0 when its shape
+// does not say: the nose has to be the slim end and the glow has to trail.
+int heading(const QImage& image) {
+  const auto [first, last] = solidColumns(image);
+  const int middle = (first + last) / 2;
+  const double left = endThickness(image, false), right = endThickness(image, true);
+  const int glowLeft = glowPixels(image, 0, middle), glowRight = glowPixels(image, middle, 9999);
+  if (right < 0.5 * left && glowLeft >= 3 * glowRight + 10) return 1;
+  if (left < 0.5 * right && glowRight >= 3 * glowLeft + 10) return -1;
+  return 0;
+}
+
+// The centre of the solid pixels, as a fraction of the picture's width.
+double solidCentre(const QImage& image) {
+  double sum = 0;
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (!solid(image, x, y)) continue;
+      sum += x;
+      ++n;
+    }
+  }
+  return n ? sum / n / image.width() : 0.5;
+}
+
+// The first and last columns with anything visible at all.
+std::pair<int, int> visibleColumns(const QImage& image) {
+  int first = image.width(), last = -1;
+  for (int x = 0; x < image.width(); ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+      if (qAlpha(image.pixel(x, y)) < 24) continue;
+      first = std::min(first, x);
+      last = std::max(last, x);
+    }
+  }
+  return {first, last};
+}
+
+// Average colour of everything at least half opaque.
+QColor glowColour(const QImage& image) {
+  double r = 0, g = 0, b = 0;
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.alpha() < 128) continue;
+      r += c.red();
+      g += c.green();
+      b += c.blue();
+      ++n;
+    }
+  }
+  if (n == 0) return QColor();
+  return QColor(static_cast<int>(r / n), static_cast<int>(g / n), static_cast<int>(b / n));
+}
+
+}  // namespace
+
+TEST(Catalog, BonusPicturesHaveTheirNativeSizes) {
+  EXPECT_EQ(art::nativeSize("bonus-bg"), QSize(640, 480));
+  for (const BonusSprite& s : kBonusSprites) EXPECT_EQ(art::nativeSize(s.name), s.native) << s.name;
+}
+
+TEST(BonusSprites, SitInATransparentMarginWithASolidBody) {
+  for (const BonusSprite& s : kBonusSprites) {
+    for (int scale : {1, 2}) {
+      const QImage image = shownSprite(s.name, scale);
+      const int w = image.width(), h = image.height();
+      for (const QPoint corner :
+           {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
+        EXPECT_EQ(qAlpha(image.pixel(corner)), 0)
+            << s.name << " corner " << corner.x() << "," << corner.y() << " at " << scale << "x";
+      }
+      int solidPixels = 0;
+      for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) solidPixels += solid(image, x, y);
+      }
+      EXPECT_GE(solidPixels, w * h / 20) << s.name << " at " << scale << "x";
+      EXPECT_LE(solidPixels, w * h * 3 / 4) << s.name << " at " << scale << "x";
+    }
+  }
+}
+
+TEST(BonusSprites, PictureAreaShapesStayInsideTheirFrames) {
+  // The game shows these unscaled from the top-left of a smaller frame:
+  // anything past the frame would be cut off, and the shape should still
+  // fill most of what is shown.
+  for (const BonusSprite& s : kBonusSprites) {
+    if (!s.inPictureArea) continue;
+    for (int scale : {1, 2}) {
+      const QImage image = renderAt(s.name, scale).convertToFormat(QImage::Format_ARGB32);
+      const QRect frame(QPoint(0, 0), s.shown * scale);
+      int outside = 0;
+      QRect shapeBox;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          const int alpha = qAlpha(image.pixel(x, y));
+          if (!frame.contains(x, y)) outside += alpha != 0;
+          if (alpha >= 24) shapeBox |= QRect(x, y, 1, 1);
+        }
+      }
+      EXPECT_EQ(outside, 0) << s.name << " at " << scale << "x";
+      EXPECT_GE(shapeBox.width(), frame.width() * 3 / 4) << s.name << " at " << scale << "x";
+      EXPECT_GE(shapeBox.height(), frame.height() * 2 / 3) << s.name << " at " << scale << "x";
+    }
+  }
+}
+
+TEST(BonusCraft, PlayersShipsPointRight) {
+  for (const char* name : {"bonus-ship-1", "bonus-ship-2"}) {
+    for (int scale : {1, 2}) {
+      const QImage ship = shownSprite(name, scale);
+      EXPECT_EQ(heading(ship), 1) << name << scale;
+      // Turned round, the same ship has to read the other way.
+      EXPECT_EQ(heading(ship.mirrored(true, false)), -1) << name << scale;
+    }
+  }
+}
+
+TEST(BonusCraft, FortressCraftPointLeft) {
+  for (const char* name : {"bonus-wall-missile", "bonus-aimed-missile", "bonus-boss"}) {
+    for (int scale : {1, 2}) EXPECT_EQ(heading(shownSprite(name, scale)), -1) << name << scale;
+  }
+}
+
+TEST(BonusShots, FlyHeadFirstWithTheTrailBehind) {
+  for (const char* name : {"bonus-shot-1", "bonus-shot-2"}) {
+    const QImage image = shownSprite(name);
+    EXPECT_GT(solidCentre(image), 0.6) << name;
+    EXPECT_LE(visibleColumns(image).first, solidColumns(image).first - 12) << name;
+  }
+  const QImage boss = shownSprite("bonus-boss-shot");
+  EXPECT_LT(solidCentre(boss), 0.45);
+  EXPECT_GE(visibleColumns(boss).second, solidColumns(boss).second + 8);
+}
+
+TEST(BonusShips, WearTheTeamsRedAndBlue) {
+  const QColor one = paintColour(shownSprite("bonus-ship-1"));
+  const QColor two = paintColour(shownSprite("bonus-ship-2"));
+  EXPECT_GT(one.red(), one.blue() + 60);
+  EXPECT_GT(two.blue(), two.red() + 60);
+  EXPECT_GE(colourDistance(one, two), 150.0);
+}
+
+TEST(BonusShots, EachGlowsInItsOwnShipsColours) {
+  const QColor shipOne = paintColour(shownSprite("bonus-ship-1"));
+  const QColor shipTwo = paintColour(shownSprite("bonus-ship-2"));
+  const QColor one = glowColour(shownSprite("bonus-shot-1"));
+  const QColor two = glowColour(shownSprite("bonus-shot-2"));
+  EXPECT_GT(one.red(), one.blue() + 60);
+  EXPECT_GT(two.blue(), two.red() + 60);
+  EXPECT_GE(colourDistance(one, two), 150.0);
+  EXPECT_LT(colourDistance(one, shipOne), colourDistance(one, shipTwo));
+  EXPECT_LT(colourDistance(two, shipTwo), colourDistance(two, shipOne));
+}
+
+TEST(BonusSprites, BrightDetailsReadAgainstTheSky) {
+  // Every sprite has something bright enough to pick it out of the dusk:
+  // the brightest twentieth of its solid pixels against the sky's average.
+  const double sky = measure(renderAt("bonus-bg", 1), QRect(0, 60, 640, 340)).mean;
+  for (const BonusSprite& s : kBonusSprites) {
+    const QImage image = shownSprite(s.name);
+    std::vector<double> lum;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (solid(image, x, y)) lum.push_back(luminance(image.pixelColor(x, y)));
+      }
+    }
+    ASSERT_FALSE(lum.empty()) << s.name;
+    std::sort(lum.begin(), lum.end());
+    EXPECT_GE(contrast(lum[lum.size() * 95 / 100], sky), 4.0) << s.name;
+  }
+}
+
+TEST(BonusSprites, BurstIsHottestInTheMiddle) {
+  const QImage image = shownSprite("bonus-dead");
+  const Tone middle = measure(image, QRect(16, 16, 8, 8));
+  const Tone whole = measure(image, image.rect());
+  EXPECT_GE(middle.mean, 0.6);
+  EXPECT_GE(middle.mean, whole.mean + 0.3);
+}
+
+class BonusBackground : public testing::TestWithParam<int> {
+ protected:
+  QImage picture() const { return renderAt("bonus-bg", GetParam()); }
+};
+
+TEST_P(BonusBackground, OpaqueWhereTheWindowShowsIt) {
+  const QImage image = picture();
+  const QRect shown = scaled(QRect(0, 0, 640, 455), GetParam());
+  for (int y = shown.top(); y <= shown.bottom(); ++y) {
+    for (int x = shown.left(); x <= shown.right(); ++x)
+      ASSERT_EQ(qAlpha(image.pixel(x, y)), 255) << x << "," << y;
+  }
+}
+
+TEST_P(BonusBackground, DarkBehindTheWhiteLabels) {
+  const QColor white(255, 255, 255);
+  const Label labels[] = {
+      {"player's points", QRect(QPoint(88, 16), QPoint(175, 41)), white, 7.0},
+      {"enemy's points", QRect(QPoint(368, 16), QPoint(431, 41)), white, 7.0},
+      {"password", QRect(QPoint(440, 315), QPoint(535, 340)), white, 7.0},
+      {"score", QRect(QPoint(480, 347), QPoint(535, 372)), white, 7.0},
+  };
+  const QImage image = picture();
+  for (const Label& label : labels) {
+    const Tone t = measure(image, scaled(label.area, GetParam()));
+    EXPECT_LE(t.mean, 0.03) << label.what;
+    EXPECT_GE(contrast(t.brightest, luminance(label.ink)), label.minContrast) << label.what;
+  }
+}
+
+TEST_P(BonusBackground, GoldenMessagesReadInTheMiddle) {
+  // "Game Over" and the level-clear line, centred in gold.
+  const double gold = luminance(QColor(255, 214, 90));
+  const Tone t = measure(picture(), scaled(QRect(QPoint(200, 168), QPoint(449, 193)), GetParam()));
+  EXPECT_GE(contrast(t.mean, gold), 7.0);
+  EXPECT_GE(contrast(t.brightest, gold), 4.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, BonusBackground, testing::Values(1, 2));
+
+TEST(BonusBackgroundScene, DuskGlowsLowWhileTheTopBandStaysNight) {
+  const QImage image = renderAt("bonus-bg", 1);
+  const Tone top = measure(image, QRect(0, 0, 640, 50));
+  const Tone horizon = measure(image, QRect(0, 360, 400, 40));
+  EXPECT_GE(horizon.mean, 4 * top.mean);
+  EXPECT_GT(horizon.brightest - horizon.darkest, 0.05);
 }
 
 int main(int argc, char** argv) {

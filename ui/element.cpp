@@ -81,6 +81,7 @@ Element image(std::string name, float l, float t, float w, float h, int index) {
 Element pictureArea(std::string name, float l, float t, float w, float h) {
   Element e = make(Kind::PictureArea, std::move(name), l, t, w, h, -1);
   e.BackColor = colour::kButtonFace;
+  e.BackOpaque = true;
   return e;
 }
 

@@ -59,7 +59,7 @@ class Element {
   std::string Picture;  // name of the picture shown; empty for none
   std::int32_t ForeColor = colour::kBlack;
   std::int32_t BackColor = colour::kButtonFace;
-  bool BackOpaque = false;  // labels: paint BackColor behind the caption
+  bool BackOpaque = false;  // paint BackColor behind the caption or picture
   float FontSize = 9.0f;
   bool FontBold = false;
   Align Alignment = Align::Left;
@@ -101,6 +101,11 @@ class Element {
   }
   Element& fore(std::int32_t c) {
     ForeColor = c;
+    return *this;
+  }
+  // Picture areas: no background of their own, only the picture.
+  Element& seeThrough() {
+    BackOpaque = false;
     return *this;
   }
   Element& back(std::int32_t c) {

@@ -58,7 +58,7 @@ int PictureAreaWidget::inset() const { return look_.Border ? 2 * scale_ : 0; }
 
 void PictureAreaWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), toQColor(look_.BackColor));
+  if (look_.BackOpaque) p.fillRect(rect(), toQColor(look_.BackColor));
   const QSize native = art::nativeSize(look_.Picture);
   if (native.isValid()) {
     // A picture area shows its picture unscaled, from its top-left corner.
