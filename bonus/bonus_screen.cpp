@@ -15,6 +15,9 @@ using ui::sat16;
 namespace {
 
 constexpr float kFieldWidth = 9600;
+// The background keeps a scale of its own, as high as the window shows, so
+// a ship at the bottom of the field is still all in view.
+constexpr float kField = 6825;
 constexpr float kBossLowest = 6825;
 constexpr float kWallHome[3][2] = {{3960, 360}, {4920, 4800}, {7080, 2520}};
 const char* const kMissiles[3] = {"Image1", "Image2", "Image3"};
@@ -63,7 +66,7 @@ const ui::Design& BonusScreen::design() const {
     d.height = 6825;
     d.backColor = colour::kBlack;
     d.elements = {
-        pictureArea("picBK", 0, 0, 9615, 7740).picture("bonus-bg").bordered(),
+        pictureArea("picBK", 0, 0, 9615, 7740).picture("bonus-bg").bordered().scaledTo(kField),
         image("imgDead", 0, 0, 600, 600).picture("bonus-dead"),
         image("imgWall", kWallHome[0][0], kWallHome[0][1], 1485, 1395, 0).picture("bonus-wall"),
         image("imgWall", kWallHome[1][0], kWallHome[1][1], 1485, 1395, 1).picture("bonus-wall"),
@@ -85,21 +88,21 @@ const ui::Design& BonusScreen::design() const {
         image("imgLeft", 0, 1440, 1215, 1110, 0).picture("bonus-ship-1"),
         image("imgRight", 0, 4320, 1260, 1170, 0).picture("bonus-ship-2"),
         label("Label2", 1320, 285, 1320, 375).caption("Player's HP").fore(white).font(10, true),
-        textBox("Text1", 2640, 240, 1575, 375).text("6").font(10).tab(2),
+        textBox("Text1", 2640, 240, 1575, 375).text("6").font(10).locked().tab(2),
         button("Command1", 4320, 240, 495, 375, "1P").font(10, true).tab(0),
         button("cmdStart", 4920, 240, 495, 375, "2P").font(10, true).tab(1),
         label("Label3", 5445, 285, 1035, 375).caption("Enemy's HP").fore(white).font(9, true),
-        textBox("Text2", 6480, 240, 1335, 375).text("31").font(10).tab(3),
+        textBox("Text2", 6480, 240, 1335, 375).text("31").font(10).locked().tab(3),
         label("Label4", 7200, 5205, 840, 375).caption("Score:").fore(white).font(10, true),
-        textBox("Text3", 8040, 5160, 1095, 375).text("0").font(10).tab(4),
+        textBox("Text3", 8040, 5160, 1095, 375).text("0").font(10).locked().tab(4),
         label("Label5", 6600, 4725, 1440, 375).caption("Password:").fore(white).font(10, true),
-        textBox("Text4", 8040, 4680, 1095, 375).text("8264").font(10).tab(5),
-        label("Label1", 3000, 2640, 3735, 255).caption("Game Over").fore(gold).font(12, true)
+        textBox("Text4", 8040, 4680, 1095, 375).text("8264").font(10).locked().tab(5),
+        label("Label1", 3000, 2640, 3735, 255).caption("Game Over").fore(gold).font(9, true)
             .align(Align::Center),
         label("Level1", 3000, 2520, 3615, 375)
             .caption("Level  Clear please use mouse click here")
             .fore(gold)
-            .font(10, true)
+            .font(9, true)
             .align(Align::Center)
             .hidden(),
         timer("tmrMove", 25, false),

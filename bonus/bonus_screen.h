@@ -19,8 +19,9 @@ class BonusScreen : public ui::Window {
   explicit BonusScreen(ui::Program& program);
   const ui::Design& design() const override;
 
-  // The field's height: the background's inner height, inside its 2-pixel
-  // frame (7740 twips outside, 7680 inside).
+  // The field's height: the background's inner height (ScaleHeight), which
+  // is the height of the window, 6825 twips, though the picture runs on
+  // below it.
   float fieldHeight();
 
   std::int16_t level = 1;

@@ -60,7 +60,10 @@ ui::Design makeDesign(const StageParams& p) {
           .caption("Press Shift to Quit the Game")
           .fore(kWhite)
           .font(9),
-      textBox("Text1", 240, 4680, 1455, 270).text(std::string("Password:") + p.password).tab(1),
+      textBox("Text1", 240, 4680, 1455, 270)
+          .text(std::string("Password:") + p.password)
+          .locked()
+          .tab(1),
       timer("Timer1", 25, false),
       timer("Timer2", 1000, false),
   };

@@ -48,7 +48,10 @@ std::string Element::id() const {
   return index < 0 ? name : name + "(" + std::to_string(index) + ")";
 }
 
-float Element::scaleHeight() const { return Border ? Height - 60.0f : Height; }
+float Element::scaleHeight() const {
+  if (CustomScaleHeight >= 0) return CustomScaleHeight;
+  return Border ? Height - 60.0f : Height;
+}
 
 bool Element::takesFocus() const {
   switch (kind) {

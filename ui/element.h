@@ -66,6 +66,8 @@ class Element {
   bool Value = false;      // option buttons: chosen
   bool MultiLine = false;  // text boxes
   bool Border = false;     // picture areas and text boxes: a sunken frame
+  bool Locked = false;     // text boxes: shown, but the player cannot type in them
+  float CustomScaleHeight = -1;  // picture areas: a scale of their own, -1 for none
   bool Stretch = true;     // images: stretch the picture to Width x Height
 
   // Enabled and Interval go through setters: a timer reschedules itself
@@ -77,7 +79,8 @@ class Element {
 
   // "Label5(0)" for an array element, "Label5" otherwise.
   std::string id() const;
-  // Inner height of a picture area, without its frame.
+  // Inner height of a picture area: its own scale when it has one, else its
+  // height without its frame.
   float scaleHeight() const;
   bool takesFocus() const;
 
@@ -131,6 +134,14 @@ class Element {
   }
   Element& multiLine() {
     MultiLine = true;
+    return *this;
+  }
+  Element& locked() {
+    Locked = true;
+    return *this;
+  }
+  Element& scaledTo(float height) {
+    CustomScaleHeight = height;
     return *this;
   }
   Element& bordered() {

@@ -213,7 +213,7 @@ void Program::keyUp(Window& w, int code) { keyEvent(w, code, Event::KeyUp, "keyu
 
 void Program::text(Window& w, Element& e, const std::string& value) {
   dispatch({"text", &w, e.id()}, [&] {
-    if (!usable(w, e) || (e.kind != Kind::TextBox && e.kind != Kind::ComboBox)) return;
+    if (!usable(w, e) || e.Locked || (e.kind != Kind::TextBox && e.kind != Kind::ComboBox)) return;
     e.Text = value;
     w.handle(Event::Change, &e, {e.index, 0});
   });

@@ -202,9 +202,11 @@ void WindowView::syncItem(Item& item, const Element& e) {
   } else if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
     const QString text = QString::fromStdString(e.Text);
     if (edit->text() != text) edit->setText(text);
+    if (edit->isReadOnly() != e.Locked) edit->setReadOnly(e.Locked);
   } else if (auto* edit = dynamic_cast<QPlainTextEdit*>(w)) {
     const QString text = QString::fromStdString(e.Text);
     if (edit->toPlainText() != text) edit->setPlainText(text);
+    if (edit->isReadOnly() != e.Locked) edit->setReadOnly(e.Locked);
   } else if (auto* combo = dynamic_cast<QComboBox*>(w)) {
     const QString text = QString::fromStdString(e.Text);
     if (combo->currentText() != text) combo->setEditText(text);
