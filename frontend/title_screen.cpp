@@ -2,6 +2,7 @@
 
 #include "frontend/links.h"
 #include "frontend/settings.h"
+#include "frontend/story.h"
 #include "ui/arith.h"
 #include "ui/program.h"
 
@@ -80,7 +81,9 @@ void TitleScreen::Form_Unload() { program().end(); }
 void TitleScreen::Command1_Click() {
   if (el("Text2").Text.empty()) el("Text2").Text = "Tarvos";
   titleClicks = ui::sat16(titleClicks + 1);
-  titleSequence();
+  // The scene first; the title sequence's step after it, which is after the
+  // stage when the scene runs one.
+  playScene(*this, [this] { titleSequence(); });
 }
 
 // The first four clicks: the title, the subtitle, the author, and the home
