@@ -1,5 +1,6 @@
 #include "frontend/game.h"
 
+#include "battle/battle_screen.h"
 #include "bonus/bonus_screen.h"
 #include "frontend/help_screen.h"
 #include "frontend/settings.h"
@@ -17,6 +18,7 @@ void addWindows(ui::Program& program) {
   program.add<SetupScreen>();
   for (int stage = 1; stage <= 5; ++stage) program.add<stage::StageScreen>(stage);
   program.add<bonus::BonusScreen>();
+  program.add<battle::BattleScreen>();
 }
 
 }  // namespace frontend
