@@ -37,7 +37,11 @@ const ui::Design& TitleScreen::design() const {
     d.height = 5265;
     const float buttonFont = 11.25f;
     d.elements = {
-        pictureArea("Picture1", 0, 0, 8655, 6015).picture("title").tab(0),
+        // Scene pictures narrower than the window sit on the night of the title.
+        pictureArea("Picture1", 0, 0, 8655, 6015)
+            .picture("title")
+            .back(colour::rgb(28, 22, 48))
+            .tab(0),
         textBox("Text1", 840, 3720, 6855, 1095)
             .text(kTitlePad + "Driftwing")
             .font(18)
