@@ -46,6 +46,16 @@ const std::vector<PictureDef>& catalog() {
       {"bonus-boss", 116, 108, paintBonusBoss},
       {"bonus-boss-shot", 34, 30, paintBonusBossShot},
       {"bonus-dead", 48, 48, paintBonusDead},
+      {"portrait-halvard", 100, 130, paintPortraitHalvard},
+      {"portrait-mirelle", 100, 130, paintPortraitMirelle},
+      {"portrait-quellan", 100, 125, paintPortraitQuellan},
+      {"portrait-brisko", 100, 131, paintPortraitBrisko},
+      {"portrait-dorrin", 100, 130, paintPortraitDorrin},
+      {"scene-1", 557, 392, [](QPainter& p) { paintScene(p, 1); }},
+      {"scene-2", 576, 323, [](QPainter& p) { paintScene(p, 2); }},
+      {"scene-3", 570, 395, [](QPainter& p) { paintScene(p, 3); }},
+      {"scene-4", 640, 480, [](QPainter& p) { paintScene(p, 4); }},
+      {"scene-5", 576, 432, [](QPainter& p) { paintScene(p, 5); }},
   };
   return pictures;
 }

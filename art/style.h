@@ -144,4 +144,13 @@ void paintBonusBoss(QPainter& p);
 void paintBonusBossShot(QPainter& p);
 void paintBonusDead(QPainter& p);
 
+// The story told on the title screen: a character card for each of the
+// cast, and the picture shown after each stage (1 to 5).
+void paintPortraitHalvard(QPainter& p);
+void paintPortraitMirelle(QPainter& p);
+void paintPortraitQuellan(QPainter& p);
+void paintPortraitBrisko(QPainter& p);
+void paintPortraitDorrin(QPainter& p);
+void paintScene(QPainter& p, int stage);
+
 }  // namespace art

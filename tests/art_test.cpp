@@ -982,6 +982,355 @@ TEST(BonusBackgroundScene, DuskGlowsLowWhileTheTopBandStaysNight) {
   EXPECT_GT(horizon.brightest - horizon.darkest, 0.05);
 }
 
+// --- The story ----------------------------------------------------------------------------------
+
+namespace {
+
+// A character card as the title screen shows it, stretched into its box on
+// the left or the right of the window.
+struct CastCard {
+  const char* name;
+  QSize native;
+  QSize shown;
+  bool onLeft;
+};
+
+const CastCard kCast[] = {
+    {"portrait-halvard", {100, 130}, {104, 134}, true},
+    {"portrait-mirelle", {100, 130}, {104, 134}, false},
+    {"portrait-quellan", {100, 125}, {104, 129}, false},
+    {"portrait-brisko", {100, 131}, {104, 135}, true},
+    {"portrait-dorrin", {100, 130}, {104, 134}, false},
+};
+
+struct ScenePicture {
+  const char* name;
+  QSize native;
+};
+
+const ScenePicture kScenes[] = {{"scene-1", {557, 392}},
+                                {"scene-2", {576, 323}},
+                                {"scene-3", {570, 395}},
+                                {"scene-4", {640, 480}},
+                                {"scene-5", {576, 432}}};
+
+// Where the story leaves a scene uncovered while the portraits are up:
+// between the two portrait boxes and above the menu buttons.
+const QRect kBetweenPortraits(QPoint(208, 56), QPoint(359, 207));
+
+QImage shownCard(const CastCard& c, int scale = 1) {
+  return art::render(c.name, c.shown * scale).convertToFormat(QImage::Format_ARGB32);
+}
+
+// `area`, given in native card pixels for a character on the left, in the
+// pixels of `image`; mirrored for a character on the right, who is drawn
+// as the mirror image.
+QRect onCard(const CastCard& c, const QImage& image, QRect area) {
+  if (!c.onLeft) area.moveLeft(c.native.width() - 1 - area.right());
+  const double sx = static_cast<double>(image.width()) / c.native.width();
+  const double sy = static_cast<double>(image.height()) / c.native.height();
+  return QRect(QPoint(static_cast<int>(area.left() * sx), static_cast<int>(area.top() * sy)),
+               QPoint(static_cast<int>((area.right() + 1) * sx) - 1,
+                      static_cast<int>((area.bottom() + 1) * sy) - 1));
+}
+
+// The per-channel median of an area, so an outline or an accessory crossing
+// it does not move the result.
+QColor medianColour(const QImage& image, const QRect& area) {
+  std::vector<int> r, g, b;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QRgb px = image.pixel(x, y);
+      r.push_back(qRed(px));
+      g.push_back(qGreen(px));
+      b.push_back(qBlue(px));
+    }
+  }
+  auto median = [](std::vector<int>& v) {
+    std::nth_element(v.begin(), v.begin() + static_cast<long>(v.size() / 2), v.end());
+    return v[v.size() / 2];
+  };
+  return QColor(median(r), median(g), median(b));
+}
+
+// The crown of the head and a strip along the top of the card's background.
+const QRect kCrown(30, 16, 12, 10);
+const QRect kTintStrip(10, 5, 80, 5);
+
+bool isSkin(const QColor& c) {
+  const float hue = c.hsvHueF() * 360;
+  return c.alpha() == 255 && hue >= 8 && hue <= 35 && c.hsvSaturationF() >= 0.12f &&
+         c.hsvSaturationF() <= 0.55f && c.valueF() >= 0.6f;
+}
+
+// How many skin pixels there are and where they sit across the card, as a
+// fraction of its width.
+std::pair<int, double> skinSpread(const QImage& image) {
+  int n = 0;
+  double sum = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (!isSkin(image.pixelColor(x, y))) continue;
+      sum += x + 0.5;
+      ++n;
+    }
+  }
+  return {n, n ? sum / n / image.width() : 0.5};
+}
+
+// Saturated, bright pixels with a hue in [from, to] degrees (wrapping past 360).
+int paintPixels(const QImage& image, const QRect& area, double from, double to) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.hsvSaturationF() < 0.55f || c.valueF() < 0.6f) continue;
+      const double hue = c.hsvHueF() * 360;
+      n += from <= to ? (hue >= from && hue <= to) : (hue >= from || hue <= to);
+    }
+  }
+  return n;
+}
+
+// The share of pixels in each of six hue sectors (for clearly coloured
+// pixels) and three grey levels (for the rest); the shares add up to one.
+std::vector<double> colourMix(const QImage& image) {
+  std::vector<double> mix(9, 0.0);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.hsvSaturationF() >= 0.25f && c.valueF() >= 0.2f) {
+        mix[std::min(5, static_cast<int>(c.hsvHueF() * 6))] += 1;
+      } else {
+        mix[6 + std::min(2, static_cast<int>(c.valueF() * 3))] += 1;
+      }
+    }
+  }
+  for (double& share : mix) share /= static_cast<double>(image.width()) * image.height();
+  return mix;
+}
+
+QColor meanOver(const QImage& image, const QRect& area) {
+  return meanColour(image.copy(area).convertToFormat(QImage::Format_ARGB32));
+}
+
+}  // namespace
+
+TEST(Catalog, StoryPicturesHaveTheirNativeSizes) {
+  for (const CastCard& c : kCast) EXPECT_EQ(art::nativeSize(c.name), c.native) << c.name;
+  for (const ScenePicture& s : kScenes) EXPECT_EQ(art::nativeSize(s.name), s.native) << s.name;
+}
+
+TEST(Portraits, AreOpaqueCardsWithRoundedCorners) {
+  for (const CastCard& c : kCast) {
+    for (int scale : {1, 2}) {
+      const QImage image = shownCard(c, scale);
+      const int w = image.width(), h = image.height();
+      for (const QPoint corner :
+           {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
+        EXPECT_EQ(qAlpha(image.pixel(corner)), 0)
+            << c.name << " corner " << corner.x() << "," << corner.y() << " at " << scale << "x";
+      }
+      // Away from the rounded corners the card is solid to its very edge.
+      const int round = 11 * scale;
+      int holes = 0;
+      for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+          const bool inCorner = (x < round || x >= w - round) && (y < round || y >= h - round);
+          if (!inCorner) holes += qAlpha(image.pixel(x, y)) != 255;
+        }
+      }
+      EXPECT_EQ(holes, 0) << c.name << " at " << scale << "x";
+    }
+  }
+}
+
+TEST(Portraits, PaleBorderFramesEachCard) {
+  // A light frame just inside the edge lifts the card off any picture.
+  for (const CastCard& c : kCast) {
+    const QImage image = shownCard(c, 2);
+    const int w = image.width(), h = image.height(), in = 5;
+    for (const QPoint at : {QPoint(w / 2, in), QPoint(w / 2, h - 1 - in), QPoint(in, h / 2),
+                            QPoint(w - 1 - in, h / 2), QPoint(w / 4, in), QPoint(in, h / 4)}) {
+      EXPECT_GE(luminance(image.pixelColor(at)), 0.7)
+          << c.name << " at " << at.x() << "," << at.y();
+    }
+  }
+}
+
+TEST(Portraits, EachCharacterHasTheirOwnHair) {
+  std::vector<QColor> hair;
+  for (const CastCard& c : kCast) {
+    const QImage image = shownCard(c);
+    hair.push_back(medianColour(image, onCard(c, image, kCrown)));
+  }
+  for (size_t a = 0; a < hair.size(); ++a) {
+    for (size_t b = a + 1; b < hair.size(); ++b) {
+      EXPECT_GE(colourDistance(hair[a], hair[b]), 60.0)
+          << kCast[a].name << " and " << kCast[b].name << " have hair too alike";
+    }
+  }
+}
+
+TEST(Portraits, EachCardIsTintedInItsOwnColour) {
+  std::vector<QColor> tint;
+  for (const CastCard& c : kCast) {
+    const QImage image = shownCard(c);
+    const QColor t = medianColour(image, onCard(c, image, kTintStrip));
+    EXPECT_GE(t.hsvSaturation(), 60) << c.name << " card is too grey to carry a colour";
+    tint.push_back(t);
+  }
+  for (size_t a = 0; a < tint.size(); ++a) {
+    for (size_t b = a + 1; b < tint.size(); ++b) {
+      EXPECT_GE(colourDistance(tint[a], tint[b]), 50.0)
+          << kCast[a].name << " and " << kCast[b].name << " cards are tinted too alike";
+    }
+  }
+}
+
+TEST(Portraits, FacesLookTowardsTheMiddleOfTheWindow) {
+  // Each head sits back from the middle of its card, leaving room in front of
+  // the face on the side it looks towards: the right for the characters on
+  // the left of the window, the left for those on the right.
+  for (const CastCard& c : kCast) {
+    const QImage image = shownCard(c);
+    const auto [skin, centre] = skinSpread(image);
+    EXPECT_GE(skin, image.width() * image.height() / 25) << c.name << " shows too little face";
+    if (c.onLeft) {
+      EXPECT_LT(centre, 0.47) << c.name << " should look right";
+    } else {
+      EXPECT_GT(centre, 0.53) << c.name << " should look left";
+    }
+  }
+}
+
+class Scene : public testing::TestWithParam<int> {
+ protected:
+  const ScenePicture& scene() const { return kScenes[GetParam() - 1]; }
+  QImage picture(int scale = 1) const { return renderAt(scene().name, scale); }
+};
+
+TEST_P(Scene, OpaqueOverItsWholeSize) {
+  for (int scale : {1, 2}) {
+    const QImage image = picture(scale);
+    int holes = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) holes += qAlpha(image.pixel(x, y)) != 255;
+    }
+    EXPECT_EQ(holes, 0) << scene().name << " at " << scale << "x";
+  }
+}
+
+TEST_P(Scene, LivelyWhereTheDialogueLeavesItVisible) {
+  // The top two hundred rows carry the story: many colours, light and shade.
+  const QImage top = picture().copy(0, 0, scene().native.width(), 200);
+  EXPECT_GE(distinctColours(top, 3000), 3000) << scene().name;
+  const Tone t = measure(top, top.rect());
+  EXPECT_GE(t.brightest - t.darkest, 0.4) << scene().name;
+}
+
+TEST_P(Scene, CarShowsBetweenThePortraits) {
+  // The player's red car in the first three stages, the gold Ultrapex in
+  // the last two, where the portraits leave the picture uncovered.
+  const QImage image = picture().convertToFormat(QImage::Format_ARGB32);
+  if (GetParam() <= 3) {
+    EXPECT_GE(paintPixels(image, kBetweenPortraits, 350, 8), 150) << scene().name;
+  } else {
+    EXPECT_GE(paintPixels(image, kBetweenPortraits, 36, 50), 800) << scene().name;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, Scene, testing::Values(1, 2, 3, 4, 5));
+
+TEST(Scenes, EachStageHasItsOwnLook) {
+  // Compare what the colours are made of, not only their average: a stormy
+  // grey and a night full of fireworks can average out alike.
+  std::vector<std::vector<double>> looks;
+  for (const ScenePicture& s : kScenes) {
+    looks.push_back(colourMix(renderAt(s.name, 1).copy(0, 0, s.native.width(), 200)));
+  }
+  for (size_t a = 0; a < looks.size(); ++a) {
+    for (size_t b = a + 1; b < looks.size(); ++b) {
+      double apart = 0;
+      for (size_t k = 0; k < looks[a].size(); ++k) apart += std::abs(looks[a][k] - looks[b][k]);
+      EXPECT_GE(apart, 0.4) << kScenes[a].name << " and " << kScenes[b].name;
+    }
+  }
+}
+
+TEST(Scenes, SkyTellsTheTimeOfDay) {
+  // The heat runs by day under a blue sky, the coast road at sunset with
+  // the horizon glowing warm; the city, the storm and the final are at night.
+  const QImage day = renderAt("scene-1", 1);
+  const QColor daySky = meanOver(day, QRect(0, 0, 557, 60));
+  EXPECT_GE(measure(day, QRect(0, 0, 557, 60)).mean, 0.3);
+  EXPECT_GT(daySky.blue(), daySky.red() + 50);
+
+  const QImage sunset = renderAt("scene-2", 1);
+  const QColor horizon = meanOver(sunset, QRect(0, 82, 576, 18));
+  EXPECT_GT(horizon.red(), horizon.blue() + 80);
+  EXPECT_GE(measure(sunset, QRect(0, 82, 576, 18)).mean, 0.25);
+  EXPECT_LE(measure(sunset, QRect(0, 0, 576, 30)).mean, 0.1);
+
+  for (const char* night : {"scene-3", "scene-4", "scene-5"}) {
+    const QImage image = renderAt(night, 1);
+    EXPECT_LE(measure(image, QRect(0, 0, image.width(), 40)).mean, 0.1) << night;
+  }
+}
+
+TEST(SceneContent, CountrysideHeatRunsThroughGreenFields) {
+  const QImage image = renderAt("scene-1", 1).convertToFormat(QImage::Format_ARGB32);
+  int green = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      const double hue = c.hsvHueF() * 360;
+      green += c.hsvSaturationF() > 0.3f && hue > 80 && hue < 160;
+    }
+  }
+  EXPECT_GE(green, image.width() * image.height() / 4);
+}
+
+TEST(SceneContent, CityGlowsInPinkCyanAndAmberNeon) {
+  const QImage image = renderAt("scene-3", 1).convertToFormat(QImage::Format_ARGB32);
+  const QRect top(0, 0, image.width(), 200);
+  EXPECT_GE(paintPixels(image, top, 300, 340), 200) << "pink";
+  EXPECT_GE(paintPixels(image, top, 175, 200), 200) << "cyan";
+  EXPECT_GE(paintPixels(image, top, 28, 45), 200) << "amber";
+}
+
+TEST(SceneContent, UltrapexHeadlampsBlazeThroughTheRain) {
+  // The storm is dark; the only near-white light in the middle of the
+  // picture comes from the lamps of the cars on the pass.
+  const QImage image = renderAt("scene-4", 1);
+  int blazing = 0;
+  for (int y = kBetweenPortraits.top(); y <= kBetweenPortraits.bottom(); ++y) {
+    for (int x = kBetweenPortraits.left(); x <= kBetweenPortraits.right(); ++x)
+      blazing += luminance(image.pixelColor(x, y)) > 0.85;
+  }
+  EXPECT_GE(blazing, 300);
+  EXPECT_LE(measure(image, QRect(0, 0, 640, 40)).mean, 0.1);
+}
+
+TEST(SceneContent, FinalNightSkyIsFullOfFireworks) {
+  // Bursts and confetti in many colours: at least four of the six hue
+  // sectors are well represented in the sky.
+  const QImage image = renderAt("scene-5", 1).convertToFormat(QImage::Format_ARGB32);
+  int sectors = 0;
+  for (int k = 0; k < 6; ++k) {
+    int n = 0;
+    for (int y = 0; y < 100; ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        n += c.hsvSaturationF() >= 0.4f && c.valueF() >= 0.5f &&
+             static_cast<int>(c.hsvHueF() * 6) == k;
+      }
+    }
+    sectors += n >= 150;
+  }
+  EXPECT_GE(sectors, 4);
+}
+
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
