@@ -56,6 +56,22 @@ const std::vector<PictureDef>& catalog() {
       {"scene-3", 570, 395, [](QPainter& p) { paintScene(p, 3); }},
       {"scene-4", 640, 480, [](QPainter& p) { paintScene(p, 4); }},
       {"scene-5", 576, 432, [](QPainter& p) { paintScene(p, 5); }},
+      {"battle-bg", 574, 349, paintBattleBackground},
+      {"battle-road", 249, 345, paintBattleRoad},
+      {"battle-car-red", 24, 34, paintBattleCarRed},
+      {"battle-car-blue", 24, 34, paintBattleCarBlue},
+      {"battle-car-gold", 24, 34, paintBattleCarGold},
+      {"battle-rival-1", 24, 34, paintBattleRival1},
+      {"battle-rival-2", 24, 34, paintBattleRival2},
+      {"battle-missile-red", 41, 71, paintBattleMissileRed},
+      {"battle-missile-blue", 41, 71, paintBattleMissileBlue},
+      {"battle-lane", 12, 71, paintBattleLane},
+      {"battle-finish", 265, 51, paintBattleFinish},
+      {"battle-deco", 61, 83, paintBattleDeco},
+      {"marker-blue-ahead", 29, 34, paintMarkerBlueAhead},
+      {"marker-blue-behind", 29, 34, paintMarkerBlueBehind},
+      {"marker-red-ahead", 29, 34, paintMarkerRedAhead},
+      {"marker-red-behind", 29, 34, paintMarkerRedBehind},
   };
   return pictures;
 }

@@ -153,4 +153,25 @@ void paintPortraitBrisko(QPainter& p);
 void paintPortraitDorrin(QPainter& p);
 void paintScene(QPainter& p, int stage);
 
+// The two-player battle: the window, the duel road, the players' cars (red,
+// blue, and gold under turbo), the two computer cars, the missiles, the lane
+// dash and finish line that scroll past, a decoration above the start, and
+// the arrows pointing at the other player when out of sight.
+void paintBattleBackground(QPainter& p);
+void paintBattleRoad(QPainter& p);
+void paintBattleCarRed(QPainter& p);
+void paintBattleCarBlue(QPainter& p);
+void paintBattleCarGold(QPainter& p);
+void paintBattleRival1(QPainter& p);
+void paintBattleRival2(QPainter& p);
+void paintBattleMissileRed(QPainter& p);
+void paintBattleMissileBlue(QPainter& p);
+void paintBattleLane(QPainter& p);
+void paintBattleFinish(QPainter& p);
+void paintBattleDeco(QPainter& p);
+void paintMarkerBlueAhead(QPainter& p);
+void paintMarkerBlueBehind(QPainter& p);
+void paintMarkerRedAhead(QPainter& p);
+void paintMarkerRedBehind(QPainter& p);
+
 }  // namespace art
