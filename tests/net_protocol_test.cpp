@@ -63,7 +63,10 @@ TEST(Wire, ChineseTravelsAsBig5AndBack) {
 
 TEST(Wire, WhatBig5LacksBecomesAQuestionMark) {
   EXPECT_EQ(net::toWire("a🏁b"), "a?b");
-  EXPECT_EQ(net::fromWire(std::string("a\xff\xfe" "b", 4)), "a?b");
+  EXPECT_EQ(net::fromWire(std::string("a\xff\xfe"
+                                      "b",
+                                      4)),
+            "a?b");
   EXPECT_EQ(net::fromWire(std::string("\xa4", 1)), "?") << "half a character at the end";
   std::string noise;
   for (int i = 0; i < 5000; ++i) noise += static_cast<char>((i * 37 + 11) & 0xFF);

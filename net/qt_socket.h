@@ -1,0 +1,42 @@
+// The network race's socket on Qt Network: a listening server that hands
+// its pending connections over by request number, or an outgoing
+// connection. Small writes leave at once (no Nagle delay).
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <map>
+
+#include "net/socket.h"
+
+class QTcpServer;
+class QTcpSocket;
+
+namespace net {
+
+class QtSocket : public QObject, public Socket {
+ public:
+  QtSocket();
+  ~QtSocket() override;
+
+  void listen() override;
+  void accept(int requestId) override;
+  void connect() override;
+  void sendData(const std::string& bytes) override;
+  std::string getData() override;
+  void close() override;
+  SocketState state() const override;
+  std::string localIP() const override;
+
+ private:
+  void adopt(QTcpSocket* socket);
+  void dropConnection();
+
+  QTcpServer* server_ = nullptr;
+  QPointer<QTcpSocket> socket_;
+  std::map<int, QPointer<QTcpSocket>> pending_;
+  int nextRequest_ = 1;
+  bool connecting_ = false;
+};
+
+}  // namespace net
