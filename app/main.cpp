@@ -11,6 +11,8 @@
 #include "app/options.h"
 #include "frontend/game.h"
 #include "media/sdl_media.h"
+#include "net/net_state.h"
+#include "net/qt_socket.h"
 #include "ui/program.h"
 #include "ui/qt/qt_driver.h"
 
@@ -70,6 +72,7 @@ int main(int argc, char** argv) {
   ui::Program program(driver, media, shell, folder);
   driver.attach(program);
   frontend::addWindows(program);
+  program.module<net::NetState>().makeSocket = [] { return std::make_unique<net::QtSocket>(); };
 
   const std::string first = opt->screen.empty() ? frontend::kFirstWindow : opt->screen;
   ui::Window* start = program.find(first);

@@ -6,6 +6,9 @@
 #include "frontend/settings.h"
 #include "frontend/setup_screen.h"
 #include "frontend/title_screen.h"
+#include "net/connect_dialog.h"
+#include "net/net_state.h"
+#include "net/race_screen.h"
 #include "stage/stage_screen.h"
 #include "ui/program.h"
 
@@ -13,12 +16,15 @@ namespace frontend {
 
 void addWindows(ui::Program& program) {
   program.module<Settings>();
+  program.module<net::NetState>();
   program.add<TitleScreen>();
   program.add<HelpScreen>();
   program.add<SetupScreen>();
   for (int stage = 1; stage <= 5; ++stage) program.add<stage::StageScreen>(stage);
   program.add<bonus::BonusScreen>();
   program.add<battle::BattleScreen>();
+  program.add<net::RaceScreen>();
+  program.add<net::ConnectDialog>();
 }
 
 }  // namespace frontend

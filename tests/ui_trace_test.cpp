@@ -54,7 +54,10 @@ TEST_F(TraceTest, TheTitleLoadLineCarriesItsMusicAndEveryElement) {
   auto l = lines(out.str());
   ASSERT_EQ(l.size(), 1u);
   EXPECT_TRUE(has(l[0], R"({"t": 0, "event": "load", "window": "Form1", "front": null)"));
-  EXPECT_TRUE(has(l[0], R"("globals": {"storyStep": null, "difficultyBonus": null})"));
+  EXPECT_TRUE(has(l[0], R"("globals": {"storyStep": null, "difficultyBonus": null, "netRole": 1, )"
+                        R"("mySpeed": 0, "peerSpeed": 0, "myTurbo": 200, "peerTurbo": 200, )"
+                        R"("myDistance": 0, "peerDistance": 0, "raceTicks": 0, "c1Speed": 0, )"
+                        R"("c2Speed": 0, "countdown": 6})"));
   EXPECT_TRUE(has(l[0], R"("vars": {"titleClicks": 0})"));
   EXPECT_TRUE(has(l[0], R"("music": ["tvop.Mid"])"));
   EXPECT_TRUE(has(l[0], R"("Command1": {"Caption": "按此", "Visible": true, "Enabled": true})"));

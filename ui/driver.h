@@ -46,6 +46,8 @@ class Driver {
   virtual void windowHidden(Window&) {}
   virtual void eventFinished(const Happening&) {}
   virtual void programEnded() {}
+  // A message the network race sent, as the game wrote it.
+  virtual void netSent(const std::string&) {}
 };
 
 // Opens addresses with the desktop's own programs, without waiting.

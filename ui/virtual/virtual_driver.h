@@ -37,6 +37,9 @@ class VirtualDriver : public Driver {
   void eventFinished(const Happening& h) override {
     if (trace_) trace_->eventFinished(h);
   }
+  void netSent(const std::string& text) override {
+    if (trace_) trace_->net(text);
+  }
   void programEnded() override {
     ended_ = true;
     if (trace_) trace_->programEnded();

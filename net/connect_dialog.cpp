@@ -1,0 +1,100 @@
+#include "net/connect_dialog.h"
+
+#include "net/net_state.h"
+#include "net/race_screen.h"
+#include "ui/program.h"
+
+namespace net {
+
+namespace {
+constexpr int kPort = 5238;
+}
+
+ConnectDialog::ConnectDialog(ui::Program& program)
+    : Window(program, "Form4"), s_(program.module<NetState>()) {
+  on(ui::Event::Load, "", [this] { Form_Load(); });
+  on(ui::Event::Click, "Option1", [this] { Option1_Click(); });
+  on(ui::Event::Click, "Option2", [this] { Option2_Click(); });
+  on(ui::Event::Click, "Command1", [this] { Command1_Click(); });
+  on(ui::Event::Click, "Command2", [this] { this->program().unload(*this); });
+}
+
+const ui::Design& ConnectDialog::design() const {
+  using namespace ui;
+  static const Design d = [] {
+    Design d;
+    d.caption = "Driftwing 網上對戰";
+    d.width = 4800;
+    d.height = 3600;
+    d.picture = "setup";
+    d.elements = {
+        label("Label1", 240, 120, 4320, 435).caption("網路連線").font(15, true),
+        label("Label2", 240, 720, 1335, 375).caption("你的名字").font(10.5f, true),
+        textBox("Text1", 1680, 675, 2640, 375).font(10.5f).tab(0),
+        frame("Frame1", 240, 1200, 4080, 840, ""),
+        optionButton("Option1", 120, 300, 1800, 375, "開新遊戲").in("Frame1").chosen().tab(1),
+        optionButton("Option2", 2040, 300, 1920, 375, "加入其他遊戲").in("Frame1").tab(2),
+        label("Label3", 240, 2160, 4320, 330).caption("閣下電腦的IP:").font(10.5f),
+        textBox("Text2", 240, 2520, 4080, 375).font(10.5f).tab(3),
+        button("Command1", 1080, 3060, 1215, 375, "確定").tab(4),
+        button("Command2", 2520, 3060, 1215, 375, "結束").tab(5),
+    };
+    return d;
+  }();
+  return d;
+}
+
+RaceScreen& ConnectDialog::race() {
+  return static_cast<RaceScreen&>(program().window("Form5"));
+}
+
+void ConnectDialog::Form_Load() {
+  RaceScreen& r = race();
+  program().load(r);
+  r.el("Com1", 3).Visible = false;
+  r.EnableNetButtons(false);
+  el("Text2").Text = r.socket().localIP();
+  s_.netRole = 1;
+}
+
+// The host's car starts on the left and the guest's on the right; each
+// instance shows itself as car1.
+void ConnectDialog::Option1_Click() {
+  el("Label3").Caption = "閣下電腦的IP:";
+  el("Text2").Text = race().socket().localIP();
+  s_.netRole = 1;
+  race().el("car2", 0).Left = 2640;
+  race().el("car1", 0).Left = 120;
+}
+
+void ConnectDialog::Option2_Click() {
+  el("Label3").Caption = "輸入連結主機的IP:";
+  el("Text2").Text = "0.0.0.0";
+  s_.netRole = 2;
+  race().el("car1", 0).Left = 2640;
+  race().el("car2", 0).Left = 120;
+}
+
+void ConnectDialog::Command1_Click() {
+  RaceScreen& r = race();
+  Socket& sock = r.socket();
+  const std::string name = el("Text1").Text;
+  if (s_.netRole == 1) {
+    sock.LocalPort = kPort;
+    sock.listen();
+    r.el("Label1", 1).Caption = "1P : " + name;
+    r.el("Label1", 3).Caption = "";
+    r.el("Label2", 0).Caption = "等待加入中";
+  } else {
+    sock.RemoteHost = el("Text2").Text;
+    sock.RemotePort = kPort;
+    sock.LocalPort = 0;
+    sock.connect();
+    r.el("Label1", 1).Caption = "";
+    r.el("Label1", 3).Caption = "2P : " + name;
+    r.el("Label2", 0).Caption = "正在連線到主機";
+  }
+  program().hide(*this);
+}
+
+}  // namespace net
