@@ -1,0 +1,220 @@
+// The network race screen on the virtual clock, with a socket that records
+// what is sent and hands over what a test makes arrive.
+#include <gtest/gtest.h>
+
+#include "frontend/game.h"
+#include "net/net_state.h"
+#include "net/protocol.h"
+#include "net/race_screen.h"
+#include "ui/keys.h"
+#include "ui/virtual/session.h"
+
+namespace {
+
+class FakeSocket : public net::Socket {
+ public:
+  void listen() override { state_ = net::SocketState::Listening; }
+  void accept(int) override { state_ = net::SocketState::Connected; }
+  void connect() override { state_ = net::SocketState::Connected; }
+  // Like a real socket, it drops what is sent without a connection.
+  void sendData(const std::string& bytes) override {
+    if (state_ == net::SocketState::Connected) sent->push_back(net::fromWire(bytes));
+  }
+  std::string getData() override { return std::exchange(*inbox, std::string()); }
+  void close() override { state_ = net::SocketState::Closed; }
+  net::SocketState state() const override { return state_; }
+  std::string localIP() const override { return "192.0.2.7"; }
+
+  std::vector<std::string>* sent = nullptr;
+  std::string* inbox = nullptr;
+
+ private:
+  net::SocketState state_ = net::SocketState::Closed;
+};
+
+class NetRaceTest : public ::testing::Test {
+ protected:
+  NetRaceTest() : game(frontend::addWindows) {
+    state().makeSocket = [this] {
+      auto s = std::make_unique<FakeSocket>();
+      s->sent = &sent;
+      s->inbox = &inbox;
+      return s;
+    };
+    game.start("Form1");
+    game.program().show(race(), ui::ShowMode::Modal);
+  }
+  net::NetState& state() { return game.program().module<net::NetState>(); }
+  net::RaceScreen& race() { return static_cast<net::RaceScreen&>(game.program().window("Form5")); }
+  ui::Element& el(const char* name, int index = -1) { return race().el(name, index); }
+  // Something arrives from the other side, as one read.
+  void arrive(const std::string& text) {
+    inbox += net::toWire(text);
+    race().dataArrival(static_cast<int>(inbox.size()));
+  }
+  // Hosts or joins through the dialog, then connects.
+  void connect(bool host, const std::string& name = "Mei") {
+    game.click("Com1", 3);
+    ui::Window& dialog = game.program().window("Form4");
+    ASSERT_EQ(game.program().front(), &dialog);
+    if (!host) game.click("Option2");
+    game.program().text(dialog, dialog.el("Text1"), name);
+    game.click("Command1");
+    if (host)
+      race().connectionRequest(1);
+    else
+      race().connected();
+  }
+  int count(const std::string& m) { return static_cast<int>(std::count(sent.begin(), sent.end(), m)); }
+  // Runs the handshake and the countdown: the race is on, not yet ticked.
+  void startRace() {
+    connect(true);
+    arrive("22P : Rin");
+    game.advance(7000);
+  }
+
+  std::vector<std::string> sent;
+  std::string inbox;
+  ui::VirtualSession game;
+};
+
+TEST_F(NetRaceTest, TheHostWaitsAndTheGuestConnects) {
+  game.click("Com1", 3);
+  ui::Window& dialog = game.program().window("Form4");
+  EXPECT_EQ(dialog.el("Text2").Text, "192.0.2.7");
+  EXPECT_FALSE(el("Com1", 3).Visible);
+  EXPECT_FALSE(el("Com1", 0).enabled());
+  game.program().text(dialog, dialog.el("Text1"), "Mei");
+  game.click("Command1");
+  EXPECT_EQ(el("Label2", 0).Caption, "等待加入中");
+  EXPECT_EQ(el("Label1", 1).Caption, "1P : Mei");
+  EXPECT_EQ(race().socket().LocalPort, 5238);
+  EXPECT_EQ(game.program().front(), &race());
+  race().connectionRequest(4);
+  EXPECT_EQ(el("Label2", 0).Caption, "已連線");
+  EXPECT_TRUE(el("Com1", 0).enabled());
+}
+
+TEST_F(NetRaceTest, TheGuestSendsItsNameAndTheHostReplies) {
+  connect(false, "Rin");
+  EXPECT_EQ(el("car1", 0).Left, 2640) << "the guest's car starts on the right";
+  EXPECT_EQ(race().socket().RemoteHost, "0.0.0.0");
+  EXPECT_EQ(sent, std::vector<std::string>{"22P : Rin"});
+  arrive("21P : Mei");
+  EXPECT_EQ(el("Label1", 1).Caption, "1P : Mei");
+  EXPECT_EQ(sent.size(), 1u) << "the guest does not reply";
+  EXPECT_TRUE(el("Timer2").enabled());
+}
+
+TEST_F(NetRaceTest, TheHandshakeStartsTheCountdown) {
+  connect(true);
+  arrive("22P : 小明");
+  EXPECT_EQ(el("Label1", 3).Caption, "2P : 小明");
+  EXPECT_EQ(sent.back(), "21P : Mei");
+  game.advance(1000);
+  EXPECT_EQ(el("Label3", 0).Caption, "5") << "counted down before it is shown";
+  game.advance(5000);
+  EXPECT_EQ(el("Label3", 0).Caption, "Go");
+  EXPECT_FALSE(el("Timer1").enabled());
+  game.advance(1000);
+  EXPECT_TRUE(el("Timer1").enabled());
+  EXPECT_EQ(state().mySpeed, 300);
+  EXPECT_EQ(state().c1Speed, 300);
+}
+
+TEST_F(NetRaceTest, EveryMessageOfAMergedReadCounts) {
+  startRace();
+  state().peerSpeed = 100;
+  arrive("bb");
+  EXPECT_EQ(state().peerSpeed, 200);
+}
+
+TEST_F(NetRaceTest, TurboMessagesCountTheOtherPlayersCharges) {
+  startRace();
+  state().peerTurbo = 0;
+  state().peerSpeed = 300;
+  arrive("a");
+  EXPECT_EQ(state().peerSpeed, 300);
+  state().peerTurbo = 200;
+  arrive("a");
+  EXPECT_EQ(state().peerSpeed, 560);
+  EXPECT_EQ(state().peerTurbo, 199);
+}
+
+TEST_F(NetRaceTest, BroadcastsSendTheLadderCodes) {
+  startRace();
+  sent.clear();
+  state().mySpeed = 400;
+  el("car1", 0).Left = 2700;
+  el("Timer1").setEnabled(false);  // keep the speed where it is
+  game.advance(30);
+  EXPECT_GE(count("h"), 1);
+  EXPECT_GE(count("s"), 2);
+}
+
+TEST_F(NetRaceTest, ResultsArriveOnceAndOnlyOnce) {
+  startRace();
+  arrive("w");
+  EXPECT_EQ(el("Label1", 5).Caption, "You loss!");
+  EXPECT_TRUE(el("Label1", 5).Visible);
+  EXPECT_FALSE(el("Timer1").enabled());
+  EXPECT_EQ(state().myDistance, -10000);
+  EXPECT_EQ(count(">"), 8) << "the claim is answered while the race ran";
+  arrive(">");
+  EXPECT_EQ(el("Label1", 5).Caption, "You loss!") << "a later claim changes nothing";
+}
+
+TEST_F(NetRaceTest, AheadReportsAreEchoedOnlyWhenBothAgree) {
+  startRace();
+  el("Timer1").setEnabled(false);
+  el("car2", 0).Top = 1000;  // the other car ahead: this one is behind
+  sent.clear();
+  arrive("8");
+  EXPECT_EQ(el("car2", 0).Top, 1000);
+  EXPECT_EQ(count("8"), 0);
+  arrive("9");
+  EXPECT_EQ(el("car2", 0).Top, 2040) << "both behind: set level";
+  EXPECT_EQ(count("9"), 1);
+}
+
+TEST_F(NetRaceTest, TheTickOverheatsAboveTurboSpeedOnly) {
+  startRace();
+  el("car2", 0).Top = 20000;
+  state().mySpeed = 560;
+  game.advance(25);
+  EXPECT_EQ(state().mySpeed, 550);
+  EXPECT_EQ(el("Label8").Caption, "極速 !!");
+  state().mySpeed = 610;
+  sent.clear();
+  game.advance(25);
+  EXPECT_EQ(state().mySpeed, 0);
+  EXPECT_EQ(el("Label8").Caption, "OverHeat !!");
+  EXPECT_GE(count("k"), 1);
+  state().mySpeed = 405;
+  game.advance(25);
+  EXPECT_EQ(state().mySpeed, 400) << "405 snaps to 400";
+}
+
+TEST_F(NetRaceTest, LeavingTellsTheOtherSideAndFourClosesTheScreen) {
+  connect(true);
+  sent.clear();
+  game.click("Com1", 4);
+  EXPECT_EQ(sent, std::vector<std::string>{"4"});
+  EXPECT_FALSE(race().loaded());
+  game.program().show(race(), ui::ShowMode::Modal);
+  connect(true);
+  arrive("4");
+  EXPECT_FALSE(race().loaded()) << "the other side left";
+}
+
+TEST_F(NetRaceTest, AnyBytesFromThePeerAreHarmless) {
+  startRace();
+  std::string noise;
+  for (int i = 0; i < 20000; ++i) noise += static_cast<char>((i * 131 + 7) & 0xFF);
+  inbox = noise;
+  race().dataArrival(static_cast<int>(noise.size()));
+  game.advance(200);
+  SUCCEED();
+}
+
+}  // namespace
