@@ -44,9 +44,7 @@ const ui::Design& ConnectDialog::design() const {
   return d;
 }
 
-RaceScreen& ConnectDialog::race() {
-  return static_cast<RaceScreen&>(program().window("Form5"));
-}
+RaceScreen& ConnectDialog::race() { return static_cast<RaceScreen&>(program().window("Form5")); }
 
 void ConnectDialog::Form_Load() {
   RaceScreen& r = race();

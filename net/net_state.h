@@ -55,9 +55,7 @@ class NetState : public ui::Module {
   std::int16_t countdown = 6;
 
   // Makes the sockets of the race screen.
-  std::function<std::unique_ptr<Socket>()> makeSocket = [] {
-    return std::make_unique<NoSocket>();
-  };
+  std::function<std::unique_ptr<Socket>()> makeSocket = [] { return std::make_unique<NoSocket>(); };
 };
 
 }  // namespace net

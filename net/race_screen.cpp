@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "net/net_state.h"
 #include "net/protocol.h"
@@ -66,48 +67,90 @@ const ui::Design& RaceScreen::design() const {
     e.push_back(image("Image1", 3555, 2400, 180, 1065, 3).in(track).picture("battle-lane"));
     e.push_back(image("c1", 480, 0, 915, 1245, 0).in(track).picture("battle-rival-1"));
     e.push_back(image("c2", 2280, 0, 915, 1245, 0).in(track).picture("battle-rival-2"));
-    e.push_back(image("missile1", 840, -1000, 615, 1065, 0).in(track)
-                    .picture("battle-missile-red"));
-    e.push_back(image("missile2", 1560, -1000, 615, 1065, 0).in(track)
-                    .picture("battle-missile-blue"));
+    e.push_back(
+        image("missile1", 840, -1000, 615, 1065, 0).in(track).picture("battle-missile-red"));
+    e.push_back(
+        image("missile2", 1560, -1000, 615, 1065, 0).in(track).picture("battle-missile-blue"));
     e.push_back(image("car2", 2640, 2040, 915, 1245, 0).in(track).picture("battle-car-blue"));
     e.push_back(image("car1", 120, 2040, 915, 1245, 0).in(track).picture("battle-car-red"));
     e.push_back(image("blue1", 120, 0, 435, 510).in(track).picture("marker-blue-ahead").hidden());
-    e.push_back(image("blue2", 240, 4600, 435, 510).in(track).picture("marker-blue-behind")
-                    .hidden());
-    e.push_back(label("Label3", 1080, 1800, 1575, 735, 0).in(track).fore(yellow).font(27, true)
+    e.push_back(
+        image("blue2", 240, 4600, 435, 510).in(track).picture("marker-blue-behind").hidden());
+    e.push_back(label("Label3", 1080, 1800, 1575, 735, 0)
+                    .in(track)
+                    .fore(yellow)
+                    .font(27, true)
                     .align(Align::Center));
-    e.push_back(label("Label1", 480, 600, 2775, 1000, 5).in(track).caption("You Win !")
-                    .fore(colour::kRed).font(24, true).align(Align::Center).hidden());
+    e.push_back(label("Label1", 480, 600, 2775, 1000, 5)
+                    .in(track)
+                    .caption("You Win !")
+                    .fore(colour::kRed)
+                    .font(24, true)
+                    .align(Align::Center)
+                    .hidden());
     e.push_back(image("gold", 4200, 600, 345, 510).picture("battle-car-gold").hidden());
     // The panel on the right: status, names, speeds, chat and buttons.
     e.push_back(pictureArea("Picture2", 4080, 0, 4410, 3135).back(colour::rgb(22, 26, 42)).tab(1));
-    e.push_back(label("Label2", 120, 60, 4170, 330, 0).in("Picture2").caption("尚未連線")
-                    .fore(white).font(10.5f, true));
-    e.push_back(label("Label1", 120, 420, 2040, 330, 1).in("Picture2").fore(colour::rgb(255, 120, 120))
+    e.push_back(label("Label2", 120, 60, 4170, 330, 0)
+                    .in("Picture2")
+                    .caption("尚未連線")
+                    .fore(white)
                     .font(10.5f, true));
-    e.push_back(label("Label1", 2220, 420, 2040, 330, 3).in("Picture2").fore(colour::rgb(120, 170, 255))
+    e.push_back(label("Label1", 120, 420, 2040, 330, 1)
+                    .in("Picture2")
+                    .fore(colour::rgb(255, 120, 120))
                     .font(10.5f, true));
-    e.push_back(label("Label9", 120, 840, 2040, 300, 0).in("Picture2").caption("My speed")
-                    .fore(white).font(9));
-    e.push_back(label("Label9", 2220, 840, 2040, 300, 1).in("Picture2").caption("Their speed")
-                    .fore(white).font(9));
-    e.push_back(label("Label2", 120, 1110, 2040, 450, 2).in("Picture2").caption("0").fore(yellow)
-                    .font(15, true));
-    e.push_back(label("Label2", 2220, 1110, 2040, 450, 3).in("Picture2").caption("0").fore(yellow)
-                    .font(15, true));
-    e.push_back(label("Label8", 120, 1620, 4170, 360).in("Picture2").fore(colour::kRed)
-                    .font(12, true));
-    e.push_back(label("Label9", 120, 2040, 1320, 300, 2).in("Picture2").caption("Turbo").fore(white)
+    e.push_back(label("Label1", 2220, 420, 2040, 330, 3)
+                    .in("Picture2")
+                    .fore(colour::rgb(120, 170, 255))
+                    .font(10.5f, true));
+    e.push_back(label("Label9", 120, 840, 2040, 300, 0)
+                    .in("Picture2")
+                    .caption("My speed")
+                    .fore(white)
                     .font(9));
-    e.push_back(label("Label2", 120, 2340, 1320, 390, 7).in("Picture2").caption("200")
-                    .fore(yellow).font(12, true));
-    e.push_back(label("Label2", 1560, 2340, 1320, 390, 8).in("Picture2").caption("200")
-                    .fore(yellow).font(12, true));
-    e.push_back(label("Label9", 3000, 2040, 1320, 300, 3).in("Picture2").caption("Time")
-                    .fore(white).font(9));
-    e.push_back(label("Label2", 3000, 2340, 1320, 390, 5).in("Picture2").caption("0")
-                    .fore(yellow).font(12, true));
+    e.push_back(label("Label9", 2220, 840, 2040, 300, 1)
+                    .in("Picture2")
+                    .caption("Their speed")
+                    .fore(white)
+                    .font(9));
+    e.push_back(label("Label2", 120, 1110, 2040, 450, 2)
+                    .in("Picture2")
+                    .caption("0")
+                    .fore(yellow)
+                    .font(15, true));
+    e.push_back(label("Label2", 2220, 1110, 2040, 450, 3)
+                    .in("Picture2")
+                    .caption("0")
+                    .fore(yellow)
+                    .font(15, true));
+    e.push_back(
+        label("Label8", 120, 1620, 4170, 360).in("Picture2").fore(colour::kRed).font(12, true));
+    e.push_back(label("Label9", 120, 2040, 1320, 300, 2)
+                    .in("Picture2")
+                    .caption("Turbo")
+                    .fore(white)
+                    .font(9));
+    e.push_back(label("Label2", 120, 2340, 1320, 390, 7)
+                    .in("Picture2")
+                    .caption("200")
+                    .fore(yellow)
+                    .font(12, true));
+    e.push_back(label("Label2", 1560, 2340, 1320, 390, 8)
+                    .in("Picture2")
+                    .caption("200")
+                    .fore(yellow)
+                    .font(12, true));
+    e.push_back(label("Label9", 3000, 2040, 1320, 300, 3)
+                    .in("Picture2")
+                    .caption("Time")
+                    .fore(white)
+                    .font(9));
+    e.push_back(label("Label2", 3000, 2340, 1320, 390, 5)
+                    .in("Picture2")
+                    .caption("0")
+                    .fore(yellow)
+                    .font(12, true));
     e.push_back(comboBox("Combo1", 4200, 3240, 2415, 330).font(9).tab(2));
     e.push_back(button("Com1", 6720, 3240, 855, 330, "對話", 0).font(9).tab(3));
     e.push_back(button("Com1", 7635, 3240, 855, 330, "清除", 1).font(9).tab(4));
@@ -116,12 +159,17 @@ const ui::Design& RaceScreen::design() const {
     e.push_back(button("Com1", 4200, 4350, 1335, 375, "重新開始", 2).font(9).tab(5));
     e.push_back(button("Com1", 5640, 4350, 1335, 375, "連線", 3).font(9).tab(6));
     e.push_back(button("Com1", 7080, 4350, 1335, 375, "離開遊戲", 4).font(9).tab(7));
-    e.push_back(pictureArea("Picture3", 4080, 4800, 4410, 375).back(colour::rgb(22, 26, 42)).tab(8));
-    e.push_back(label("Label5", 60, 60, 4290, 300).in("Picture3")
+    e.push_back(
+        pictureArea("Picture3", 4080, 4800, 4410, 375).back(colour::rgb(22, 26, 42)).tab(8));
+    e.push_back(label("Label5", 60, 60, 4290, 300)
+                    .in("Picture3")
                     .caption("A,D鍵移動 W鍵加速 S鍵減速 G放飛彈 H用Turbo")
-                    .fore(white).font(9));
-    e.push_back(label("Label4", 4200, 2880, 4290, 300).caption("Use mouse double click here")
-                    .fore(colour::rgb(200, 200, 200)).font(8.25f));
+                    .fore(white)
+                    .font(9));
+    e.push_back(label("Label4", 4200, 2880, 4290, 300)
+                    .caption("Use mouse double click here")
+                    .fore(colour::rgb(200, 200, 200))
+                    .font(8.25f));
     e.push_back(ui::socket("Winsock1"));
     e.push_back(ui::socket("Winsock2"));
     e.push_back(timer("Timer1", 25, false));
@@ -174,9 +222,13 @@ void RaceScreen::connected() {
   if (loaded()) program().socketEvent(*this, el("Winsock1"), Event::Connect, "connect", -1);
 }
 
+// What arrived is read at once, so the event carries the text it brought.
 void RaceScreen::dataArrival(int bytesTotal) {
-  if (loaded())
-    program().socketEvent(*this, el("Winsock1"), Event::DataArrival, "data", bytesTotal);
+  arrived_ += socket().getData();
+  if (!loaded()) return;
+  const std::string text = fromWire(arrived_);
+  program().socketEvent(*this, el("Winsock1"), Event::DataArrival, "data", bytesTotal, &text,
+                        bytesTotal);
 }
 
 void RaceScreen::Winsock1_ConnectionRequest(int requestId) {
@@ -297,7 +349,7 @@ void RaceScreen::Form_KeyDown(int key) {
 
 // Reads everything waiting and acts on every message in it.
 void RaceScreen::NetReceive(int /*bytesTotal*/) {
-  const std::string text = fromWire(socket().getData());
+  const std::string text = fromWire(std::exchange(arrived_, std::string()));
   for (const std::string& message : splitArrival(text)) {
     if (!loaded()) return;  // a "4" closed the screen
     act(message);

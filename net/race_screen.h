@@ -55,6 +55,7 @@ class RaceScreen : public ui::Window, public SocketEvents {
 
   NetState& s_;
   std::unique_ptr<Socket> socket_;
+  std::string arrived_;  // read from the socket, not yet handled
 };
 
 }  // namespace net

@@ -65,7 +65,9 @@ class NetRaceTest : public ::testing::Test {
     else
       race().connected();
   }
-  int count(const std::string& m) { return static_cast<int>(std::count(sent.begin(), sent.end(), m)); }
+  int count(const std::string& m) {
+    return static_cast<int>(std::count(sent.begin(), sent.end(), m));
+  }
   // Runs the handshake and the countdown: the race is on, not yet ticked.
   void startRace() {
     connect(true);

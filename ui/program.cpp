@@ -258,11 +258,15 @@ void Program::close(Window& w) {
   });
 }
 
-void Program::socketEvent(Window& w, Element& e, Event ev, std::string kind, int bytes) {
+void Program::socketEvent(Window& w, Element& e, Event ev, std::string kind, int arg,
+                          const std::string* data, int bytes) {
   Happening h{std::move(kind), &w, e.id()};
-  h.bytes = bytes;
+  if (data != nullptr) {
+    h.data = *data;
+    h.bytes = bytes;
+  }
   dispatch(h, [&] {
-    if (w.loaded_) w.handle(ev, &e, {e.index, bytes});
+    if (w.loaded_) w.handle(ev, &e, {e.index, arg});
   });
 }
 

@@ -105,8 +105,10 @@ class Program {
   void focus(Window& w, Element& e);
   void blur(Window& w);
   void close(Window& w);
-  // Socket events (connection request, connection, data arrival).
-  void socketEvent(Window& w, Element& e, Event ev, std::string kind, int bytes);
+  // Socket events: a connection request (`arg` its number), a connection, or
+  // a data arrival (the text read and the byte count reported, for the trace).
+  void socketEvent(Window& w, Element& e, Event ev, std::string kind, int arg,
+                   const std::string* data = nullptr, int bytes = -1);
 
   // Timers: the earliest tick due (-1 for none), and running every tick due
   // at or before `now`, in order of time, window load order and timer name.

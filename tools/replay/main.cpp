@@ -28,7 +28,10 @@ const char* kUsage =
     "  --trace FILE       write the trace (JSON Lines) to FILE; - for standard output\n"
     "  --until MS         stop at virtual time MS\n"
     "  --png MS:FILE      draw the front window at MS into a PNG file (repeatable)\n"
-    "  --scale N          scale of the PNG pictures (default 1)\n";
+    "  --scale N          scale of the PNG pictures (default 1)\n"
+    "  --peer SCRIPT      run a second instance with its own script, networked\n"
+    "  --peer-screen NAME its start window (default: the same as the first)\n"
+    "  --latency MS       how long a send takes to arrive (default 1)\n";
 
 int fail(const std::string& message) {
   std::fprintf(stderr, "driftwing-replay: %s\n", message.c_str());
@@ -46,7 +49,7 @@ std::string programFolder(const char* argv0) {
 
 int main(int argc, char** argv) {
   replay::Options opt;
-  std::string traceFile, scriptFile;
+  std::string traceFile, scriptFile, peerFile;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto value = [&](std::string& out) {
@@ -77,6 +80,14 @@ int main(int argc, char** argv) {
           colon + 1 == v.size())
         return fail("--png takes MS:FILE");
       opt.pngs.push_back({n, v.substr(colon + 1)});
+    } else if (a == "--peer") {
+      if (!value(peerFile)) return fail("--peer needs a script");
+    } else if (a == "--peer-screen") {
+      if (!value(opt.peerScreen)) return fail("--peer-screen needs a window name");
+    } else if (a == "--latency") {
+      if (!value(v) || !ui::parseWhole(v, n) || n < 1 || n > 60000)
+        return fail("--latency takes whole milliseconds from 1");
+      opt.latency = static_cast<int>(n);
     } else if (a == "--scale") {
       if (!value(v) || !ui::parseWhole(v, n) || n < 1 || n > 16)
         return fail("--scale takes a whole number from 1 to 16");
@@ -99,6 +110,13 @@ int main(int argc, char** argv) {
   std::string error;
   auto script = replay::parseScript(scriptIn, error);
   if (!script) return fail(error);
+  if (!peerFile.empty()) {
+    std::ifstream peerIn(peerFile);
+    if (!peerIn) return fail("cannot read the script " + peerFile);
+    auto peer = replay::parseScript(peerIn, error);
+    if (!peer) return fail("--peer " + error);
+    opt.peerScript = std::move(*peer);
+  }
 
   // Pictures need Qt's drawing, on the offscreen platform: no display needed.
   std::unique_ptr<QApplication> qapp;

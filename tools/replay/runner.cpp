@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
+#include "net/net_state.h"
+#include "net/sim_network.h"
 #include "ui/virtual/session.h"
 
 namespace replay {
@@ -66,43 +69,84 @@ int run(const Options& opt, const std::vector<ScriptLine>& script,
         const std::function<void(ui::Program&)>& addWindows, std::ostream* trace,
         const PngWriter& png, std::string& error) {
   std::int64_t clock = 0;
-  ui::VirtualSession session(clock, addWindows, opt.folder, trace);
-  ui::Program& program = session.program();
+  const bool two = opt.peerScript.has_value();
+  net::SimNetwork network(clock, std::max(1, opt.latency));
 
-  ui::Window* first = program.find(opt.screen);
-  if (first == nullptr) {
-    error = "no window " + opt.screen;
-    return 2;
+  // One program per instance; with a peer, trace lines say which is which.
+  struct Instance {
+    std::unique_ptr<ui::VirtualSession> session;
+    const std::vector<ScriptLine>* script;
+    std::size_t next = 0;
+    ui::Window* first = nullptr;
+  };
+  std::vector<Instance> instances;
+  for (int i = 0; i < (two ? 2 : 1); ++i) {
+    Instance in;
+    in.session = std::make_unique<ui::VirtualSession>(clock, addWindows, opt.folder, trace,
+                                                      two ? (i == 0 ? "A" : "B") : "");
+    in.script = i == 0 ? &script : &*opt.peerScript;
+    if (two)
+      in.session->program().module<net::NetState>().makeSocket = [&network, i] {
+        return network.socketFor(i);
+      };
+    const std::string screen = i == 1 && !opt.peerScreen.empty() ? opt.peerScreen : opt.screen;
+    in.first = in.session->program().find(screen);
+    if (in.first == nullptr) {
+      error = "no window " + screen;
+      return 2;
+    }
+    instances.push_back(std::move(in));
   }
+  ui::Program& program = instances[0].session->program();
   for (const auto& [name, value] : opt.sets) {
-    if (!program.globals().set(name, value) && !first->vars().set(name, value)) {
+    if (!program.globals().set(name, value) && !instances[0].first->vars().set(name, value)) {
       error = "--set: " + opt.screen + " has no setting or variable " + name;
       return 2;
     }
   }
 
-  std::int64_t until = opt.until.value_or(script.empty() ? 0 : script.back().t);
-  if (!opt.until)
+  std::int64_t until = opt.until.value_or(0);
+  if (!opt.until) {
+    for (const auto& in : instances)
+      if (!in.script->empty()) until = std::max(until, in.script->back().t);
     for (const auto& [t, file] : opt.pngs) until = std::max(until, t);
+  }
 
   auto pngs = opt.pngs;
   std::stable_sort(pngs.begin(), pngs.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
 
-  program.start(*first);
-  std::size_t next = 0, nextPng = 0;
-  while (!program.ended()) {
+  for (auto& in : instances) in.session->program().start(*in.first);
+  auto allEnded = [&] {
+    for (const auto& in : instances)
+      if (!in.session->ended()) return false;
+    return true;
+  };
+  std::size_t nextPng = 0;
+  while (!allEnded()) {
     std::int64_t t = kNever;
-    if (next < script.size()) t = script[next].t;
-    const std::int64_t due = program.nextDue();
-    if (due >= 0) t = std::min(t, due);
+    for (const auto& in : instances) {
+      if (in.session->ended()) continue;
+      if (in.next < in.script->size()) t = std::min(t, (*in.script)[in.next].t);
+      const std::int64_t due = in.session->program().nextDue();
+      if (due >= 0) t = std::min(t, due);
+    }
+    if (const std::int64_t arrival = network.nextDelivery(); two && arrival >= 0)
+      t = std::min(t, arrival);
     if (nextPng < pngs.size()) t = std::min(t, pngs[nextPng].first);
     if (t == kNever || t > until) break;
     clock = std::max(clock, t);
 
-    while (next < script.size() && script[next].t == clock && !program.ended())
-      if (!apply(program, script[next++], error)) return 2;
-    program.runTimers(clock);
+    // At one millisecond: script lines (A, then B), arrivals, then timers.
+    for (auto& in : instances)
+      while (in.next < in.script->size() && (*in.script)[in.next].t == clock &&
+             !in.session->ended())
+        if (!apply(in.session->program(), (*in.script)[in.next++], error)) return 2;
+    if (two)
+      for (int i = 0; i < 2; ++i)
+        if (!instances[i].session->ended()) network.deliver(clock, i);
+    for (auto& in : instances)
+      if (!in.session->ended()) in.session->program().runTimers(clock);
     while (nextPng < pngs.size() && pngs[nextPng].first == clock) {
       const auto& file = pngs[nextPng++].second;
       ui::Window* front = program.front();

@@ -21,6 +21,11 @@ struct Options {
   std::vector<std::pair<std::int64_t, std::string>> pngs;  // --png MS:FILE
   int scale = 1;
   std::string folder = ".";  // where sound files are looked for
+  // A second instance of the program, on the same clock and a simulated
+  // network with the first.
+  std::optional<std::vector<ScriptLine>> peerScript;
+  std::string peerScreen;  // empty: the same as the first instance's
+  int latency = 1;
 };
 
 // Draws a window as the player sees it into a PNG file.
