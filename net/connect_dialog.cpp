@@ -27,6 +27,7 @@ const ui::Design& ConnectDialog::design() const {
     d.width = 4800;
     d.height = 3600;
     d.picture = "setup";
+    d.backColor = colour::rgb(0xf1, 0xec, 0xe1);  // the paper of the picture, below it
     d.elements = {
         label("Label1", 240, 120, 4320, 435).caption("網路連線").font(15, true),
         label("Label2", 240, 720, 1335, 375).caption("你的名字").font(10.5f, true),

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 namespace {
 
@@ -196,3 +197,53 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
+
+namespace {
+
+// Two real programs race over TCP on 127.0.0.1: one wins, the other loses.
+TEST(Network, TwoProgramsRaceOverTcpToAResult) {
+  QTemporaryDir dir;
+  auto write = [&](const QString& name, const QByteArray& text) {
+    QFile f(dir.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    return dir.filePath(name);
+  };
+  QByteArray host = "100 click Com1(3)\n200 text Text1 Mei\n300 click Command1\n";
+  QByteArray guest =
+      "100 click Com1(3)\n200 option Option2\n300 text Text2 127.0.0.1\n400 text Text1 Rin\n"
+      "700 click Command1\n";
+  for (int t = 8000; t < 95000; t += 200) {
+    host += QByteArray::number(t) + " keydown 87\n";
+    if (t % 400 == 0) guest += QByteArray::number(t) + " keydown 87\n";
+  }
+  const QString hostScript = write("host.script", host);
+  const QString guestScript = write("guest.script", guest);
+  QProcess a, b;
+  const QString until = "95000";
+  a.start(kBin + "/driftwing-replay", {"--screen", "Form5", "--realtime", "--until", until,
+                                       "--trace", dir.filePath("host.jsonl"), hostScript});
+  ASSERT_TRUE(a.waitForStarted());
+  QThread::msleep(150);
+  b.start(kBin + "/driftwing-replay", {"--screen", "Form5", "--realtime", "--until", until,
+                                       "--trace", dir.filePath("guest.jsonl"), guestScript});
+  ASSERT_TRUE(b.waitForStarted());
+  ASSERT_TRUE(a.waitForFinished(120000));
+  ASSERT_TRUE(b.waitForFinished(120000));
+  auto result = [&](const QString& file) {
+    const QByteArray trace = read(dir.filePath(file));
+    if (trace.contains("\"Label1(5)\": {\"Caption\": \"You loss!\", \"Visible\": true"))
+      return std::string("loss");
+    if (trace.contains("\"Label1(5)\": {\"Caption\": \"You Win !\", \"Visible\": true"))
+      return std::string("win");
+    return std::string("none");
+  };
+  const QByteArray hostTrace = read(dir.filePath("host.jsonl"));
+  EXPECT_TRUE(hostTrace.contains("\"data\": \"22P : Rin\"")) << "names crossed";
+  const std::string r1 = result("host.jsonl"), r2 = result("guest.jsonl");
+  EXPECT_NE(r1, "none");
+  EXPECT_NE(r2, "none");
+  EXPECT_NE(r1, r2) << "one wins, the other loses";
+}
+
+}  // namespace

@@ -12,6 +12,7 @@
 
 #include "app/options.h"
 #include "frontend/game.h"
+#include "tools/replay/realtime.h"
 #include "tools/replay/runner.h"
 #include "tools/replay/script.h"
 #include "ui/parse.h"
@@ -31,7 +32,8 @@ const char* kUsage =
     "  --scale N          scale of the PNG pictures (default 1)\n"
     "  --peer SCRIPT      run a second instance with its own script, networked\n"
     "  --peer-screen NAME its start window (default: the same as the first)\n"
-    "  --latency MS       how long a send takes to arrive (default 1)\n";
+    "  --latency MS       how long a send takes to arrive (default 1)\n"
+    "  --realtime         run on the wall clock with real TCP sockets\n";
 
 int fail(const std::string& message) {
   std::fprintf(stderr, "driftwing-replay: %s\n", message.c_str());
@@ -50,6 +52,7 @@ std::string programFolder(const char* argv0) {
 int main(int argc, char** argv) {
   replay::Options opt;
   std::string traceFile, scriptFile, peerFile;
+  bool realtime = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto value = [&](std::string& out) {
@@ -80,6 +83,8 @@ int main(int argc, char** argv) {
           colon + 1 == v.size())
         return fail("--png takes MS:FILE");
       opt.pngs.push_back({n, v.substr(colon + 1)});
+    } else if (a == "--realtime") {
+      realtime = true;
     } else if (a == "--peer") {
       if (!value(peerFile)) return fail("--peer needs a script");
     } else if (a == "--peer-screen") {
@@ -118,9 +123,13 @@ int main(int argc, char** argv) {
     opt.peerScript = std::move(*peer);
   }
 
-  // Pictures need Qt's drawing, on the offscreen platform: no display needed.
+  if (realtime && (!opt.pngs.empty() || !peerFile.empty()))
+    return fail("--realtime races a real peer: no --png or --peer with it");
+
+  // Pictures need Qt's drawing, on the offscreen platform: no display needed;
+  // real sockets need Qt's event loop.
   std::unique_ptr<QApplication> qapp;
-  if (!opt.pngs.empty()) {
+  if (!opt.pngs.empty() || realtime) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qapp = std::make_unique<QApplication>(argc, argv);
     if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
@@ -145,7 +154,9 @@ int main(int argc, char** argv) {
   }
 
   opt.folder = programFolder(argv[0]);
-  const int status = replay::run(opt, *script, frontend::addWindows, trace, png, error);
+  const int status = realtime
+                         ? replay::runRealtime(opt, *script, frontend::addWindows, trace, error)
+                         : replay::run(opt, *script, frontend::addWindows, trace, png, error);
   if (status != 0) return fail(error);
   return 0;
 }

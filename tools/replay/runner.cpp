@@ -11,8 +11,8 @@
 namespace replay {
 
 namespace {
-
 constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
+}  // namespace
 
 // Applies one script line to the program; false when it cannot be applied.
 bool apply(ui::Program& p, const ScriptLine& line, std::string& error) {
@@ -62,8 +62,6 @@ bool apply(ui::Program& p, const ScriptLine& line, std::string& error) {
   }
   return true;
 }
-
-}  // namespace
 
 int run(const Options& opt, const std::vector<ScriptLine>& script,
         const std::function<void(ui::Program&)>& addWindows, std::ostream* trace,

@@ -32,6 +32,10 @@ struct Options {
 using PngWriter =
     std::function<bool(ui::Window& w, int scale, const std::string& file, std::string& error)>;
 
+// Applies one script line to the program; false (with `error` naming the
+// line) when it cannot be applied.
+bool apply(ui::Program& program, const ScriptLine& line, std::string& error);
+
 // Returns the exit status: 0 when the script ran to its end or the program
 // ended, 2 (with `error` set) when a line or an option cannot be applied.
 int run(const Options& opt, const std::vector<ScriptLine>& script,
