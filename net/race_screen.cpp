@@ -21,6 +21,18 @@ constexpr const char* kConnected = "已連線";
 constexpr std::int32_t kRed = ui::colour::kRed;
 constexpr std::int32_t kYellow = ui::colour::kYellow;
 
+// A line from the other side is shown cut to what a label can hold: a peer
+// that sends megabytes cannot stall the screen.
+std::string shown(const std::string& text) {
+  constexpr std::size_t kMost = 160;  // characters
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (chars++ == kMost) return text.substr(0, i);
+  }
+  return text;
+}
+
 bool crash(const Element& a, const Element& b) {
   return std::fabs(a.Top - b.Top) < 1000 && std::fabs(a.Left - b.Left) < 1000;
 }
@@ -364,7 +376,7 @@ void RaceScreen::act(const std::string& m) {
   if (m.empty()) return;
   Element &car = el("car1", 0), &other = el("car2", 0);
   const char code = m[0];
-  const std::string payload = m.substr(1);
+  const std::string payload = shown(m.substr(1));
   if (code == '5') {
     el("Label1", 0).Caption = payload;
   } else if (code == '2') {

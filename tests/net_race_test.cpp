@@ -209,6 +209,14 @@ TEST_F(NetRaceTest, LeavingTellsTheOtherSideAndFourClosesTheScreen) {
   EXPECT_FALSE(race().loaded()) << "the other side left";
 }
 
+TEST_F(NetRaceTest, AHugeChatLineIsShownCutToTheLabel) {
+  startRace();
+  arrive("5" + std::string(2'000'000, 'x'));
+  EXPECT_EQ(el("Label1", 0).Caption, std::string(160, 'x'));
+  arrive("5小明說了很長的話" + std::string(500, '!'));
+  EXPECT_EQ(el("Label1", 0).Caption.rfind("小明說了很長的話", 0), 0u);
+}
+
 TEST_F(NetRaceTest, AnyBytesFromThePeerAreHarmless) {
   startRace();
   std::string noise;
