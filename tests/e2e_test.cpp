@@ -238,8 +238,8 @@ TEST(Network, TwoProgramsRaceOverTcpToAResult) {
       return std::string("win");
     return std::string("none");
   };
-  const QByteArray hostTrace = read(dir.filePath("host.jsonl"));
-  EXPECT_TRUE(hostTrace.contains("\"data\": \"22P : Rin\"")) << "names crossed";
+  const QByteArray hostEnd = read(dir.filePath("host.jsonl"));
+  EXPECT_TRUE(hostEnd.contains("\"Label1(3)\": {\"Caption\": \"2P : Rin\"")) << "names crossed";
   const std::string r1 = result("host.jsonl"), r2 = result("guest.jsonl");
   EXPECT_NE(r1, "none");
   EXPECT_NE(r2, "none");

@@ -15,7 +15,9 @@
 #include "tools/replay/realtime.h"
 #include "tools/replay/runner.h"
 #include "tools/replay/script.h"
+#include "ui/json.h"
 #include "ui/parse.h"
+#include "ui/program.h"
 #include "ui/qt/render.h"
 
 namespace {
@@ -33,7 +35,8 @@ const char* kUsage =
     "  --peer SCRIPT      run a second instance with its own script, networked\n"
     "  --peer-screen NAME its start window (default: the same as the first)\n"
     "  --latency MS       how long a send takes to arrive (default 1)\n"
-    "  --realtime         run on the wall clock with real TCP sockets\n";
+    "  --realtime         run on the wall clock with real TCP sockets\n"
+    "  --final FILE       write the state of every loaded window when the run stops\n";
 
 int fail(const std::string& message) {
   std::fprintf(stderr, "driftwing-replay: %s\n", message.c_str());
@@ -53,6 +56,7 @@ int main(int argc, char** argv) {
   replay::Options opt;
   std::string traceFile, scriptFile, peerFile;
   bool realtime = false;
+  std::string finalFile;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto value = [&](std::string& out) {
@@ -83,6 +87,8 @@ int main(int argc, char** argv) {
           colon + 1 == v.size())
         return fail("--png takes MS:FILE");
       opt.pngs.push_back({n, v.substr(colon + 1)});
+    } else if (a == "--final") {
+      if (!value(finalFile)) return fail("--final needs a file name");
     } else if (a == "--realtime") {
       realtime = true;
     } else if (a == "--peer") {
@@ -154,6 +160,25 @@ int main(int argc, char** argv) {
   }
 
   opt.folder = programFolder(argv[0]);
+  std::ofstream finalOut;
+  if (!finalFile.empty()) {
+    finalOut.open(finalFile, std::ios::binary | std::ios::trunc);
+    if (!finalOut) return fail("cannot write " + finalFile);
+    opt.atEnd = [&finalOut](ui::Program& p) {
+      std::string line = "{\"t\": " + std::to_string(p.now()) +
+                         ", \"globals\": " + ui::varsJson(p.globals()) + ", \"windows\": {";
+      bool first = true;
+      for (const auto& w : p.windows()) {
+        if (!w->loaded()) continue;
+        if (!first) line += ", ";
+        first = false;
+        ui::appendJsonString(line, w->name());
+        line += ": {\"vars\": " + ui::varsJson(w->vars()) +
+                ", \"elements\": " + ui::elementsJson(*w) + "}";
+      }
+      finalOut << line << "}}\n";
+    };
+  }
   const int status = realtime
                          ? replay::runRealtime(opt, *script, frontend::addWindows, trace, error)
                          : replay::run(opt, *script, frontend::addWindows, trace, png, error);

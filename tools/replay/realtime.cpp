@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
 
@@ -45,9 +47,12 @@ int runRealtime(const Options& opt, const std::vector<ScriptLine>& script,
     if (next < script.size()) wake = std::min(wake, script[next].t);
     if (const std::int64_t due = program.nextDue(); due >= 0) wake = std::min(wake, due);
     const int wait = static_cast<int>(std::clamp<std::int64_t>(wake - wall.elapsed(), 0, 50));
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, wait);
+    QEventLoop idle;
+    QTimer::singleShot(wait, Qt::PreciseTimer, &idle, &QEventLoop::quit);
+    idle.exec();
     clock = wall.elapsed();
   }
+  if (opt.atEnd) opt.atEnd(program);
   return 0;
 }
 

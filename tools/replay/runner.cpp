@@ -155,6 +155,7 @@ int run(const Options& opt, const std::vector<ScriptLine>& script,
       if (!png(*front, opt.scale, file, error)) return 2;
     }
   }
+  if (opt.atEnd) opt.atEnd(program);
   return 0;
 }
 

@@ -26,6 +26,8 @@ struct Options {
   std::optional<std::vector<ScriptLine>> peerScript;
   std::string peerScreen;  // empty: the same as the first instance's
   int latency = 1;
+  // Called with the (first) program when the run stops, whatever stopped it.
+  std::function<void(ui::Program&)> atEnd;
 };
 
 // Draws a window as the player sees it into a PNG file.
