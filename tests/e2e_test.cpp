@@ -71,7 +71,14 @@ TEST_P(Golden, ReplaysExactly) {
   QStringList args{"--trace", "-"};
   // A script's first line may carry options: "#! --screen frm1 --set a=1".
   const QByteArray head = read(script).split('\n').first();
-  if (head.startsWith("#!")) args += QString::fromUtf8(head.mid(2)).split(' ', Qt::SkipEmptyParts);
+  if (head.startsWith("#!")) {
+    const QStringList options = QString::fromUtf8(head.mid(2)).split(' ', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < options.size(); ++i) {
+      // A peer's script lies beside the golden script.
+      const bool peer = i > 0 && options[i - 1] == "--peer";
+      args << (peer ? kGolden + "/" + options[i] : options[i]);
+    }
+  }
   args << script;
   Outcome r = run("driftwing-replay", args);
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
