@@ -10,14 +10,18 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <ostream>
 #include <streambuf>
 #include <vector>
 
 #include "frontend/game.h"
 #include "frontend/settings.h"
-#include "stage/stage_screen.h"
 #include "media/media.h"
+#include "net/net_state.h"
+#include "net/qt_socket.h"
+#include "net/race_screen.h"
+#include "stage/stage_screen.h"
 #include "ui/program.h"
 #include "ui/qt/qt_driver.h"
 #include "ui/qt/render.h"
@@ -184,6 +188,55 @@ void stageFigures() {
   }
 }
 
+// (e) Key to peer on 127.0.0.1: two programs in this process, connected
+// through their network screens over real TCP; the time from a W pressed on
+// one to the other counting the other car's acceleration.
+void networkFigures() {
+  std::int64_t clockA = 0, clockB = 0;
+  ui::VirtualSession a(clockA, frontend::addWindows, ".", nullptr);
+  ui::VirtualSession b(clockB, frontend::addWindows, ".", nullptr);
+  for (ui::VirtualSession* s : {&a, &b})
+    s->program().module<net::NetState>().makeSocket = [] {
+      return std::make_unique<net::QtSocket>();
+    };
+  a.start("Form5");
+  b.start("Form5");
+  auto pumpUntil = [](const std::function<bool()>& done) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return done();
+  };
+  auto& raceA = static_cast<net::RaceScreen&>(a.program().window("Form5"));
+  auto& raceB = static_cast<net::RaceScreen&>(b.program().window("Form5"));
+  a.click("Com1", 3);
+  a.click("Command1");  // host on 5238
+  b.click("Com1", 3);
+  b.click("Option2");
+  b.program().text(b.front(), b.front().el("Text2"), "127.0.0.1");
+  b.click("Command1");
+  if (!pumpUntil([&] { return raceA.isConnected() && raceB.isConnected(); })) {
+    std::printf("(e) key to peer: no connection on 127.0.0.1:5238\n");
+    return;
+  }
+  auto& peer = b.program().module<net::NetState>();
+  std::vector<double> micros;
+  for (int i = 0; i < 500; ++i) {
+    peer.peerSpeed = 0;
+    QElapsedTimer t;
+    t.start();
+    a.program().keyDown(raceA, 'W');
+    if (!pumpUntil([&] { return peer.peerSpeed != 0; })) break;
+    micros.push_back(t.nsecsElapsed() / 1000.0);
+  }
+  std::sort(micros.begin(), micros.end());
+  if (micros.empty()) return;
+  std::printf(
+      "(e) key to peer on 127.0.0.1 (TCP, no Nagle delay), %zu presses: median %.0f us, "
+      "p99 %.0f us, max %.0f us\n",
+      micros.size(), micros[micros.size() / 2], micros[micros.size() * 99 / 100], micros.back());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -195,5 +248,6 @@ int main(int argc, char** argv) {
   drawFigures();
   virtualFigures();
   stageFigures();
+  networkFigures();
   return 0;
 }

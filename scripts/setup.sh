@@ -9,7 +9,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev libfluidsynth3 fluid-soundfont-gm
   fonts-wqy-microhei
   libgtest-dev googletest
-  xvfb xauth clang-format
+  xvfb xauth clang-format clang-14 libclang-rt-14-dev
 )
 
 missing=()
