@@ -71,19 +71,24 @@ const ui::Design& BattleScreen::design() const {
       int index;
       float top;
       const char* caption;
-    } column[] = {{0, 120, "1P Speed:"}, {2, 480, "0"},    {4, 960, "1P Turbo:"},
-                  {7, 1200, "200"},      {1, 3120, "2P Speed:"}, {3, 3480, "0"},
-                  {6, 4080, "2P Turbo:"}, {8, 4320, "200"}};
+    } column[] = {{0, 120, "1P Speed:"},  {2, 480, "0"},  {4, 960, "1P Turbo:"},  {7, 1200, "200"},
+                  {1, 3120, "2P Speed:"}, {3, 3480, "0"}, {6, 4080, "2P Turbo:"}, {8, 4320, "200"}};
     for (const auto& c : column)
       e.push_back(label("Label2", 3840, c.top, 1695, 495, c.index)
                       .caption(c.caption)
                       .fore(colour::kYellow)
                       .font(c.index == 2 || c.index == 3 || c.index >= 7 ? 11.25f : 8.25f, true));
     e.push_back(pictureArea("Picture3", 3960, 1800, 735, 855).back(colour::rgb(24, 28, 44)));
-    e.push_back(label("Time", 0, 0, 735, 360).in("Picture3").caption("Time").fore(colour::kWhite)
+    e.push_back(label("Time", 0, 0, 735, 360)
+                    .in("Picture3")
+                    .caption("Time")
+                    .fore(colour::kWhite)
                     .font(8.25f, true));
-    e.push_back(label("Label2", 0, 360, 735, 495, 5).in("Picture3").caption("0")
-                    .fore(colour::kYellow).font(9.75f, true));
+    e.push_back(label("Label2", 0, 360, 735, 495, 5)
+                    .in("Picture3")
+                    .caption("0")
+                    .fore(colour::kYellow)
+                    .font(9.75f, true));
     e.push_back(pictureArea("Picture2", 4800, 0, 3735, 5175).picture("battle-road").tab(1));
     // Both views hold the same things; element 0 is in the left view, 1 in the right.
     for (int v = 0; v < 2; ++v) {
@@ -93,29 +98,49 @@ const ui::Design& BattleScreen::design() const {
       e.push_back(image("Image5", 240, -1400, 915, 1245, v).in(view).picture("battle-deco"));
       e.push_back(image("c1", 480, 0, 915, 1245, v).in(view).picture("battle-rival-1"));
       e.push_back(image("c2", 2280, 0, 915, 1245, v).in(view).picture("battle-rival-2"));
-      e.push_back(image("missile1", v == 0 ? 840 : 0, -1000, 615, 1065, v).in(view)
+      e.push_back(image("missile1", v == 0 ? 840 : 0, -1000, 615, 1065, v)
+                      .in(view)
                       .picture("battle-missile-red"));
-      e.push_back(image("missile2", v == 0 ? 1560 : 2880, -1000, 615, 1065, v).in(view)
+      e.push_back(image("missile2", v == 0 ? 1560 : 2880, -1000, 615, 1065, v)
+                      .in(view)
                       .picture("battle-missile-blue"));
       e.push_back(image("car1", 120, 2040, 915, 1245, v).in(view).picture("battle-car-red"));
       e.push_back(image("car2", 2640, 2040, 915, 1245, v).in(view).picture("battle-car-blue"));
     }
-    e.push_back(image("blue1", 120, 0, 435, 510).in("Picture1").picture("marker-blue-ahead")
+    e.push_back(
+        image("blue1", 120, 0, 435, 510).in("Picture1").picture("marker-blue-ahead").hidden());
+    e.push_back(
+        image("blue2", 240, 4600, 435, 510).in("Picture1").picture("marker-blue-behind").hidden());
+    e.push_back(
+        image("red1", 2280, 0, 435, 510).in("Picture2").picture("marker-red-ahead").hidden());
+    e.push_back(
+        image("red2", 2760, 4600, 435, 510).in("Picture2").picture("marker-red-behind").hidden());
+    e.push_back(label("Label3", 1560, 2280, 735, 735, 0)
+                    .in("Picture1")
+                    .caption("3")
+                    .fore(red)
+                    .font(27, true)
+                    .align(Align::Center));
+    e.push_back(label("Label3", 1560, 2280, 735, 735, 1)
+                    .in("Picture2")
+                    .caption("3")
+                    .fore(blue)
+                    .font(27, true)
+                    .align(Align::Center));
+    e.push_back(label("Label1", 960, 480, 2175, 1455, 0)
+                    .in("Picture1")
+                    .caption("Red Win !")
+                    .fore(red)
+                    .font(24, true)
+                    .align(Align::Center)
                     .hidden());
-    e.push_back(image("blue2", 240, 4600, 435, 510).in("Picture1").picture("marker-blue-behind")
+    e.push_back(label("Label1", 840, 480, 2175, 1455, 1)
+                    .in("Picture2")
+                    .caption("Blue Win !")
+                    .fore(blue)
+                    .font(24, true)
+                    .align(Align::Center)
                     .hidden());
-    e.push_back(image("red1", 2280, 0, 435, 510).in("Picture2").picture("marker-red-ahead")
-                    .hidden());
-    e.push_back(image("red2", 2760, 4600, 435, 510).in("Picture2").picture("marker-red-behind")
-                    .hidden());
-    e.push_back(label("Label3", 1560, 2280, 735, 735, 0).in("Picture1").caption("3").fore(red)
-                    .font(27, true).align(Align::Center));
-    e.push_back(label("Label3", 1560, 2280, 735, 735, 1).in("Picture2").caption("3").fore(blue)
-                    .font(27, true).align(Align::Center));
-    e.push_back(label("Label1", 960, 480, 2175, 1455, 0).in("Picture1").caption("Red Win !")
-                    .fore(red).font(24, true).align(Align::Center).hidden());
-    e.push_back(label("Label1", 840, 480, 2175, 1455, 1).in("Picture2").caption("Blue Win !")
-                    .fore(blue).font(24, true).align(Align::Center).hidden());
     e.push_back(image("red", 0, 0, 915, 1245).picture("battle-car-red").hidden());
     e.push_back(image("blue", 0, 0, 915, 1245).picture("battle-car-blue").hidden());
     e.push_back(image("gold", 0, 0, 915, 1245).picture("battle-car-gold").hidden());
@@ -183,12 +208,24 @@ void BattleScreen::launch(const char* missile, const char* car) {
 void BattleScreen::KeyDown(int key, bool clearsOpposite) {
   using namespace ui::vk;
   switch (key) {
-    case letter('H'): turboHeld1 = 1; break;
-    case numpad(2): turboHeld2 = 1; break;
-    case letter('W'): speed1 = sat16(speed1 + 50); break;
-    case letter('S'): speed1 = sat16(speed1 - 100); break;
-    case kUp: speed2 = sat16(speed2 + 50); break;
-    case kDown: speed2 = sat16(speed2 - 100); break;
+    case letter('H'):
+      turboHeld1 = 1;
+      break;
+    case numpad(2):
+      turboHeld2 = 1;
+      break;
+    case letter('W'):
+      speed1 = sat16(speed1 + 50);
+      break;
+    case letter('S'):
+      speed1 = sat16(speed1 - 100);
+      break;
+    case kUp:
+      speed2 = sat16(speed2 + 50);
+      break;
+    case kDown:
+      speed2 = sat16(speed2 - 100);
+      break;
     case letter('A'):
       left1 = 1;
       if (clearsOpposite) right1 = 0;
@@ -205,9 +242,14 @@ void BattleScreen::KeyDown(int key, bool clearsOpposite) {
       right2 = 1;
       if (clearsOpposite) left2 = 0;
       break;
-    case letter('G'): launch("missile1", "car1"); break;
-    case numpad(1): launch("missile2", "car2"); break;
-    default: break;
+    case letter('G'):
+      launch("missile1", "car1");
+      break;
+    case numpad(1):
+      launch("missile2", "car2");
+      break;
+    default:
+      break;
   }
 }
 

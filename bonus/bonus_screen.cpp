@@ -71,18 +71,24 @@ const ui::Design& BonusScreen::design() const {
         image("imgWall", kWallHome[0][0], kWallHome[0][1], 1485, 1395, 0).picture("bonus-wall"),
         image("imgWall", kWallHome[1][0], kWallHome[1][1], 1485, 1395, 1).picture("bonus-wall"),
         image("imgWall", kWallHome[2][0], kWallHome[2][1], 1485, 1395, 2).picture("bonus-wall"),
-        image("Image1", kWallHome[0][0], kWallHome[0][1], 645, 420).picture("bonus-wall-missile")
+        image("Image1", kWallHome[0][0], kWallHome[0][1], 645, 420)
+            .picture("bonus-wall-missile")
             .hidden(),
-        image("Image2", kWallHome[1][0], kWallHome[1][1], 645, 420).picture("bonus-wall-missile")
+        image("Image2", kWallHome[1][0], kWallHome[1][1], 645, 420)
+            .picture("bonus-wall-missile")
             .hidden(),
-        image("Image3", kWallHome[2][0], kWallHome[2][1], 645, 420).picture("bonus-wall-missile")
+        image("Image3", kWallHome[2][0], kWallHome[2][1], 645, 420)
+            .picture("bonus-wall-missile")
             .hidden(),
         pictureArea("Picture1", 6840, 4440, 735, 735)
             .picture("bonus-aimed-missile")
             .seeThrough()
             .hidden(),
         pictureArea("Picture2", 7800, 480, 1695, 1335).picture("bonus-boss").seeThrough().hidden(),
-        pictureArea("Picture3", 8280, 240, 495, 375).picture("bonus-boss-shot").seeThrough().hidden(),
+        pictureArea("Picture3", 8280, 240, 495, 375)
+            .picture("bonus-boss-shot")
+            .seeThrough()
+            .hidden(),
         image("imgFireL", 0, 0, 1080, 570, 0).picture("bonus-shot-1").hidden(),
         image("imgFireR", 0, 0, 1080, 570, 0).picture("bonus-shot-2").hidden(),
         image("imgLeft", 0, 1440, 1215, 1110, 0).picture("bonus-ship-1"),
@@ -97,7 +103,10 @@ const ui::Design& BonusScreen::design() const {
         textBox("Text3", 8040, 5160, 1095, 375).text("0").font(10).locked().tab(4),
         label("Label5", 6600, 4725, 1440, 375).caption("Password:").fore(white).font(10, true),
         textBox("Text4", 8040, 4680, 1095, 375).text("8264").font(10).locked().tab(5),
-        label("Label1", 3000, 2640, 3735, 255).caption("Game Over").fore(gold).font(9, true)
+        label("Label1", 3000, 2640, 3735, 255)
+            .caption("Game Over")
+            .fore(gold)
+            .font(9, true)
             .align(Align::Center),
         label("Level1", 3000, 2520, 3615, 375)
             .caption("Level  Clear please use mouse click here")
@@ -218,15 +227,26 @@ void BonusScreen::Form_KeyDown(int key) {
   if (!el("tmrMove").enabled()) return;
   program().processPendingEvents();
   switch (key) {
-    case ui::vk::letter('W'): upHeldL = 1, downHeldL = 0; break;
-    case ui::vk::letter('S'): downHeldL = 1, upHeldL = 0; break;
-    case ui::vk::letter('G'): fireRequest[0] = -1; break;
-    case ui::vk::kUp: upHeldR = 1, downHeldR = 0; break;
-    case ui::vk::kDown: downHeldR = 1, upHeldR = 0; break;
+    case ui::vk::letter('W'):
+      upHeldL = 1, downHeldL = 0;
+      break;
+    case ui::vk::letter('S'):
+      downHeldL = 1, upHeldL = 0;
+      break;
+    case ui::vk::letter('G'):
+      fireRequest[0] = -1;
+      break;
+    case ui::vk::kUp:
+      upHeldR = 1, downHeldR = 0;
+      break;
+    case ui::vk::kDown:
+      downHeldR = 1, upHeldR = 0;
+      break;
     case ui::vk::numpad(1):
       if (twoPlayer == 1) fireRequest[1] = -1;
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

@@ -28,10 +28,10 @@ class BonusScreen : public ui::Window {
   std::int16_t score = 0;
   std::int16_t wallSpeed = 0;  // extra rise of the walls per tick
   std::int16_t twoPlayer = 0;
-  std::int16_t upHeldL = 0, downHeldL = 0;  // W, S: the first ship
-  std::int16_t upHeldR = 0, downHeldR = 0;  // Up, Down: the second ship
-  std::int16_t enemyHP = 30;                // shown plus one
-  std::int16_t playerHP = 6;                // shared by both ships
+  std::int16_t upHeldL = 0, downHeldL = 0;        // W, S: the first ship
+  std::int16_t upHeldR = 0, downHeldR = 0;        // Up, Down: the second ship
+  std::int16_t enemyHP = 30;                      // shown plus one
+  std::int16_t playerHP = 6;                      // shared by both ships
   std::array<std::int16_t, 2> fireRequest{0, 0};  // -1: a shot asked for
   std::int16_t waveDevices = 0;
 

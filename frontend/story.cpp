@@ -102,17 +102,31 @@ struct Action {
 
 std::vector<Action> actionsOf(int scene) {
   switch (scene) {
-    case 1: return {{Do::Setup}};
-    case 6: return {{Do::Stage, 1}, {Do::HideText}, {Do::ScenePicture, 2}};
-    case 16: return {{Do::HideText}, {Do::Stage, 2}, {Do::ScenePicture, 3}};
-    case 25: return {{Do::HideText}, {Do::Step, 26}, {Do::Stage, 3}, {Do::ScenePicture, 4}};
-    case 31: return {{Do::HideText}, {Do::Stage, 4}, {Do::ScenePicture, 5}};
-    case 39: return {{Do::HideText}, {Do::Stage, 5}, {Do::ScenePicture, 6}};
-    case 7: case 17: case 26: case 32: return {{Do::ShowText}};
-    case 40: return {{Do::ShowText}, {Do::EndingMusic}};
-    case 46: return {{Do::Special}, {Do::Step, 49}, {Do::ShowButtons}};
-    case 49: return {{Do::Special}, {Do::Bonus}, {Do::Step, 49}, {Do::ShowButtons}};
-    default: return {};
+    case 1:
+      return {{Do::Setup}};
+    case 6:
+      return {{Do::Stage, 1}, {Do::HideText}, {Do::ScenePicture, 2}};
+    case 16:
+      return {{Do::HideText}, {Do::Stage, 2}, {Do::ScenePicture, 3}};
+    case 25:
+      return {{Do::HideText}, {Do::Step, 26}, {Do::Stage, 3}, {Do::ScenePicture, 4}};
+    case 31:
+      return {{Do::HideText}, {Do::Stage, 4}, {Do::ScenePicture, 5}};
+    case 39:
+      return {{Do::HideText}, {Do::Stage, 5}, {Do::ScenePicture, 6}};
+    case 7:
+    case 17:
+    case 26:
+    case 32:
+      return {{Do::ShowText}};
+    case 40:
+      return {{Do::ShowText}, {Do::EndingMusic}};
+    case 46:
+      return {{Do::Special}, {Do::Step, 49}, {Do::ShowButtons}};
+    case 49:
+      return {{Do::Special}, {Do::Bonus}, {Do::Step, 49}, {Do::ShowButtons}};
+    default:
+      return {};
   }
 }
 
@@ -125,15 +139,27 @@ void run(TitleScreen& title, std::vector<Action> actions, std::size_t from,
   for (std::size_t i = from; i < actions.size(); ++i) {
     const Action a = actions[i];
     switch (a.what) {
-      case Do::HideText: title.el("Text1").Visible = false; break;
-      case Do::ShowText: title.el("Text1").Visible = true; break;
+      case Do::HideText:
+        title.el("Text1").Visible = false;
+        break;
+      case Do::ShowText:
+        title.el("Text1").Visible = true;
+        break;
       case Do::ScenePicture:
         title.el("Picture1").Picture = title.el("Picture" + std::to_string(a.arg)).Picture;
         break;
-      case Do::Step: settings.storyStep = static_cast<std::int16_t>(a.arg); break;
-      case Do::EndingMusic: program.media().setMusic("come_orl.mid"); break;
-      case Do::Special: title.el("Command1").Caption = "Special"; break;
-      case Do::Bonus: program.show(program.window("frmMain")); break;
+      case Do::Step:
+        settings.storyStep = static_cast<std::int16_t>(a.arg);
+        break;
+      case Do::EndingMusic:
+        program.media().setMusic("come_orl.mid");
+        break;
+      case Do::Special:
+        title.el("Command1").Caption = "Special";
+        break;
+      case Do::Bonus:
+        program.show(program.window("frmMain"));
+        break;
       case Do::ShowButtons:
         for (const char* b : {"Command2", "Command3", "Command4"}) title.el(b).Visible = true;
         break;

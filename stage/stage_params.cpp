@@ -25,6 +25,8 @@ const std::array<StageParams, 5> kStages{{
 
 const std::array<StageParams, 5>& stages() { return kStages; }
 
-const StageParams& stageParams(int stage) { return kStages.at(static_cast<std::size_t>(stage - 1)); }
+const StageParams& stageParams(int stage) {
+  return kStages.at(static_cast<std::size_t>(stage - 1));
+}
 
 }  // namespace stage

@@ -8,13 +8,13 @@
 namespace stage {
 
 struct StageParams {
-  int stage;                          // 1 to 5
-  std::int16_t steerStep;             // twips the car moves sideways per tick of steering
-  std::int16_t steerDrag;             // speed lost per tick of steering
-  std::int16_t leaderSteerDrag;       // further loss while in first place
-  std::int16_t secondSteerDrag;       // further loss while in second place
-  std::int16_t topSpeed;              // above it the car loses 10 a tick
-  std::int16_t overheatSpeed;         // above it, after that loss, the engine overheats
+  int stage;                              // 1 to 5
+  std::int16_t steerStep;                 // twips the car moves sideways per tick of steering
+  std::int16_t steerDrag;                 // speed lost per tick of steering
+  std::int16_t leaderSteerDrag;           // further loss while in first place
+  std::int16_t secondSteerDrag;           // further loss while in second place
+  std::int16_t topSpeed;                  // above it the car loses 10 a tick
+  std::int16_t overheatSpeed;             // above it, after that loss, the engine overheats
   std::array<std::int16_t, 3> rivalPace;  // how fast rivals 1, 2, 3 pull away
   std::int16_t slowCarPace;
   std::array<std::int16_t, 3> chaseStep;  // how fast rivals 1, 2, 3 close in sideways

@@ -50,8 +50,7 @@ TEST_F(BattleTest, TheRaceStartsFiveSecondsAfterTheWindowOpens) {
   EXPECT_TRUE(el("Timer1").enabled());
   EXPECT_EQ(el("Label3", 0).Caption, "");
   EXPECT_EQ(b().speed1, 0) << "the start resets both speeds";
-  EXPECT_EQ(game.waves,
-            (std::vector<std::string>{"\\1.wav", "\\1.wav", "\\1.wav", "\\Ding.wav"}));
+  EXPECT_EQ(game.waves, (std::vector<std::string>{"\\1.wav", "\\1.wav", "\\1.wav", "\\Ding.wav"}));
 }
 
 TEST_F(BattleTest, AMissileLaunchedInTheCountdownWaitsOnTheCar) {
@@ -85,7 +84,8 @@ TEST_F(BattleTest, FourHundredDoesNotDecay) {
   EXPECT_EQ(b().speed1, 400);
   EXPECT_EQ(b().speed2, 391);
   EXPECT_EQ(el("Label2", 2).ForeColor, ui::colour::kYellow);
-  EXPECT_EQ(el("Label2", 3).ForeColor, ui::colour::kRed) << "the colour shows the speed before decay";
+  EXPECT_EQ(el("Label2", 3).ForeColor, ui::colour::kRed)
+      << "the colour shows the speed before decay";
 }
 
 TEST_F(BattleTest, DistancesRoundHalvesToEven) {

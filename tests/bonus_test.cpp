@@ -25,7 +25,9 @@ class BonusTest : public ::testing::Test {
       wall(i).Top = 3000 + 1500 * i;
     }
   }
-  int shots() { return static_cast<int>(std::count(game.waves.begin(), game.waves.end(), "\\Shoot.wav")); }
+  int shots() {
+    return static_cast<int>(std::count(game.waves.begin(), game.waves.end(), "\\Shoot.wav"));
+  }
 
   ui::VirtualSession game;
 };

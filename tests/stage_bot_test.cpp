@@ -1,4 +1,6 @@
 // The test player passes every stage at every difficulty.
+#include "tests/support/stage_bot.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -6,7 +8,6 @@
 #include "frontend/game.h"
 #include "frontend/settings.h"
 #include "stage/stage_screen.h"
-#include "tests/support/stage_bot.h"
 #include "ui/virtual/session.h"
 
 namespace {
@@ -23,8 +24,8 @@ TEST_P(StageBotTest, PassesTheStage) {
   ui::VirtualSession game(frontend::addWindows);
   game.program().module<frontend::Settings>().difficultyBonus = r.difficulty;
   game.start("Form1");
-  auto& screen = static_cast<stage::StageScreen&>(
-      game.program().window("frm" + std::to_string(r.stage)));
+  auto& screen =
+      static_cast<stage::StageScreen&>(game.program().window("frm" + std::to_string(r.stage)));
   bool returned = false;
   game.program().show(screen, ui::ShowMode::Modal, [&] { returned = true; });
   bot::StageBot player;

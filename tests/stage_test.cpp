@@ -315,8 +315,8 @@ TEST_F(StageTest, EasierRacesHoldTheSlowVehicleOffTheRoadWhileThePlayerIsBehind)
   struct Case {
     std::int16_t difficulty, rank;
     bool held;
-  } cases[] = {{20, 2, true},  {20, 1, false}, {10, 3, true}, {10, 2, false},
-               {0, 4, false}, {20, 4, true}};
+  } cases[] = {{20, 2, true},  {20, 1, false}, {10, 3, true},
+               {10, 2, false}, {0, 4, false},  {20, 4, true}};
   for (const Case& c : cases) {
     ui::VirtualSession g(frontend::addWindows);
     g.program().module<frontend::Settings>().difficultyBonus = c.difficulty;
@@ -396,10 +396,12 @@ TEST_F(StageTest, WithSpeedZeroTheRaceNeverEnds) {
 
 // Brings the banner past the car with the given rank and no rivals in reach.
 void finishWithRank(stage::StageScreen& s, ui::VirtualSession& g, std::int16_t rank) {
-  const float rivals[4][3] = {{60000, 60000, 60000}, {60000, 60000, -60000},
-                              {60000, -60000, -60000}, {-60000, -60000, -60000}};
-  for (int k = 0; k < 3; ++k) s.el(k == 0 ? "Image2" : k == 1 ? "Image3" : "Image4").Top =
-      rivals[rank - 1][k];
+  const float rivals[4][3] = {{60000, 60000, 60000},
+                              {60000, 60000, -60000},
+                              {60000, -60000, -60000},
+                              {-60000, -60000, -60000}};
+  for (int k = 0; k < 3; ++k)
+    s.el(k == 0 ? "Image2" : k == 1 ? "Image3" : "Image4").Top = rivals[rank - 1][k];
   (void)g;
   s.el("Image5").Top = -20000;
   s.el("Image6").Top = 3840 - 50;

@@ -18,7 +18,7 @@ namespace {
 
 struct Expect {
   int scene;
-  const char* text;      // the story box after the click, with the player called Mei
+  const char* text;  // the story box after the click, with the player called Mei
   bool textShown;
   const char* portraits;  // Image1 to Image5 shown (1) or hidden (0)
   const char* background;

@@ -63,12 +63,12 @@ class Element {
   float FontSize = 9.0f;
   bool FontBold = false;
   Align Alignment = Align::Left;
-  bool Value = false;      // option buttons: chosen
-  bool MultiLine = false;  // text boxes
-  bool Border = false;     // picture areas and text boxes: a sunken frame
-  bool Locked = false;     // text boxes: shown, but the player cannot type in them
+  bool Value = false;            // option buttons: chosen
+  bool MultiLine = false;        // text boxes
+  bool Border = false;           // picture areas and text boxes: a sunken frame
+  bool Locked = false;           // text boxes: shown, but the player cannot type in them
   float CustomScaleHeight = -1;  // picture areas: a scale of their own, -1 for none
-  bool Stretch = true;     // images: stretch the picture to Width x Height
+  bool Stretch = true;           // images: stretch the picture to Width x Height
 
   // Enabled and Interval go through setters: a timer reschedules itself
   // the moment either changes.

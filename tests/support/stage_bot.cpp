@@ -102,7 +102,7 @@ double tryPlan(ui::VirtualSession& sandbox, stage::StageScreen& s, Plan plan, in
 void StageBot::drive(ui::VirtualSession& game, stage::StageScreen& s) {
   if (!sandbox_) sandbox_ = std::make_unique<Sandbox>(s.params().stage);
   const auto difficulty = game.program().module<frontend::Settings>().difficultyBonus;
-  static const Plan plans[] = {{0, 0},  {-1, 3}, {1, 3},   {-1, 6},  {1, 6},
+  static const Plan plans[] = {{0, 0},   {-1, 3}, {1, 3},   {-1, 6}, {1, 6},
                                {-1, 12}, {1, 12}, {-1, 24}, {1, 24}};
   Plan best{0, 0};
   double bestScore = -1e18;
