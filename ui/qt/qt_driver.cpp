@@ -42,6 +42,18 @@ WindowView* QtDriver::viewOf(const Window& w) const {
   return it == views_.end() ? nullptr : it->second.data();
 }
 
+void QtDriver::setFullScreen(bool on) {
+  fullScreen_ = on;
+  for (auto& [w, view] : views_)
+    if (view && view->isVisible()) view->setFullScreenMode(on, scale_);
+  if (lastFront_ != nullptr)
+    if (WindowView* front = viewOf(*lastFront_)) {
+      front->raise();
+      front->activateWindow();
+      front->syncFocus();
+    }
+}
+
 void QtDriver::timersChanged() {
   if (depth_ > 0)
     armPending_ = true;
@@ -107,6 +119,12 @@ void QtDriver::windowShown(Window& w) {
   if (view->isVisible() && (view->windowModality() != Qt::NonModal) != modal) view->hide();
   view->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
   view->sync();
+  if (view->fullScreenMode() != fullScreen_ || !view->isVisible()) {
+    if (fullScreen_)
+      view->setFullScreenMode(true, scale_);
+    else if (view->fullScreenMode())
+      view->setFullScreenMode(false, scale_);
+  }
   view->show();
   view->raise();
   view->activateWindow();
@@ -145,6 +163,16 @@ WindowView* QtDriver::viewFor(QObject* o) const {
 
 bool QtDriver::eventFilter(QObject* watched, QEvent* event) {
   const auto type = event->type();
+  if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F11 && viewFor(watched) != nullptr) {
+    // The desktop's key, never the game's; it stops at the first widget it
+    // reaches. The views are rebuilt after the event, not under the widget
+    // that is receiving it.
+    if (type == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+      QMetaObject::invokeMethod(
+          this, [this] { setFullScreen(!fullScreen_); }, Qt::QueuedConnection);
+    return true;
+  }
   if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && program_ != nullptr &&
       !program_->ended()) {
     // A key reaches the focus widget first and may travel up from there;

@@ -25,6 +25,9 @@ class QtDriver : public QObject, public Driver {
   void attach(Program& program);
   int scale() const { return scale_; }
   WindowView* viewOf(const Window& w) const;
+  // F11: every game window fills the screen, or returns to its own size.
+  void setFullScreen(bool on);
+  bool fullScreen() const { return fullScreen_; }
 
   std::int64_t nowMs() const override { return clock_.elapsed(); }
   void timersChanged() override;
@@ -53,6 +56,7 @@ class QtDriver : public QObject, public Driver {
   int depth_ = 0;
   bool armPending_ = false;
   bool active_ = true;
+  bool fullScreen_ = false;
 };
 
 // Opens web and mail addresses with the desktop's programs, without waiting.

@@ -31,12 +31,19 @@ bool sameLook(const Element& a, const Element& b) {
          a.Stretch == b.Stretch;
 }
 
+}  // namespace
+
 // Pictures are drawn at the pixel size they are shown at, never scaled as bitmaps.
 void drawPicture(QPainter& p, const std::string& name, QRect target) {
   if (name.empty() || target.isEmpty()) return;
-  p.drawImage(target.topLeft(), art::render(name, target.size()));
+  const qreal ratio = p.device() != nullptr ? p.device()->devicePixelRatioF() : 1.0;
+  if (ratio == 1.0) {
+    p.drawImage(target.topLeft(), art::render(name, target.size()));
+    return;
+  }
+  // Drawn into the target rectangle, the device's pixels meet the picture's one to one.
+  p.drawImage(QRectF(target), art::render(name, (QSizeF(target.size()) * ratio).toSize()));
 }
-}  // namespace
 
 void ElementWidget::setLook(const Element& e) {
   if (hasLook_ && sameLook(look_, e)) return;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPainter>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -18,6 +19,9 @@ QColor toQColor(std::int32_t colour);
 QFont gameFont(float pointSize, bool bold, int scale);
 // Twips to pixels at a scale.
 int px(float twips, int scale);
+// Draws a picture of the game's art filling `target`, drawn afresh at the
+// device's own pixels so it stays crisp on high-density screens.
+void drawPicture(QPainter& p, const std::string& name, QRect target);
 
 // What an element widget shows, and where clicks go.
 class ElementWidget : public QWidget {

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <algorithm>
 
 #include "art/art.h"
@@ -18,22 +19,104 @@
 
 namespace ui::qt {
 
+// The window's own area: its background colour and picture, and the parent
+// of every element widget. It fills the view, or sits centred in it when the
+// view fills the screen.
+class WindowView::Canvas : public QWidget {
+ public:
+  Canvas(WindowView* view) : QWidget(view), view_(view) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const Design& d = view_->window_.design();
+    p.fillRect(rect(), toQColor(d.backColor));
+    const QSize native = art::nativeSize(d.picture);
+    if (native.isValid()) drawPicture(p, d.picture, QRect(QPoint(0, 0), native * view_->scale_));
+  }
+
+ private:
+  WindowView* view_;
+};
+
 WindowView::WindowView(Program& program, Window& window, int scale, bool interactive)
-    : QWidget(nullptr), program_(program), window_(window), scale_(scale) {
-  const Design& d = window.design();
-  setFixedSize(px(static_cast<float>(d.width), scale), px(static_cast<float>(d.height), scale));
+    : QWidget(nullptr),
+      program_(program),
+      window_(window),
+      scale_(scale),
+      interactive_(interactive),
+      canvas_(new Canvas(this)) {
+  setFixedSize(contentSize());
+  canvas_->setGeometry(contentRect());
   setWindowTitle(QString::fromStdString(window.Caption));
   setAttribute(Qt::WA_OpaquePaintEvent);
   build(interactive);
   sync();
 }
 
-void WindowView::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+QSize WindowView::contentSize() const {
   const Design& d = window_.design();
-  p.fillRect(rect(), toQColor(d.backColor));
-  const QSize native = art::nativeSize(d.picture);
-  if (native.isValid()) p.drawImage(QPoint(0, 0), art::render(d.picture, native * scale_));
+  return QSize(px(static_cast<float>(d.width), scale_), px(static_cast<float>(d.height), scale_));
+}
+
+QRect WindowView::contentRect() const {
+  const QSize size = contentSize();
+  return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+}
+
+int WindowView::fittingScale(QSize area) const {
+  const Design& d = window_.design();
+  int s = 1;
+  while (px(static_cast<float>(d.width), s + 1) <= area.width() &&
+         px(static_cast<float>(d.height), s + 1) <= area.height())
+    ++s;
+  return s;
+}
+
+void WindowView::paintEvent(QPaintEvent*) {
+  // Only the margins around the canvas show: black, as on a screen that
+  // fills its edges.
+  QPainter p(this);
+  p.fillRect(rect(), Qt::black);
+}
+
+void WindowView::resizeEvent(QResizeEvent*) { canvas_->setGeometry(contentRect()); }
+
+void WindowView::setScale(int scale) {
+  if (scale < 1 || scale == scale_) return;
+  // Contained widgets go with their picture area or frame.
+  qDeleteAll(canvas_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+  items_.clear();
+  scale_ = scale;
+  build(interactive_);
+  for (auto& item : items_)
+    if (item.widget) item.widget->show();
+  if (!fullScreen_) setFixedSize(contentSize());
+  canvas_->setGeometry(contentRect());
+  canvas_->update();
+  sync();
+  syncFocus();
+}
+
+void WindowView::setFullScreenMode(bool on, int normalScale) {
+  if (on) {
+    fullScreen_ = true;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QRect area = screen() != nullptr ? screen()->geometry() : QRect();
+    setScale(area.isValid() ? fittingScale(area.size()) : normalScale);
+    normalGeometry_ = geometry();
+    // Without a window manager to honour the request, the size is set here too.
+    if (area.isValid()) setGeometry(area);
+    showFullScreen();
+  } else {
+    fullScreen_ = false;
+    setScale(normalScale);
+    setFixedSize(contentSize());
+    showNormal();
+    if (normalGeometry_.isValid()) move(normalGeometry_.topLeft());
+  }
+  canvas_->setGeometry(contentRect());
 }
 
 void WindowView::closeEvent(QCloseEvent* ev) {
@@ -67,12 +150,12 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
     case Kind::Label: {
       ElementWidget* ew = nullptr;
       if (e.kind == Kind::PictureArea) {
-        ew = new PictureAreaWidget(this, scale_);
+        ew = new PictureAreaWidget(canvas_, scale_);
         ew->setFocusPolicy(Qt::StrongFocus);
       } else if (e.kind == Kind::Image) {
-        ew = new ImageWidget(this, scale_);
+        ew = new ImageWidget(canvas_, scale_);
       } else {
-        ew = new LabelWidget(this, scale_);
+        ew = new LabelWidget(canvas_, scale_);
       }
       if (interactive) {
         ew->onClick = clickFn;
@@ -83,7 +166,7 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
     }
     case Kind::TextBox:
       if (e.MultiLine) {
-        auto* edit = new QPlainTextEdit(this);
+        auto* edit = new QPlainTextEdit(canvas_);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         if (interactive)
@@ -91,27 +174,27 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
                   [edit, textFn] { textFn(edit->toPlainText()); });
         widget = edit;
       } else {
-        auto* edit = new QLineEdit(this);
+        auto* edit = new QLineEdit(canvas_);
         if (interactive) connect(edit, &QLineEdit::textEdited, edit, textFn);
         widget = edit;
       }
       break;
     case Kind::ComboBox: {
-      auto* combo = new QComboBox(this);
+      auto* combo = new QComboBox(canvas_);
       combo->setEditable(true);
       if (interactive) connect(combo, &QComboBox::editTextChanged, combo, textFn);
       widget = combo;
       break;
     }
     case Kind::Button: {
-      auto* b = new QPushButton(this);
+      auto* b = new QPushButton(canvas_);
       b->setAutoDefault(false);
       if (interactive) connect(b, &QPushButton::clicked, b, clickFn);
       widget = b;
       break;
     }
     case Kind::OptionButton: {
-      auto* r = new QRadioButton(this);
+      auto* r = new QRadioButton(canvas_);
       r->setAutoExclusive(false);
       if (interactive)
         connect(r, &QRadioButton::clicked, r, [p, w, element] {
@@ -121,7 +204,7 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
       break;
     }
     case Kind::Frame:
-      widget = new QGroupBox(this);
+      widget = new QGroupBox(canvas_);
       break;
     case Kind::Timer:
     case Kind::Socket:

@@ -23,6 +23,17 @@ class WindowView : public QWidget {
 
   Window& window() const { return window_; }
   int scale() const { return scale_; }
+  // Draws the window afresh at another whole scale, its widgets rebuilt and
+  // brought in line with the elements.
+  void setScale(int scale);
+  // Fills the screen: the window's content drawn at the largest whole scale
+  // that fits, centred on black. Off again, the window returns to `scale`.
+  void setFullScreenMode(bool on, int normalScale);
+  bool fullScreenMode() const { return fullScreen_; }
+  // The largest whole scale at which the window fits inside `area`.
+  int fittingScale(QSize area) const;
+  // Where the window's own content sits inside this view.
+  QRect contentRect() const;
   // Brings every widget in line with its element.
   void sync();
   // The element a widget of this view stands for, or nullptr.
@@ -32,6 +43,7 @@ class WindowView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
   void closeEvent(QCloseEvent* ev) override;
 
  private:
@@ -47,9 +59,16 @@ class WindowView : public QWidget {
   void syncItem(Item& item, const Element& e);
   QWidget* containerOf(const Element& e) const;
 
+  class Canvas;
+  QSize contentSize() const;
+
   Program& program_;
   Window& window_;
   int scale_;
+  bool interactive_;
+  bool fullScreen_ = false;
+  QRect normalGeometry_;
+  Canvas* canvas_ = nullptr;
   std::vector<Item> items_;
   bool syncing_ = false;
 };
