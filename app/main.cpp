@@ -61,6 +61,8 @@ int main(int argc, char** argv) {
   if (opt->scale) {
     scale = *opt->scale;
   } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    // Measured in device-independent pixels: a 4K screen at 200 % counts as
+    // 1920 x 1080, and the pictures are drawn at its own pixels on top.
     const QRect area = screen->availableGeometry();
     scale = app::comfortableScale(576, 351, area.width(), area.height());
   }

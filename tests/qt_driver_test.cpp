@@ -162,6 +162,56 @@ TEST_F(DesktopTest, TimersTickOnTheRealClock) {
   EXPECT_EQ(log.size(), ticks) << "a disabled timer stops at once";
 }
 
+TEST_F(DesktopTest, F11FillsTheScreenAndComesBackWithoutTheGameHearingIt) {
+  program.start(program.window("Keys"));
+  ui::qt::WindowView* v = view("Keys");
+  ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+  const QSize normal = v->size();
+  auto* go = widget<QPushButton>("Keys", "Go");
+  const QSize goNormal = go->size();
+
+  QWidget* focus = QApplication::focusWidget();
+  ASSERT_NE(focus, nullptr);
+  send(focus, QEvent::KeyPress, Qt::Key_F11);
+  send(focus, QEvent::KeyRelease, Qt::Key_F11);
+  QTRY_VERIFY(driver.fullScreen());
+  EXPECT_TRUE(log.empty()) << "F11 belongs to the desktop";
+  QTRY_VERIFY(v->fullScreenMode());
+  const QSize screen = v->screen()->geometry().size();
+  const int fit = v->fittingScale(screen);
+  EXPECT_GT(fit, 1);
+  EXPECT_EQ(v->scale(), fit);
+  EXPECT_TRUE(v->rect().contains(v->contentRect())) << "the whole window shows";
+  EXPECT_EQ(v->contentRect().center(), v->rect().center());
+  go = widget<QPushButton>("Keys", "Go");
+  ASSERT_NE(go, nullptr);
+  EXPECT_EQ(go->size(), goNormal * fit) << "every element is drawn at the new scale";
+
+  // The game goes on in the rebuilt window: keys and clicks still arrive.
+  QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+  send(QApplication::focusWidget(), QEvent::KeyPress, Qt::Key_Up);
+  EXPECT_EQ(log, (std::vector<std::string>{"down 38"}));
+  QTest::mouseClick(go, Qt::LeftButton);
+  EXPECT_EQ(program.window("Keys").el("Said").Caption, "clicked");
+
+  send(QApplication::focusWidget(), QEvent::KeyPress, Qt::Key_F11);
+  QTRY_VERIFY(!driver.fullScreen());
+  EXPECT_EQ(v->scale(), 1);
+  EXPECT_EQ(v->size(), normal);
+}
+
+TEST_F(DesktopTest, AWindowOpenedInFullScreenFillsTheScreenToo) {
+  program.start(program.window("Hub"));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view("Hub")));
+  driver.setFullScreen(true);
+  QTest::mouseClick(widget<QPushButton>("Hub", "Open"), Qt::LeftButton);
+  ASSERT_NE(view("Dialog"), nullptr);
+  EXPECT_TRUE(view("Dialog")->fullScreenMode());
+  EXPECT_GT(view("Dialog")->scale(), 1);
+  view("Dialog")->close();
+  EXPECT_EQ(program.window("Hub").el("Status").Caption, "back");
+}
+
 // Every caption a window is designed with fits its label, at every scale.
 class ScreenLayout : public ::testing::TestWithParam<int> {};
 
