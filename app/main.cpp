@@ -14,6 +14,7 @@
 #include "net/net_state.h"
 #include "net/qt_socket.h"
 #include "ui/program.h"
+#include "ui/qt/language.h"
 #include "ui/qt/qt_driver.h"
 
 namespace {
@@ -56,6 +57,12 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(DRIFTWING_VERSION);
   QApplication::setQuitOnLastWindowClosed(false);  // the game decides when it ends
   if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
+
+  std::string lang = opt->lang;
+  if (lang.empty())
+    if (const char* env = std::getenv("DRIFTWING_LANG"); env != nullptr && app::validLanguage(env))
+      lang = env;
+  if (!lang.empty()) ui::qt::setLanguage(QString::fromStdString(lang));
 
   int scale = 1;
   if (opt->scale) {

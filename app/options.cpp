@@ -42,6 +42,13 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
       o.scale = static_cast<int>(n);
     } else if (a == "--screen") {
       if (!value(o.screen)) return std::nullopt;
+    } else if (a == "--lang") {
+      if (!value(v)) return std::nullopt;
+      if (!validLanguage(v)) {
+        error = "--lang takes zh, en or auto";
+        return std::nullopt;
+      }
+      o.lang = v;
     } else if (a == "--set") {
       std::pair<std::string, long long> s;
       if (!value(v)) return std::nullopt;
@@ -58,6 +65,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
   return o;
 }
 
+bool validLanguage(const std::string& code) {
+  return code == "zh" || code == "en" || code == "auto";
+}
+
 const char* usage() {
   return "Usage: driftwing [options]\n"
          "A top-down racing game: a story of five races, a battle for two at one\n"
@@ -69,6 +80,10 @@ const char* usage() {
          "                    practice (frm1 ... frm5 are the five stage races)\n"
          "  --set NAME=VALUE  set a game setting or a variable of the start window\n"
          "                    before it opens (e.g. --set difficultyBonus=10)\n"
+         "  --lang LANG       zh: the game's texts as written, in Traditional Chinese\n"
+         "                    (the default); en: in English; auto: English when the\n"
+         "                    desktop's language is English. DRIFTWING_LANG=LANG in\n"
+         "                    the environment does the same.\n"
          "  --version         print the version and exit\n"
          "  --help            print this help and exit\n";
 }

@@ -11,6 +11,7 @@ namespace app {
 struct Options {
   std::optional<int> scale;  // unset: chosen from the screen
   std::string screen;        // empty: the title screen
+  std::string lang;          // "zh", "en" or "auto"; empty: $DRIFTWING_LANG, else "zh"
   std::vector<std::pair<std::string, long long>> sets;
   bool help = false;
   bool version = false;
@@ -22,6 +23,9 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
 
 // "NAME=VALUE" with a whole-number value.
 bool parseSetting(const std::string& text, std::pair<std::string, long long>& out);
+
+// A language `--lang` knows.
+bool validLanguage(const std::string& code);
 
 const char* usage();
 

@@ -6,6 +6,7 @@
 #include "ui/arith.h"
 #include "ui/keys.h"
 #include "ui/program.h"
+#include "ui/words.h"
 
 namespace bonus {
 
@@ -61,7 +62,7 @@ const ui::Design& BonusScreen::design() const {
   static const Design d = [] {
     const std::int32_t white = colour::kWhite, gold = colour::rgb(255, 214, 90);
     Design d;
-    d.caption = "Skyforge射擊版-By Orvel";
+    d.caption = ui::Words::tr("Skyforge射擊版-By Orvel");
     d.width = 9600;
     d.height = 6825;
     d.backColor = colour::kBlack;

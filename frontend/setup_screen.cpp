@@ -4,6 +4,7 @@
 
 #include "frontend/settings.h"
 #include "ui/program.h"
+#include "ui/words.h"
 
 namespace frontend {
 
@@ -63,7 +64,7 @@ void SetupScreen::choose(std::int16_t difficulty, bool hardButton) {
   if (name.Text.empty()) name.Text = "Tarvos";
   const std::string player = name.Text;
   settings_.storyStep = 2;
-  title.el("Text1").Text = "Halvard:你就是新來的" + player + "?!";
+  title.el("Text1").Text = ui::Words::tr("Halvard:你就是新來的") + player + "?!";
 
   const std::string& typed = el("Text2").Text;
   for (const Password& p : kPasswords) {
@@ -78,7 +79,7 @@ void SetupScreen::choose(std::int16_t difficulty, bool hardButton) {
   title.el("Command3").Visible = false;
   title.el("Command4").Visible = false;
   title.el("Image2").Visible = true;
-  title.el("Command1").Caption = "按此";
+  title.el("Command1").Caption = ui::Words::tr("按此");
   settings_.difficultyBonus = difficulty;
   title.el("Text2").Text = player;
   program().unload(*this);

@@ -5,6 +5,7 @@
 #include "frontend/story.h"
 #include "ui/arith.h"
 #include "ui/program.h"
+#include "ui/words.h"
 
 namespace frontend {
 
@@ -47,10 +48,19 @@ const ui::Design& TitleScreen::design() const {
             .font(18)
             .multiLine()
             .tab(1),
-        button("Command1", 1440, 3120, 975, 375, "按此").font(buttonFont).tab(2),
-        button("Command3", 3000, 3120, 975, 375, "對戰").font(buttonFont).hidden().tab(3),
-        button("Command4", 4440, 3120, 1095, 375, "網上對戰").font(buttonFont).hidden().tab(4),
-        button("Command2", 6000, 3120, 975, 375, "說明").font(buttonFont).hidden().tab(5),
+        button("Command1", 1440, 3120, 975, 375, ui::Words::tr("按此")).font(buttonFont).tab(2),
+        button("Command3", 3000, 3120, 975, 375, ui::Words::tr("對戰"))
+            .font(buttonFont)
+            .hidden()
+            .tab(3),
+        button("Command4", 4440, 3120, 1095, 375, ui::Words::tr("網上對戰"))
+            .font(buttonFont)
+            .hidden()
+            .tab(4),
+        button("Command2", 6000, 3120, 975, 375, ui::Words::tr("說明"))
+            .font(buttonFont)
+            .hidden()
+            .tab(5),
         label("Label1", 840, 4800, 4935, 255)
             .caption(std::string(13, ' ') + kHomePage)
             .fore(colour::rgb(24, 64, 176)),
@@ -100,7 +110,7 @@ void TitleScreen::titleSequence() {
       text.Text = kSequencePad + "Driftwing";
       break;
     case 2:
-      text.Text = kSequencePad + "「Zephyrun」";
+      text.Text = kSequencePad + ui::Words::tr("「Zephyrun」");
       break;
     case 3:
       text.Text = kSequencePad + "By Orvel";
@@ -111,7 +121,7 @@ void TitleScreen::titleSequence() {
       el("Command2").Visible = true;
       el("Command4").Visible = true;
       el("Command3").Visible = true;
-      el("Command1").Caption = "故事";
+      el("Command1").Caption = ui::Words::tr("故事");
       break;
     default:
       break;

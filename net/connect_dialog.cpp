@@ -3,6 +3,7 @@
 #include "net/net_state.h"
 #include "net/race_screen.h"
 #include "ui/program.h"
+#include "ui/words.h"
 
 namespace net {
 
@@ -23,22 +24,27 @@ const ui::Design& ConnectDialog::design() const {
   using namespace ui;
   static const Design d = [] {
     Design d;
-    d.caption = "Driftwing 網上對戰";
+    d.caption = ui::Words::tr("Driftwing 網上對戰");
     d.width = 4800;
     d.height = 3600;
     d.picture = "setup";
     d.backColor = colour::rgb(0xf1, 0xec, 0xe1);  // the paper of the picture, below it
     d.elements = {
-        label("Label1", 240, 120, 4320, 435).caption("網路連線").font(15, true),
-        label("Label2", 240, 720, 1335, 375).caption("你的名字").font(10.5f, true),
+        label("Label1", 240, 120, 4320, 435).caption(ui::Words::tr("網路連線")).font(15, true),
+        label("Label2", 240, 720, 1335, 375).caption(ui::Words::tr("你的名字")).font(10.5f, true),
         textBox("Text1", 1680, 675, 2640, 375).font(10.5f).tab(0),
         frame("Frame1", 240, 1200, 4080, 840, ""),
-        optionButton("Option1", 120, 300, 1800, 375, "開新遊戲").in("Frame1").chosen().tab(1),
-        optionButton("Option2", 2040, 300, 1920, 375, "加入其他遊戲").in("Frame1").tab(2),
-        label("Label3", 240, 2160, 4320, 330).caption("閣下電腦的IP:").font(10.5f),
+        optionButton("Option1", 120, 300, 1800, 375, ui::Words::tr("開新遊戲"))
+            .in("Frame1")
+            .chosen()
+            .tab(1),
+        optionButton("Option2", 2040, 300, 1920, 375, ui::Words::tr("加入其他遊戲"))
+            .in("Frame1")
+            .tab(2),
+        label("Label3", 240, 2160, 4320, 330).caption(ui::Words::tr("閣下電腦的IP:")).font(10.5f),
         textBox("Text2", 240, 2520, 4080, 375).font(10.5f).tab(3),
-        button("Command1", 1080, 3060, 1215, 375, "確定").tab(4),
-        button("Command2", 2520, 3060, 1215, 375, "結束").tab(5),
+        button("Command1", 1080, 3060, 1215, 375, ui::Words::tr("確定")).tab(4),
+        button("Command2", 2520, 3060, 1215, 375, ui::Words::tr("結束")).tab(5),
     };
     return d;
   }();
@@ -59,7 +65,7 @@ void ConnectDialog::Form_Load() {
 // The host's car starts on the left and the guest's on the right; each
 // instance shows itself as car1.
 void ConnectDialog::Option1_Click() {
-  el("Label3").Caption = "閣下電腦的IP:";
+  el("Label3").Caption = ui::Words::tr("閣下電腦的IP:");
   el("Text2").Text = race().socket().localIP();
   s_.netRole = 1;
   race().el("car2", 0).Left = 2640;
@@ -67,7 +73,7 @@ void ConnectDialog::Option1_Click() {
 }
 
 void ConnectDialog::Option2_Click() {
-  el("Label3").Caption = "輸入連結主機的IP:";
+  el("Label3").Caption = ui::Words::tr("輸入連結主機的IP:");
   el("Text2").Text = "0.0.0.0";
   s_.netRole = 2;
   race().el("car1", 0).Left = 2640;
@@ -83,7 +89,7 @@ void ConnectDialog::Command1_Click() {
     sock.listen();
     r.el("Label1", 1).Caption = "1P : " + name;
     r.el("Label1", 3).Caption = "";
-    r.el("Label2", 0).Caption = "等待加入中";
+    r.el("Label2", 0).Caption = ui::Words::tr("等待加入中");
   } else {
     sock.RemoteHost = el("Text2").Text;
     sock.RemotePort = kPort;
@@ -91,7 +97,7 @@ void ConnectDialog::Command1_Click() {
     sock.connect();
     r.el("Label1", 1).Caption = "";
     r.el("Label1", 3).Caption = "2P : " + name;
-    r.el("Label2", 0).Caption = "正在連線到主機";
+    r.el("Label2", 0).Caption = ui::Words::tr("正在連線到主機");
   }
   program().hide(*this);
 }

@@ -9,6 +9,7 @@
 #include "ui/arith.h"
 #include "ui/keys.h"
 #include "ui/program.h"
+#include "ui/words.h"
 
 namespace net {
 
@@ -17,7 +18,7 @@ using ui::Event;
 using ui::sat16;
 
 namespace {
-constexpr const char* kConnected = "已連線";
+constexpr const char* kConnected = ui::Words::tr("已連線");
 constexpr std::int32_t kRed = ui::colour::kRed;
 constexpr std::int32_t kYellow = ui::colour::kYellow;
 
@@ -66,7 +67,7 @@ const ui::Design& RaceScreen::design() const {
   static const Design d = [] {
     const std::int32_t white = colour::kWhite, yellow = colour::kYellow;
     Design d;
-    d.caption = "Driftwing 網上對戰";
+    d.caption = ui::Words::tr("Driftwing 網上對戰");
     d.width = 8610;
     d.height = 5235;
     d.picture = "battle-bg";
@@ -105,7 +106,7 @@ const ui::Design& RaceScreen::design() const {
     e.push_back(pictureArea("Picture2", 4080, 0, 4410, 3135).back(colour::rgb(22, 26, 42)).tab(1));
     e.push_back(label("Label2", 120, 60, 4170, 330, 0)
                     .in("Picture2")
-                    .caption("尚未連線")
+                    .caption(ui::Words::tr("尚未連線"))
                     .fore(white)
                     .font(10.5f, true));
     e.push_back(label("Label1", 120, 420, 2040, 330, 1)
@@ -164,18 +165,18 @@ const ui::Design& RaceScreen::design() const {
                     .fore(yellow)
                     .font(12, true));
     e.push_back(comboBox("Combo1", 4200, 3240, 2415, 330).font(9).tab(2));
-    e.push_back(button("Com1", 6720, 3240, 855, 330, "對話", 0).font(9).tab(3));
-    e.push_back(button("Com1", 7635, 3240, 855, 330, "清除", 1).font(9).tab(4));
+    e.push_back(button("Com1", 6720, 3240, 855, 330, ui::Words::tr("對話"), 0).font(9).tab(3));
+    e.push_back(button("Com1", 7635, 3240, 855, 330, ui::Words::tr("清除"), 1).font(9).tab(4));
     e.push_back(label("Label1", 4200, 3630, 4290, 300, 0).fore(colour::rgb(120, 170, 255)).font(9));
     e.push_back(label("Label3", 4200, 3930, 4290, 300, 1).fore(colour::rgb(255, 120, 120)).font(9));
-    e.push_back(button("Com1", 4200, 4350, 1335, 375, "重新開始", 2).font(9).tab(5));
-    e.push_back(button("Com1", 5640, 4350, 1335, 375, "連線", 3).font(9).tab(6));
-    e.push_back(button("Com1", 7080, 4350, 1335, 375, "離開遊戲", 4).font(9).tab(7));
+    e.push_back(button("Com1", 4200, 4350, 1335, 375, ui::Words::tr("重新開始"), 2).font(9).tab(5));
+    e.push_back(button("Com1", 5640, 4350, 1335, 375, ui::Words::tr("連線"), 3).font(9).tab(6));
+    e.push_back(button("Com1", 7080, 4350, 1335, 375, ui::Words::tr("離開遊戲"), 4).font(9).tab(7));
     e.push_back(
         pictureArea("Picture3", 4080, 4800, 4410, 375).back(colour::rgb(22, 26, 42)).tab(8));
     e.push_back(label("Label5", 60, 60, 4290, 300)
                     .in("Picture3")
-                    .caption("A,D鍵移動 W鍵加速 S鍵減速 G放飛彈 H用Turbo")
+                    .caption(ui::Words::tr("A,D鍵移動 W鍵加速 S鍵減速 G放飛彈 H用Turbo"))
                     .fore(white)
                     .font(9));
     e.push_back(label("Label4", 4200, 2880, 4290, 300)
@@ -297,7 +298,7 @@ void RaceScreen::Com1_Click(int index) {
         el("Com1", 3).Visible = false;
       }
       socket().close();
-      el("Label2", 0).Caption = "尚未連線";
+      el("Label2", 0).Caption = ui::Words::tr("尚未連線");
       program().show(program().window("Form4"), ui::ShowMode::Modal);
       break;
     case 4:  // leave
@@ -521,7 +522,7 @@ void RaceScreen::Timer1_Timer() {
   }
   // 16. Top speed, overheat and the slow fall back to 400.
   if (s_.mySpeed > 90 && s_.mySpeed < 401) el("Label8").Caption = "";
-  if (s_.mySpeed > 400) el("Label8").Caption = "極速 !!";
+  if (s_.mySpeed > 400) el("Label8").Caption = ui::Words::tr("極速 !!");
   if (s_.peerSpeed > 560) s_.peerSpeed = 0;
   if (s_.mySpeed > 560) {
     s_.mySpeed = 0;

@@ -7,6 +7,7 @@
 #include "ui/arith.h"
 #include "ui/keys.h"
 #include "ui/program.h"
+#include "ui/words.h"
 
 namespace stage {
 
@@ -182,7 +183,7 @@ void StageScreen::showSpeedState() {
   if (playerSpeed > 100) state.Caption = "";
   if (playerSpeed > p_.topSpeed) {
     value.ForeColor = kRed;
-    state.Caption = "極速!!";
+    state.Caption = ui::Words::tr("極速!!");
   }
   if (playerSpeed > p_.overheatSpeed) state.Caption = "Over Heat !";
   if (playerSpeed < p_.topSpeed + 1) value.ForeColor = kYellow;

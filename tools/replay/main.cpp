@@ -18,6 +18,7 @@
 #include "ui/json.h"
 #include "ui/parse.h"
 #include "ui/program.h"
+#include "ui/qt/language.h"
 #include "ui/qt/render.h"
 
 namespace {
@@ -32,6 +33,7 @@ const char* kUsage =
     "  --until MS         stop at virtual time MS\n"
     "  --png MS:FILE      draw the front window at MS into a PNG file (repeatable)\n"
     "  --scale N          scale of the PNG pictures (default 1)\n"
+    "  --lang LANG        language of the PNG pictures: zh (default), en or auto\n"
     "  --peer SCRIPT      run a second instance with its own script, networked\n"
     "  --peer-screen NAME its start window (default: the same as the first)\n"
     "  --latency MS       how long a send takes to arrive (default 1)\n"
@@ -57,6 +59,7 @@ int main(int argc, char** argv) {
   std::string traceFile, scriptFile, peerFile;
   bool realtime = false;
   std::string finalFile;
+  std::string lang;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto value = [&](std::string& out) {
@@ -99,6 +102,8 @@ int main(int argc, char** argv) {
       if (!value(v) || !ui::parseWhole(v, n) || n < 1 || n > 60000)
         return fail("--latency takes whole milliseconds from 1");
       opt.latency = static_cast<int>(n);
+    } else if (a == "--lang") {
+      if (!value(lang) || !app::validLanguage(lang)) return fail("--lang takes zh, en or auto");
     } else if (a == "--scale") {
       if (!value(v) || !ui::parseWhole(v, n) || n < 1 || n > 16)
         return fail("--scale takes a whole number from 1 to 16");
@@ -139,6 +144,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qapp = std::make_unique<QApplication>(argc, argv);
     if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
+    if (!lang.empty()) ui::qt::setLanguage(QString::fromStdString(lang));
   }
   replay::PngWriter png = [](ui::Window& w, int scale, const std::string& file, std::string& err) {
     QImage image = ui::qt::renderWindow(w.program(), w, scale);

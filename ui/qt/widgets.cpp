@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "art/art.h"
+#include "ui/qt/language.h"
 
 namespace ui::qt {
 
@@ -98,7 +99,7 @@ void LabelWidget::paintEvent(QPaintEvent*) {
   if (look_.BackOpaque) p.fillRect(rect(), toQColor(look_.BackColor));
   p.setFont(gameFont(look_.FontSize, look_.FontBold, scale_));
   p.setPen(toQColor(look_.ForeColor));
-  QString text = QString::fromStdString(look_.Caption);
+  QString text = shown(look_.Caption);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   int flags = Qt::TextWordWrap | Qt::AlignTop;
   switch (look_.Alignment) {

@@ -14,6 +14,7 @@
 
 #include "art/art.h"
 #include "ui/program.h"
+#include "ui/qt/language.h"
 #include "ui/qt/widgets.h"
 #include "ui/window.h"
 
@@ -48,7 +49,7 @@ WindowView::WindowView(Program& program, Window& window, int scale, bool interac
       canvas_(new Canvas(this)) {
   setFixedSize(contentSize());
   canvas_->setGeometry(contentRect());
-  setWindowTitle(QString::fromStdString(window.Caption));
+  setWindowTitle(shown(window.Caption));
   setAttribute(Qt::WA_OpaquePaintEvent);
   build(interactive);
   sync();
@@ -257,7 +258,7 @@ void WindowView::sync() {
   const auto& els = window_.elements();
   for (std::size_t i = 0; i < items_.size() && i < els.size(); ++i)
     if (items_[i].widget) syncItem(items_[i], els[i]);
-  const QString title = QString::fromStdString(window_.Caption);
+  const QString title = shown(window_.Caption);
   if (windowTitle() != title) setWindowTitle(title);
   syncing_ = false;
 }
@@ -283,22 +284,30 @@ void WindowView::syncItem(Item& item, const Element& e) {
   if (auto* ew = dynamic_cast<ElementWidget*>(w)) {
     ew->setLook(e);
   } else if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
-    const QString text = QString::fromStdString(e.Text);
-    if (edit->text() != text) edit->setText(text);
+    // What the player typed comes back unchanged; only the game's own texts
+    // are shown translated.
+    if (edit->text() != QString::fromStdString(e.Text)) {
+      const QString text = shown(e.Text);
+      if (edit->text() != text) edit->setText(text);
+    }
     if (edit->isReadOnly() != e.Locked) edit->setReadOnly(e.Locked);
   } else if (auto* edit = dynamic_cast<QPlainTextEdit*>(w)) {
-    const QString text = QString::fromStdString(e.Text);
-    if (edit->toPlainText() != text) edit->setPlainText(text);
+    if (edit->toPlainText() != QString::fromStdString(e.Text)) {
+      const QString text = shown(e.Text);
+      if (edit->toPlainText() != text) edit->setPlainText(text);
+    }
     if (edit->isReadOnly() != e.Locked) edit->setReadOnly(e.Locked);
   } else if (auto* combo = dynamic_cast<QComboBox*>(w)) {
-    const QString text = QString::fromStdString(e.Text);
-    if (combo->currentText() != text) combo->setEditText(text);
+    if (combo->currentText() != QString::fromStdString(e.Text)) {
+      const QString text = shown(e.Text);
+      if (combo->currentText() != text) combo->setEditText(text);
+    }
   } else if (auto* button = dynamic_cast<QAbstractButton*>(w)) {
-    const QString caption = QString::fromStdString(e.Caption);
+    const QString caption = shown(e.Caption);
     if (button->text() != caption) button->setText(caption);
     if (button->isCheckable() && button->isChecked() != e.Value) button->setChecked(e.Value);
   } else if (auto* group = dynamic_cast<QGroupBox*>(w)) {
-    const QString caption = QString::fromStdString(e.Caption);
+    const QString caption = shown(e.Caption);
     if (group->title() != caption) group->setTitle(caption);
   }
   item.last = e;

@@ -1,0 +1,313 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="zh_TW">
+<context>
+    <name>Words</name>
+    <message>
+        <source>Halvard:哈哈,有前途呢^^</source>
+        <translation>Halvard: Ha ha, this one&apos;s got a future ^^</translation>
+    </message>
+    <message>
+        <source>Mirelle:哪要看他能不能通過初次預賽了</source>
+        <translation>Mirelle: That depends on whether he gets through his first qualifier</translation>
+    </message>
+    <message>
+        <source>:嗯......</source>
+        <translation>: Mm......</translation>
+    </message>
+    <message>
+        <source>                          (預賽開始)</source>
+        <translation>                          (The qualifier begins)</translation>
+    </message>
+    <message>
+        <source>Halvard:恭喜你通過了預賽啊~~</source>
+        <translation>Halvard: Congratulations on getting through the qualifier~~</translation>
+    </message>
+    <message>
+        <source>:嗯...多謝前輩</source>
+        <translation>: Mm... thank you, mentor</translation>
+    </message>
+    <message>
+        <source>Quellan:看來Vantor隊的新手也不錯呢</source>
+        <translation>Quellan: Looks like the Vantor team&apos;s rookie is pretty good too</translation>
+    </message>
+    <message>
+        <source>Halvard:Quellan?!對了,你們會在下場碰上的</source>
+        <translation>Halvard: Quellan?! Right, you two meet in the next race</translation>
+    </message>
+    <message>
+        <source>Quellan:不錯,我很期待和</source>
+        <translation>Quellan: Indeed. I look forward to racing </translation>
+    </message>
+    <message>
+        <source>比試呢</source>
+        <translation>!</translation>
+    </message>
+    <message>
+        <source>:.......(冒冷汗)</source>
+        <translation>: .......(breaks into a cold sweat)</translation>
+    </message>
+    <message>
+        <source>Mirelle:不用太緊張呢,下次可用新車了^^</source>
+        <translation>Mirelle: Don&apos;t be so nervous, next time you get a new car ^^</translation>
+    </message>
+    <message>
+        <source>:.......(依然緊張)</source>
+        <translation>: .......(still nervous)</translation>
+    </message>
+    <message>
+        <source>                          (賽事開始)</source>
+        <translation>                          (The race begins)</translation>
+    </message>
+    <message>
+        <source>果然很有潛質 </source>
+        <translation> really does have talent </translation>
+    </message>
+    <message>
+        <source> (臉紅):不過始終不及前輩啊 </source>
+        <translation> (blushing): But I&apos;m still no match for my mentor </translation>
+    </message>
+    <message>
+        <source>                          (另一方面) </source>
+        <translation>                          (Meanwhile) </translation>
+    </message>
+    <message>
+        <source>Mirelle:Brisko,你怎麼呀? </source>
+        <translation>Mirelle: Brisko, what&apos;s the matter? </translation>
+    </message>
+    <message>
+        <source>Brisko:下場比賽要和你隊的</source>
+        <translation>Brisko: In the next race I&apos;m up against your team&apos;s </translation>
+    </message>
+    <message>
+        <source>較量了 </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Mirelle:哈哈,想不到我的偶像會怕一個新手呢</source>
+        <translation>Mirelle: Ha ha, who&apos;d have thought my idol would be afraid of a rookie</translation>
+    </message>
+    <message>
+        <source>Brisko:不,只是覺得他有點似以前的我罷了</source>
+        <translation>Brisko: No, he just reminds me a little of how I used to be</translation>
+    </message>
+    <message>
+        <source>                          (比賽開始)</source>
+        <translation>                          (The race starts)</translation>
+    </message>
+    <message>
+        <source>Dorrin:我們又要再一決高下了</source>
+        <translation>Dorrin: So we settle it once more</translation>
+    </message>
+    <message>
+        <source>Halvard:我今次會和</source>
+        <translation>Halvard: This time I&apos;m swapping cars with </translation>
+    </message>
+    <message>
+        <source>交換坐駕的</source>
+        <translation>, that&apos;s decided</translation>
+    </message>
+    <message>
+        <source>Dorrin:什麼?!你想放棄Ultrapex嗎?!</source>
+        <translation>Dorrin: What?! You&apos;d give up the Ultrapex?!</translation>
+    </message>
+    <message>
+        <source>Halvard:你也只用舊車吧,我要靠實力取勝</source>
+        <translation>Halvard: You take an old car too. I&apos;ll win on skill alone</translation>
+    </message>
+    <message>
+        <source>Halvard:下場是決賽了,你繼續用我的車吧</source>
+        <translation>Halvard: Next up is the final. Keep driving my car</translation>
+    </message>
+    <message>
+        <source>:前輩,哪你呢?</source>
+        <translation>: Mentor, what about you?</translation>
+    </message>
+    <message>
+        <source>Mirelle:Halvard在上次弄壞了你的GPS啊</source>
+        <translation>Mirelle: Halvard wrecked your GPS last time, you know</translation>
+    </message>
+    <message>
+        <source>Mirelle:何仿他今次不出賽也拿定總冠軍的了</source>
+        <translation>Mirelle: Besides, the championship is his even if he sits this one out</translation>
+    </message>
+    <message>
+        <source>Halvard:一定要最快衝過終點啊</source>
+        <translation>Halvard: Be the first across the line, whatever it takes</translation>
+    </message>
+    <message>
+        <source>:一定!!</source>
+        <translation>: I will!!</translation>
+    </message>
+    <message>
+        <source>                          (決賽開始)</source>
+        <translation>                          (The final begins)</translation>
+    </message>
+    <message>
+        <source>Quellan:今次大賽又是Halvard勝出了</source>
+        <translation>Quellan: So Halvard wins the championship again</translation>
+    </message>
+    <message>
+        <source>Brisko:連第二名也是Vantor隊的人呢,</source>
+        <translation>Brisko: And second place went to the Vantor team too,</translation>
+    </message>
+    <message>
+        <source>Dorrin:真是英雄出少年</source>
+        <translation>Dorrin: Heroes really do start young</translation>
+    </message>
+    <message>
+        <source>:嗯...你們見笑了</source>
+        <translation>: Mm... you flatter me</translation>
+    </message>
+    <message>
+        <source>Halvard:我們去食飯慶祝吧</source>
+        <translation>Halvard: Let&apos;s go out to eat and celebrate</translation>
+    </message>
+    <message>
+        <source>:好啊~~</source>
+        <translation>: Yes, let&apos;s~~</translation>
+    </message>
+    <message>
+        <source>按此</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>對戰</source>
+        <translation>Battle</translation>
+    </message>
+    <message>
+        <source>網上對戰</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <source>說明</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>「Zephyrun」</source>
+        <translation>“Zephyrun”</translation>
+    </message>
+    <message>
+        <source>故事</source>
+        <translation>Story</translation>
+    </message>
+    <message>
+        <source>故事模式:</source>
+        <translation>Story mode:</translation>
+    </message>
+    <message>
+        <source>以左右鍵移動,以上鍵加速,以下鍵減速,按P暫停遊戲,按Shift結束遊戲</source>
+        <translation>Left/Right to move, Up to speed up, Down to slow down, P to pause, Shift to quit</translation>
+    </message>
+    <message>
+        <source>對戰模式:</source>
+        <translation>Battle mode:</translation>
+    </message>
+    <message>
+        <source>右方:以左右鍵移動,以上鍵加速,以下鍵減速,       Num1放飛彈,Num2用Turbo</source>
+        <translation>Right: Left/Right move, Up/Down speed, Num1 missile, Num2 Turbo</translation>
+    </message>
+    <message>
+        <source>左方:以A,D鍵移動,以W鍵加速,以S鍵減速, G放飛彈,H用Turbo<byte value="xd"/>
+</source>
+        <translation>Left: A/D move, W/S speed, G missile, H Turbo<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>(左右移動時,車速會減慢,不停按鍵加速時,可到達極速境界,但速度太快時便會OverHeat,勝負關鍵在於能否以適當速度不停按加速鍵以保持極速但又不至OverHeat)</source>
+        <translation>(Moving sideways slows the car down. Keep pressing accelerate to reach top speed, but go too fast and you OverHeat. The key to winning is to keep pressing accelerate at just the right pace, holding top speed without an OverHeat)</translation>
+    </message>
+    <message>
+        <source>Halvard:你就是新來的</source>
+        <translation>Halvard: So you&apos;re the new driver, </translation>
+    </message>
+    <message>
+        <source>極速!!</source>
+        <translation>Top speed!!</translation>
+    </message>
+    <message>
+        <source>Skyforge射擊版-By Orvel</source>
+        <translation>Skyforge Shooter - By Orvel</translation>
+    </message>
+    <message>
+        <source>已連線</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Driftwing 網上對戰</source>
+        <translation>Driftwing Online Battle</translation>
+    </message>
+    <message>
+        <source>尚未連線</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>對話</source>
+        <translation>Say</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>重新開始</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>連線</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>離開遊戲</source>
+        <translation>Leave</translation>
+    </message>
+    <message>
+        <source>A,D鍵移動 W鍵加速 S鍵減速 G放飛彈 H用Turbo</source>
+        <translation>A/D move, W/S speed, G missile, H Turbo</translation>
+    </message>
+    <message>
+        <source>極速 !!</source>
+        <translation>Top speed !!</translation>
+    </message>
+    <message>
+        <source>網路連線</source>
+        <translation>Network game</translation>
+    </message>
+    <message>
+        <source>你的名字</source>
+        <translation>Your name</translation>
+    </message>
+    <message>
+        <source>開新遊戲</source>
+        <translation>Host a new game</translation>
+    </message>
+    <message>
+        <source>加入其他遊戲</source>
+        <translation>Join a game</translation>
+    </message>
+    <message>
+        <source>閣下電腦的IP:</source>
+        <translation>This computer&apos;s IP:</translation>
+    </message>
+    <message>
+        <source>確定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>結束</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>輸入連結主機的IP:</source>
+        <translation>Enter the host&apos;s IP:</translation>
+    </message>
+    <message>
+        <source>等待加入中</source>
+        <translation>Waiting for a player</translation>
+    </message>
+    <message>
+        <source>正在連線到主機</source>
+        <translation>Connecting to the host</translation>
+    </message>
+</context>
+</TS>
