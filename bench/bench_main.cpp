@@ -2,11 +2,18 @@
 //   (a) ticks a second and lateness of a 25 ms timer in a real Qt window,
 //   (b) the time to draw a window at scale 1 and 3,
 //   (c) events a second on the virtual clock, with and without a trace,
-//   (d) stage race ticks a second on the virtual clock.
-// Usage: driftwing-bench [seconds for (a), default 10]
+//   (d) stage race ticks a second on the virtual clock,
+//   (e) key to peer over TCP on 127.0.0.1,
+//   (f) CPU share and peak memory of a real stage race at scale 1 and 3,
+//   (g) time from start to the title window drawn.
+// Usage: driftwing-bench [seconds for (a), default 60]
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QStyleFactory>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -18,6 +25,7 @@
 #include "frontend/game.h"
 #include "frontend/settings.h"
 #include "media/media.h"
+#include "media/sdl_media.h"
 #include "net/net_state.h"
 #include "net/qt_socket.h"
 #include "net/race_screen.h"
@@ -237,17 +245,130 @@ void networkFigures() {
       micros.size(), micros[micros.size() / 2], micros[micros.size() * 99 / 100], micros.back());
 }
 
+// (f) in a process of its own, so that its memory is its own: stage 1 in a
+// real window at `scale` with real sound, a player pressing Space, then Up
+// every 150 ms and steering now and then; CPU time and peak memory over
+// `seconds` of racing.
+int raceChild(int scale, int seconds) {
+  ui::qt::QtDriver driver(scale);
+  media::SdlMedia media(QCoreApplication::applicationDirPath().toStdString());
+  NoShell shell;
+  ui::Program program(driver, media, shell, ".");
+  driver.attach(program);
+  frontend::addWindows(program);
+  program.module<frontend::Settings>().difficultyBonus = 10;
+  program.start(program.window("frm1"));
+  auto& stage = static_cast<stage::StageScreen&>(program.window("frm1"));
+  int presses = 0;
+  QTimer player;
+  QObject::connect(&player, &QTimer::timeout, [&] {
+    if (!stage.loaded()) return;
+    if (presses == 0) program.keyDown(stage, 32);
+    if (stage.playerSpeed <= 250) program.keyDown(stage, 38);
+    const int steer = (presses / 20) % 4 == 1 ? 37 : (presses / 20) % 4 == 3 ? 39 : 0;
+    if (steer != 0) program.keyDown(stage, steer);
+    ++presses;
+  });
+  player.start(150);
+  auto cpuSeconds = [] {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+  };
+  QElapsedTimer wall;
+  wall.start();
+  // The countdown and the first pictures drawn at this scale come first.
+  while (wall.elapsed() < 5000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  const double cpu0 = cpuSeconds();
+  const qint64 wall0 = wall.elapsed();
+  while (wall.elapsed() < wall0 + seconds * 1000LL)
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  const double share = (cpuSeconds() - cpu0) / (static_cast<double>(wall.elapsed() - wall0) / 1e3);
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  std::printf(
+      "(f) stage 1 race in a real window at scale %d (%s), %d s: CPU %.1f %% of one core, "
+      "peak memory %.1f MiB, speed at the end %d\n",
+      scale, qPrintable(QGuiApplication::platformName()), seconds, share * 100.0,
+      static_cast<double>(u.ru_maxrss) / 1024.0, static_cast<int>(stage.playerSpeed));
+  std::fflush(stdout);
+  return 0;
+}
+
+// (g) the game's own start: the title window, as `driftwing` opens it,
+// reported the moment its first frame is drawn.
+int startupChild() {
+  if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
+  ui::qt::QtDriver driver(2);
+  media::SdlMedia media(QCoreApplication::applicationDirPath().toStdString());
+  NoShell shell;
+  ui::Program program(driver, media, shell, ".");
+  driver.attach(program);
+  frontend::addWindows(program);
+  program.start(program.window(frontend::kFirstWindow));
+  struct FirstFrame : QObject {
+    QWidget* view = nullptr;
+    bool done = false;
+    bool eventFilter(QObject* o, QEvent* e) override {
+      auto* w = qobject_cast<QWidget*>(o);
+      if (e->type() == QEvent::Paint && w != nullptr && w->window() == view && !done)
+        done = true, QTimer::singleShot(0, [] {
+          std::printf("drawn\n");
+          std::fflush(stdout);
+          QCoreApplication::exit(0);
+        });
+      return false;
+    }
+  } first;
+  first.view = driver.viewOf(program.window(frontend::kFirstWindow));
+  qApp->installEventFilter(&first);
+  return QApplication::exec();
+}
+
+void childFigures(const char* self) {
+  for (int scale : {1, 3}) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(self, {"--race-child", QString::number(scale), "30"});
+    child.waitForFinished(120000);
+    std::fputs(child.readAllStandardOutput().constData(), stdout);
+  }
+  std::vector<double> ms;
+  for (int run = 0; run < 5; ++run) {
+    QProcess child;
+    QElapsedTimer t;
+    t.start();
+    child.start(self, {"--startup-child"});
+    while (child.state() != QProcess::NotRunning &&
+           !child.readAllStandardOutput().contains("drawn"))
+      child.waitForReadyRead(10000);
+    ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+    child.waitForFinished(10000);
+  }
+  std::sort(ms.begin(), ms.end());
+  std::printf(
+      "(g) start to the title window drawn (scale 2, sound on): median %.0f ms, "
+      "best %.0f ms, worst %.0f ms of %zu starts\n",
+      ms[ms.size() / 2], ms.front(), ms.back(), ms.size());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
   QApplication app(argc, argv);
-  if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
   QApplication::setQuitOnLastWindowClosed(false);
+  const QStringList args = QCoreApplication::arguments();
+  if (args.size() > 3 && args[1] == "--race-child")
+    return raceChild(args[2].toInt(), args[3].toInt());
+  if (args.size() > 1 && args[1] == "--startup-child") return startupChild();
+  const int seconds = args.size() > 1 ? std::max(1, args[1].toInt()) : 60;
+  if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
   timerFigures(seconds);
   drawFigures();
   virtualFigures();
   stageFigures();
   networkFigures();
+  childFigures(argv[0]);
   return 0;
 }
