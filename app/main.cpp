@@ -1,4 +1,4 @@
-// Driftwing on the desktop: Qt windows, SDL2_mixer sound, the game's logic.
+// Driftwing on the desktop: Qt windows, SDL2_mixer sound, SDL2 gamepads, the game's logic.
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,6 +15,7 @@
 #include "net/qt_socket.h"
 #include "ui/program.h"
 #include "ui/qt/qt_driver.h"
+#include "ui/qt/sdl_pads.h"
 
 namespace {
 
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
   driver.attach(program);
   frontend::addWindows(program);
   program.module<net::NetState>().makeSocket = [] { return std::make_unique<net::QtSocket>(); };
+  ui::qt::SdlPads pads(program);
 
   const std::string first = opt->screen.empty() ? frontend::kFirstWindow : opt->screen;
   ui::Window* start = program.find(first);
