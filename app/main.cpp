@@ -1,4 +1,4 @@
-// Driftwing on the desktop: Qt windows, SDL2_mixer sound, the game's logic.
+// Driftwing on the desktop: Qt windows, SDL2_mixer sound, SDL2 gamepads, the game's logic.
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,6 +16,7 @@
 #include "ui/program.h"
 #include "ui/qt/language.h"
 #include "ui/qt/qt_driver.h"
+#include "ui/qt/sdl_pads.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
   driver.attach(program);
   frontend::addWindows(program);
   program.module<net::NetState>().makeSocket = [] { return std::make_unique<net::QtSocket>(); };
+  ui::qt::SdlPads pads(program);
 
   const std::string first = opt->screen.empty() ? frontend::kFirstWindow : opt->screen;
   ui::Window* start = program.find(first);

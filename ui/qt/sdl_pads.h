@@ -1,0 +1,51 @@
+// Gamepads on SDL2's game-controller API, read from a Qt timer on the game's
+// one thread and turned into the game's keys (ui/gamepad.h). SDL opens no
+// window here; pads speak to whichever game window is in front. With no
+// joystick support in SDL, or no pad, the game goes on without them.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <map>
+
+#include "ui/gamepad.h"
+
+typedef struct _SDL_GameController SDL_GameController;
+
+namespace ui {
+class Program;
+}
+
+namespace ui::qt {
+
+class SdlPads : public QObject {
+ public:
+  // Starts SDL's game-controller support beside the sound's (each keeps its
+  // own hold on SDL), and polls every few milliseconds while a pad is in.
+  explicit SdlPads(Program& program);
+  ~SdlPads() override;
+  SdlPads(const SdlPads&) = delete;
+  SdlPads& operator=(const SdlPads&) = delete;
+
+  // False when SDL could not start its game-controller support.
+  bool ready() const { return ready_; }
+  // Pads plugged in and opened.
+  int count() const { return static_cast<int>(open_.size()); }
+  // Reads what the pads did since the last poll and sends the keys due;
+  // the timer calls it, and tests may too.
+  void poll();
+
+ private:
+  void opened(int deviceIndex);
+  void closed(int instance);
+  void schedule();
+
+  Program& program_;
+  Gamepads pads_;
+  std::map<int, SDL_GameController*> open_;  // by SDL's instance number
+  QTimer timer_;
+  bool ready_ = false;
+  bool polling_ = false;
+};
+
+}  // namespace ui::qt
