@@ -10,6 +10,8 @@ set(DRIFTWING_HOMEPAGE https://driftwing.example.org)
 set(DRIFTWING_CONTACT "The Driftwing developers <hello@driftwing.example.org>")
 
 add_subdirectory(${CMAKE_SOURCE_DIR}/dist ${CMAKE_BINARY_DIR}/dist)
+# The game names its launcher entry to the desktop, which shows its icon by it.
+target_compile_definitions(driftwing PRIVATE DRIFTWING_APP_ID="${DRIFTWING_APP_ID}")
 
 set(CPACK_PACKAGE_NAME driftwing)
 set(CPACK_PACKAGE_VENDOR "The Driftwing developers")
