@@ -56,6 +56,9 @@ int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
   QApplication::setApplicationName("Driftwing");
   QApplication::setApplicationVersion(DRIFTWING_VERSION);
+  // Wayland desktops match the window to its launcher entry and icon by this
+  // name (X11 ones by the window class, "Driftwing").
+  QGuiApplication::setDesktopFileName(QStringLiteral(DRIFTWING_APP_ID));
   QApplication::setQuitOnLastWindowClosed(false);  // the game decides when it ends
   if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
 

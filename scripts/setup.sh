@@ -10,6 +10,8 @@ PACKAGES=(
   fonts-wqy-microhei
   libgtest-dev googletest
   xvfb xauth clang-format clang-14 libclang-rt-14-dev
+  # the icon's PNG sizes, the desktop files' validators, the .deb's dependencies
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
