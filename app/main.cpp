@@ -1,6 +1,8 @@
 // Driftwing on the desktop: Qt windows, SDL2_mixer sound, SDL2 gamepads, the game's logic.
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 #include <QStyleFactory>
 #include <cstdio>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "app/options.h"
+#include "art/art.h"
 #include "frontend/game.h"
 #include "media/sdl_media.h"
 #include "net/net_state.h"
@@ -61,6 +64,11 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(DRIFTWING_APP_ID));
   QApplication::setQuitOnLastWindowClosed(false);  // the game decides when it ends
   if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
+  // The game's badge on every window's title bar and in the task switcher.
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addPixmap(QPixmap::fromImage(art::render("icon", QSize(size, size))));
+  QApplication::setWindowIcon(icon);
 
   std::string lang = opt->lang;
   if (lang.empty())
