@@ -1,5 +1,8 @@
 #include "ui/qt/widgets.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -32,6 +35,16 @@ bool sameLook(const Element& a, const Element& b) {
          a.Stretch == b.Stretch;
 }
 
+bool hasBoldFace(const QString& family) {
+  static QHash<QString, bool> known;
+  auto it = known.constFind(family);
+  if (it != known.constEnd()) return *it;
+  bool bold = false;
+  for (const QString& style : QFontDatabase::styles(family))
+    bold = bold || style.contains(QLatin1String("Bold"), Qt::CaseInsensitive);
+  known.insert(family, bold);
+  return bold;
+}
 }  // namespace
 
 // Pictures are drawn at the pixel size they are shown at, never scaled as bitmaps.
@@ -114,6 +127,14 @@ void LabelWidget::paintEvent(QPaintEvent*) {
       break;
   }
   p.drawText(rect(), flags, text);
+  // Past 64 pixels Qt draws letters as outlines and leaves out the bolding it
+  // makes up for a font without a bold face: thicken them by hand, about as
+  // much as it would.
+  const QFont font = p.font();
+  if (font.bold() && font.pixelSize() > 64 && !hasBoldFace(QFontInfo(font).family())) {
+    const int extra = std::max(1, font.pixelSize() / 24);
+    for (int dx = 1; dx <= extra; ++dx) p.drawText(rect().translated(dx, 0), flags, text);
+  }
 }
 
 }  // namespace ui::qt

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 
 #include "art/art.h"
@@ -197,6 +198,12 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
     case Kind::OptionButton: {
       auto* r = new QRadioButton(canvas_);
       r->setAutoExclusive(false);
+      if (scale_ > 1) {
+        // The style draws its circle at one size; it grows with the window.
+        const int side = r->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, r);
+        r->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }")
+                             .arg(side * scale_));
+      }
       if (interactive)
         connect(r, &QRadioButton::clicked, r, [p, w, element] {
           if (Element* el = element()) p->option(*w, *el);
