@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -114,44 +113,5 @@ TEST_F(English, ThePlayersOwnTypingIsLeftAsTyped) {
   // The game's own caption next to it is translated.
   for (auto* b : view->findChildren<QPushButton*>()) EXPECT_FALSE(hasHan(b->text()));
 }
-
-// English words are longer than Chinese ones: each still fits its label or
-// button at every scale.
-class EnglishLayout : public ::testing::TestWithParam<int> {
- protected:
-  EnglishLayout() { ui::qt::setLanguage("en"); }
-  ~EnglishLayout() override { ui::qt::setLanguage("zh"); }
-};
-
-TEST_P(EnglishLayout, EveryTranslatedTextFitsItsPlace) {
-  const int scale = GetParam();
-  ui::VirtualSession game(frontend::addWindows);
-  game.start("Form1");
-  for (const auto& window : game.program().windows()) {
-    ui::Window& w = *window;
-    game.program().load(w);
-    for (const ui::Element& e : w.elements()) {
-      if (e.Caption.empty() || ui::qt::shown(e.Caption) == QString::fromStdString(e.Caption))
-        continue;
-      QFontMetrics fm(ui::qt::gameFont(e.FontSize, e.FontBold, scale));
-      const QString text = ui::qt::shown(e.Caption).replace("\r\n", "\n").trimmed();
-      const QRect box(0, 0, ui::qt::px(e.Width, scale), ui::qt::px(e.Height, scale));
-      if (e.kind == ui::Kind::Label) {
-        const QRect need = fm.boundingRect(box, Qt::TextWordWrap | Qt::AlignTop, text);
-        EXPECT_LE(need.height(), box.height()) << w.name() << "." << e.id() << " at " << scale;
-        EXPECT_LE(need.width(), box.width()) << w.name() << "." << e.id() << " at " << scale;
-        const int windowWidth = ui::qt::px(static_cast<float>(w.design().width), scale);
-        EXPECT_LE(ui::qt::px(e.Left, scale) + need.width(), windowWidth)
-            << w.name() << "." << e.id() << " runs off the window at " << scale;
-      } else if (e.kind == ui::Kind::Button || e.kind == ui::Kind::OptionButton) {
-        // Room for the button's frame, or the option's circle.
-        const int room = box.width() - (e.kind == ui::Kind::Button ? 8 : 20) * scale;
-        EXPECT_LE(fm.horizontalAdvance(text), room) << w.name() << "." << e.id() << " at " << scale;
-      }
-    }
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Scales, EnglishLayout, ::testing::Values(1, 2, 3));
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "tests/toy_windows.h"
 #include "ui/keys.h"
 #include "ui/qt/key_map.h"
+#include "ui/qt/language.h"
 #include "ui/qt/render.h"
 #include "ui/qt/widgets.h"
 #include "ui/qt/window_view.h"
@@ -212,24 +213,36 @@ TEST_F(DesktopTest, AWindowOpenedInFullScreenFillsTheScreenToo) {
   EXPECT_EQ(program.window("Hub").el("Status").Caption, "back");
 }
 
-// Every caption a window is designed with fits its label, at every scale.
-class ScreenLayout : public ::testing::TestWithParam<int> {};
+// Every caption a window is designed with fits its label or button, at
+// every scale, in Chinese as designed and in the longer English.
+class ScreenLayout : public ::testing::TestWithParam<std::tuple<int, const char*>> {
+ protected:
+  ScreenLayout() { ui::qt::setLanguage(std::get<1>(GetParam())); }
+  ~ScreenLayout() override { ui::qt::setLanguage("zh"); }
+};
 
-TEST_P(ScreenLayout, EveryTextFitsItsLabel) {
-  const int scale = GetParam();
+TEST_P(ScreenLayout, EveryTextFitsItsPlace) {
+  const int scale = std::get<0>(GetParam());
   ui::VirtualSession game(frontend::addWindows);
   game.start("Form1");
   for (const auto& window : game.program().windows()) {
     ui::Window& w = *window;
     game.program().load(w);
     for (const ui::Element& e : w.elements()) {
-      if (e.kind != ui::Kind::Label || e.Caption.empty()) continue;
+      if (e.Caption.empty()) continue;
+      const std::string where = w.name() + "." + e.id() + " at scale " + std::to_string(scale);
       QFontMetrics fm(ui::qt::gameFont(e.FontSize, e.FontBold, scale));
-      QString text = QString::fromStdString(e.Caption).replace("\r\n", "\n");
+      const QString text = ui::qt::shown(e.Caption).replace("\r\n", "\n").trimmed();
       const QRect box(0, 0, ui::qt::px(e.Width, scale), ui::qt::px(e.Height, scale));
-      const QRect need = fm.boundingRect(box, Qt::TextWordWrap | Qt::AlignTop, text.trimmed());
-      EXPECT_LE(need.height(), box.height()) << w.name() << "." << e.id() << " at scale " << scale;
-      EXPECT_LE(need.width(), box.width()) << w.name() << "." << e.id() << " at scale " << scale;
+      if (e.kind == ui::Kind::Label) {
+        const QRect need = fm.boundingRect(box, Qt::TextWordWrap | Qt::AlignTop, text);
+        EXPECT_LE(need.height(), box.height()) << where;
+        EXPECT_LE(need.width(), box.width()) << where;
+      } else if (e.kind == ui::Kind::Button || e.kind == ui::Kind::OptionButton) {
+        // Room for the button's frame, or the option's circle.
+        const int room = box.width() - (e.kind == ui::Kind::Button ? 4 : 20) * scale;
+        EXPECT_LE(fm.horizontalAdvance(text), room) << where;
+      }
     }
     const QImage picture = ui::qt::renderWindow(game.program(), w, scale);
     EXPECT_EQ(picture.width(), ui::qt::px(static_cast<float>(w.design().width), scale));
@@ -237,7 +250,9 @@ TEST_P(ScreenLayout, EveryTextFitsItsLabel) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, ScreenLayout, ::testing::Values(1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Scales, ScreenLayout,
+                         ::testing::Combine(::testing::Values(1, 2, 3),
+                                            ::testing::Values("zh", "en")));
 
 }  // namespace
 
