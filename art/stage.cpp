@@ -832,11 +832,8 @@ void sceneryStadium(QPainter& p) {
 
 // --- The dashboard ------------------------------------------------------------------------------
 
-// Where the game writes its readouts on the dashboard.
-const QRectF kSpeedValue(440, 48, 146, 66);
-const QRectF kStatusLine(400, 96, 122, 42);
+// Where the game writes the race position on the dashboard.
 const QRectF kRankValue(464, 176, 50, 42);
-const QRectF kTimeValue(416, 280, 130, 26);
 const QPointF kRankCentre = kRankValue.center();
 
 // A screw head, slot and all.

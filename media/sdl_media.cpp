@@ -101,6 +101,9 @@ void SdlMedia::musicLoop() {
   Mix_HaltMusic();
   if (music_ != nullptr) Mix_FreeMusic(music_);
   music_ = nullptr;
+  // SDL keeps each thread's error text in storage it frees only for threads it
+  // started itself; this one is ours, so its storage goes with it.
+  SDL_TLSCleanup();
 }
 
 std::string SdlMedia::playing() {

@@ -12,8 +12,8 @@ using ui::vk::kDown;
 using ui::vk::kLeft;
 using ui::vk::kRight;
 using ui::vk::kUp;
-constexpr int kW = 'W', kA = 'A', kD = 'D', kS = 'S', kG = 'G', kH = 'H';
-const int kPad1 = ui::vk::numpad(1), kPad2 = ui::vk::numpad(2);
+constexpr int kW = 'W', kA = 'A', kD = 'D', kG = 'G', kH = 'H';
+const int kPad2 = ui::vk::numpad(2);
 
 class BattleTest : public ::testing::Test {
  protected:

@@ -121,7 +121,9 @@ TEST_F(MediaTest, SettingMusicNeverHoldsTheGameUp) {
   const auto spent = std::chrono::steady_clock::now() - start;
   EXPECT_LT(spent, std::chrono::milliseconds(200)) << "tunes load away from the game's thread";
   m.settle();
-  if (!media::findSoundFont().empty()) EXPECT_EQ(m.playing(), folder + "/2.mid");
+  if (!media::findSoundFont().empty()) {
+    EXPECT_EQ(m.playing(), folder + "/2.mid");
+  }
 }
 
 TEST_F(MediaTest, NoAudioDeviceMeansSilenceAndNoDevices) {

@@ -226,7 +226,9 @@ TEST(StoryPasswords, EachLeadsToItsSceneAndTheClickAfter) {
     const bool bonus = c.step == 49;
     EXPECT_EQ(game.program().window("frmMain").visible(), bonus)
         << "only the bonus password opens the bonus game at the next click";
-    if (c.step == 38) EXPECT_FALSE(title.el("Image1").Visible);
+    if (c.step == 38) {
+      EXPECT_FALSE(title.el("Image1").Visible);
+    }
   }
 }
 

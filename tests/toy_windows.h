@@ -22,7 +22,7 @@ class Hub : public ui::Window {
  public:
   explicit Hub(ui::Program& p) : Window(p, "Hub") {
     var("clicks", clicks);
-    on(ui::Event::Load, "", [this] { log("Hub.Load"); });
+    on(ui::Event::Load, "", [] { log("Hub.Load"); });
     on(ui::Event::Unload, "", [this] {
       log("Hub.Unload");
       program().end();

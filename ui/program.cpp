@@ -4,10 +4,25 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "media/media.h"
 
 namespace ui {
+
+namespace {
+
+// What the trace records of one event: its name, window, element and key.
+Happening happening(std::string kind, Window& w, std::string source = {}, int code = -1) {
+  Happening h;
+  h.kind = std::move(kind);
+  h.window = &w;
+  h.source = std::move(source);
+  h.code = code;
+  return h;
+}
+
+}  // namespace
 
 Program::Program(Driver& driver, media::Media& media, Shell& shell, std::string folder)
     : driver_(driver), media_(media), shell_(shell), folder_(std::move(folder)) {}
@@ -29,7 +44,7 @@ Window& Program::window(std::string_view name) const {
 // ---- window life ---------------------------------------------------------
 
 void Program::start(Window& first) {
-  dispatch({"", &first, {}}, [&] { show(first); });
+  dispatch(happening("", first), [&] { show(first); });
 }
 
 void Program::load(Window& w) {
@@ -177,7 +192,7 @@ void Program::dispatch(const Happening& h, const std::function<void()>& body) {
 }
 
 void Program::click(Window& w, Element& e) {
-  dispatch({"click", &w, e.id()}, [&] {
+  dispatch(happening("click", w, e.id()), [&] {
     if (!usable(w, e)) return;
     if (e.takesFocus()) w.setFocus(&e);
     if (e.kind == Kind::OptionButton) {
@@ -190,14 +205,14 @@ void Program::click(Window& w, Element& e) {
 }
 
 void Program::dblClick(Window& w, Element& e) {
-  dispatch({"dblclick", &w, e.id()}, [&] {
+  dispatch(happening("dblclick", w, e.id()), [&] {
     if (usable(w, e)) w.handle(Event::DblClick, &e, {e.index, 0});
   });
 }
 
 void Program::keyEvent(Window& w, int code, Event ev, const char* kind) {
   Element* src = w.loaded_ ? w.focused() : nullptr;
-  Happening h{kind, &w, src != nullptr ? src->id() : std::string(), code};
+  Happening h = happening(kind, w, src != nullptr ? src->id() : std::string(), code);
   dispatch(h, [&] {
     if (!accepts(w)) return;
     const EventArgs args{src != nullptr ? src->index : -1, code};
@@ -212,7 +227,7 @@ void Program::keyDown(Window& w, int code) { keyEvent(w, code, Event::KeyDown, "
 void Program::keyUp(Window& w, int code) { keyEvent(w, code, Event::KeyUp, "keyup"); }
 
 void Program::text(Window& w, Element& e, const std::string& value) {
-  dispatch({"text", &w, e.id()}, [&] {
+  dispatch(happening("text", w, e.id()), [&] {
     if (!usable(w, e) || e.Locked || (e.kind != Kind::TextBox && e.kind != Kind::ComboBox)) return;
     e.Text = value;
     w.handle(Event::Change, &e, {e.index, 0});
@@ -221,10 +236,10 @@ void Program::text(Window& w, Element& e, const std::string& value) {
 
 void Program::option(Window& w, Element& e) {
   if (e.kind != Kind::OptionButton) {
-    dispatch({"option", &w, e.id()}, [] {});
+    dispatch(happening("option", w, e.id()), [] {});
     return;
   }
-  dispatch({"option", &w, e.id()}, [&] {
+  dispatch(happening("option", w, e.id()), [&] {
     if (!usable(w, e)) return;
     w.setFocus(&e);
     for (auto& o : w.elements_)
@@ -235,7 +250,7 @@ void Program::option(Window& w, Element& e) {
 }
 
 void Program::focus(Window& w, Element& e) {
-  dispatch({"focus", &w, e.id()}, [&] {
+  dispatch(happening("focus", w, e.id()), [&] {
     if (!usable(w, e) || !e.takesFocus()) return;
     Element* old = w.focused();
     if (old == &e) return;
@@ -247,20 +262,20 @@ void Program::focus(Window& w, Element& e) {
 }
 
 void Program::blur(Window& w) {
-  dispatch({"blur", &w, {}}, [&] {
+  dispatch(happening("blur", w), [&] {
     if (w.loaded_) w.handle(Event::LostFocus, nullptr, {});
   });
 }
 
 void Program::close(Window& w) {
-  dispatch({"close", &w, {}}, [&] {
+  dispatch(happening("close", w), [&] {
     if (accepts(w)) unload(w);
   });
 }
 
 void Program::socketEvent(Window& w, Element& e, Event ev, std::string kind, int arg,
                           const std::string* data, int bytes) {
-  Happening h{std::move(kind), &w, e.id()};
+  Happening h = happening(std::move(kind), w, e.id());
   if (data != nullptr) {
     h.data = *data;
     h.bytes = bytes;
@@ -334,7 +349,7 @@ void Program::runTimers(std::int64_t t) {
     std::int64_t next = d.due + e.interval_;
     while (next <= t) next += e.interval_;
     e.due_ = next;
-    dispatch({"tick", &w, e.id()}, [&] { w.handle(Event::Timer, &e, {e.index, 0}); });
+    dispatch(happening("tick", w, e.id()), [&] { w.handle(Event::Timer, &e, {e.index, 0}); });
   }
   driver_.timersChanged();
 }
