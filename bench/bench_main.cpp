@@ -6,7 +6,8 @@
 //   (e) key to peer over TCP on 127.0.0.1,
 //   (f) CPU share and peak memory of a real stage race at scale 1 and 3,
 //   (g) time from start to the title window drawn.
-// Usage: driftwing-bench [seconds for (a), default 60]
+// Usage: driftwing-bench [seconds for (a), default 60]; DRIFTWING_BENCH_GAPS=1
+// also lists the pauses of more than 37 ms between ticks of (a).
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <ostream>
 #include <streambuf>
@@ -115,6 +117,12 @@ void timerFigures(int seconds) {
     const double ms = static_cast<double>(at) / 1e6;
     late.push_back(ms - 25.0 * std::floor(ms / 25.0));
   }
+  if (std::getenv("DRIFTWING_BENCH_GAPS") != nullptr)
+    for (std::size_t n = 1; n < busy.at.size(); ++n)
+      if (busy.at[n] - busy.at[n - 1] > 37'000'000)
+        std::printf("gap before tick %zu at %.0f ms: %.1f ms\n", n,
+                    static_cast<double>(busy.at[n]) / 1e6,
+                    static_cast<double>(busy.at[n] - busy.at[n - 1]) / 1e6);
   std::sort(late.begin(), late.end());
   auto pct = [&](double p) {
     return late.empty() ? 0.0 : late[std::min(late.size() - 1, std::size_t(p * late.size()))];
