@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStyleFactory>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -29,6 +30,29 @@ bool haveDisplay() {
     return v != nullptr && *v != '\0';
   };
   return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+// The scale every window is drawn at: the one asked for, as long as the
+// largest window of the game still fits the screen; else the largest that
+// fits, with one line to say so. Without `--scale`, a comfortable part of the
+// screen. Measured in device-independent pixels: a 4K screen at 200 % counts
+// as 1920 x 1080, and the pictures are drawn at its own pixels on top.
+int chooseScale(const app::Options& opt, const ui::Program& program) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
+  if (!opt.scale) return app::comfortableScale(576, 351, area.width(), area.height());
+  int width = 0, height = 0;
+  for (const auto& w : program.windows()) {
+    width = std::max(width, (w->design().width + 14) / 15);
+    height = std::max(height, (w->design().height + 14) / 15);
+  }
+  const int fits = app::largestFittingScale(width, height, area.width(), area.height());
+  if (fits == 0 || *opt.scale <= fits) return *opt.scale;
+  std::fprintf(stderr,
+               "driftwing: --scale %d does not fit this %d x %d screen; using %d, the largest "
+               "that fits\n",
+               *opt.scale, area.width(), area.height(), fits);
+  return fits;
 }
 
 }  // namespace
@@ -76,18 +100,8 @@ int main(int argc, char** argv) {
       lang = env;
   if (!lang.empty()) ui::qt::setLanguage(QString::fromStdString(lang));
 
-  int scale = 1;
-  if (opt->scale) {
-    scale = *opt->scale;
-  } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    // Measured in device-independent pixels: a 4K screen at 200 % counts as
-    // 1920 x 1080, and the pictures are drawn at its own pixels on top.
-    const QRect area = screen->availableGeometry();
-    scale = app::comfortableScale(576, 351, area.width(), area.height());
-  }
-
   const std::string folder = QCoreApplication::applicationDirPath().toStdString();
-  ui::qt::QtDriver driver(scale);
+  ui::qt::QtDriver driver(1);
   media::SdlMedia media(folder);
   ui::qt::DesktopShell shell;
   ui::Program program(driver, media, shell, folder);
@@ -110,6 +124,7 @@ int main(int argc, char** argv) {
     }
   }
 
+  driver.setScale(chooseScale(*opt, program));
   program.start(*start);
   if (program.ended()) return 0;
   return QApplication::exec();

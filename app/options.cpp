@@ -97,4 +97,10 @@ int comfortableScale(int width, int height, int screenWidth, int screenHeight) {
   return std::max(1, std::min(byWidth, byHeight));
 }
 
+int largestFittingScale(int width, int height, int screenWidth, int screenHeight) {
+  if (screenWidth <= 0 || screenHeight <= 0) return 0;
+  if (width <= 0 || height <= 0) return 1;
+  return std::max(1, std::min(screenWidth / width, screenHeight / height));
+}
+
 }  // namespace app

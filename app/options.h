@@ -33,4 +33,9 @@ const char* usage();
 // stays a comfortable part of a screen of `screenWidth` x `screenHeight`.
 int comfortableScale(int width, int height, int screenWidth, int screenHeight);
 
+// The largest whole scale (at least 1) at which a window of `width` x
+// `height` pixels fits a screen of `screenWidth` x `screenHeight`; 0 when the
+// screen's size is not known.
+int largestFittingScale(int width, int height, int screenWidth, int screenHeight);
+
 }  // namespace app

@@ -78,7 +78,9 @@ const ui::Design& BattleScreen::design() const {
                       .caption(c.caption)
                       .fore(colour::kYellow)
                       .font(c.index == 2 || c.index == 3 || c.index >= 7 ? 11.25f : 8.25f, true));
-    e.push_back(pictureArea("Picture3", 3960, 1800, 735, 855).back(colour::rgb(24, 28, 44)));
+    // The clock between the views only shows the time: the keys stay with the views.
+    e.push_back(
+        pictureArea("Picture3", 3960, 1800, 735, 855).back(colour::rgb(24, 28, 44)).unfocusable());
     e.push_back(label("Time", 0, 0, 735, 360)
                     .in("Picture3")
                     .caption("Time")

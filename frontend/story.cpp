@@ -131,10 +131,34 @@ std::vector<Action> actionsOf(int scene) {
   }
 }
 
+// What a scene may change on the title screen before its race starts.
+struct TitleLook {
+  bool storyBox;
+  std::vector<std::pair<const char*, bool>> portraits;
+};
+
+TitleLook lookOf(TitleScreen& title) {
+  TitleLook look{title.el("Text1").Visible, {}};
+  for (const char* image : {"Image1", "Image2", "Image3", "Image4", "Image5"})
+    look.portraits.emplace_back(image, title.el(image).Visible);
+  return look;
+}
+
+void restore(TitleScreen& title, const TitleLook& look) {
+  title.el("Text1").Visible = look.storyBox;
+  for (const auto& [image, shown] : look.portraits) title.el(image).Visible = shown;
+}
+
+// How a scene ends: `done` when it has been played, `abandoned` when the
+// player closed its race window instead of passing the race.
+struct Ending {
+  std::function<void()> done;
+  std::function<void()> abandoned;
+};
+
 // Runs a scene's actions from `from` on. A stage or the setup screen is shown
 // modally; the rest of the scene waits until it has closed for good.
-void run(TitleScreen& title, std::vector<Action> actions, std::size_t from,
-         std::function<void()> done) {
+void run(TitleScreen& title, std::vector<Action> actions, std::size_t from, Ending ending) {
   ui::Program& program = title.program();
   Settings& settings = program.module<Settings>();
   for (std::size_t i = from; i < actions.size(); ++i) {
@@ -166,14 +190,21 @@ void run(TitleScreen& title, std::vector<Action> actions, std::size_t from,
         break;
       case Do::Setup:
       case Do::Stage: {
-        const std::string window = a.what == Do::Setup ? "Form6" : "frm" + std::to_string(a.arg);
-        program.show(program.window(window), ui::ShowMode::Modal,
-                     [&title, actions, i, done] { run(title, actions, i + 1, done); });
+        ui::Window& shown =
+            program.window(a.what == Do::Setup ? "Form6" : "frm" + std::to_string(a.arg));
+        const bool race = a.what == Do::Stage;
+        program.show(shown, ui::ShowMode::Modal, [&title, &shown, race, actions, i, ending] {
+          // A stage closes itself only when it has been passed.
+          if (race && shown.closedByPlayer())
+            ending.abandoned();
+          else
+            run(title, actions, i + 1, ending);
+        });
         return;
       }
     }
   }
-  done();
+  ending.done();
 }
 
 }  // namespace
@@ -193,13 +224,22 @@ void playScene(TitleScreen& title, std::function<void()> then) {
       title.el("Text1").Text = std::string(scene.line.before) +
                                (scene.line.withName ? name : std::string()) + scene.line.after;
     }
+    const TitleLook before = lookOf(title);
     for (const auto& [image, shown] : scene.portraits) title.el(image).Visible = shown;
-    const int next = scene.next;
-    auto finish = [&title, next, then = std::move(then)] {
+    const int number = scene.number, next = scene.next;
+    Ending ending;
+    ending.done = [&title, next, then] {
       if (next >= 0) title.program().module<Settings>().storyStep = static_cast<std::int16_t>(next);
       then();
     };
-    run(title, actionsOf(scene.number), 0, std::move(finish));
+    // A race window closed before the race was passed: the story waits on
+    // this scene, and the next click runs the race afresh.
+    ending.abandoned = [&title, before, number, then] {
+      restore(title, before);
+      title.program().module<Settings>().storyStep = static_cast<std::int16_t>(number);
+      then();
+    };
+    run(title, actionsOf(scene.number), 0, std::move(ending));
     return;
   }
   then();

@@ -64,6 +64,7 @@ ui::Design makeDesign(const StageParams& p) {
       textBox("Text1", 240, 4680, 1455, 270)
           .text(std::string("Password:") + p.password)
           .locked()
+          .unfocusable()
           .tab(1),
       timer("Timer1", 25, false),
       timer("Timer2", 1000, false),

@@ -168,6 +168,13 @@ TEST_F(BattleTest, ClickingAViewGivesItTheFocus) {
   EXPECT_EQ(b().focused()->id(), "Picture2");
 }
 
+TEST_F(BattleTest, TheClockBetweenTheViewsNeverTakesTheKeys) {
+  game.click("Picture3");
+  game.program().focus(b(), el("Picture3"));
+  ASSERT_NE(b().focused(), nullptr);
+  EXPECT_EQ(b().focused()->id(), "Picture1") << "the left view keeps the keys";
+}
+
 TEST_F(BattleTest, BothCarsStayOnTheRoad) {
   startRace();
   clearRoad();

@@ -188,6 +188,29 @@ TEST(Game, StartsAndRunsUntilItsWindowCloses) {
   EXPECT_TRUE(p.waitForFinished(5000));
 }
 
+TEST(Game, AScaleTooLargeForTheScreenFallsBackToTheLargestThatFits) {
+  // The offscreen platform's screen is 800 x 600: the game's largest window
+  // fits it once, never sixteen times.
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("SDL_AUDIODRIVER", "dummy");
+  QProcess p;
+  p.setProcessEnvironment(env);
+  p.start(kBin + "/driftwing", {"--scale", "16"});
+  ASSERT_TRUE(p.waitForStarted());
+  EXPECT_FALSE(p.waitForFinished(1500)) << "the game plays on";
+  p.terminate();
+  p.waitForFinished(5000);
+  const QByteArray err = p.readAllStandardError();
+  // The game's own lines, without what the offscreen platform says.
+  QList<QByteArray> lines;
+  for (const QByteArray& line : err.split('\n'))
+    if (line.startsWith("driftwing")) lines << line;
+  ASSERT_EQ(lines.size(), 1) << err.toStdString();
+  EXPECT_TRUE(lines[0].contains("--scale 16")) << err.toStdString();
+  EXPECT_TRUE(lines[0].contains("using 1,")) << err.toStdString();
+}
+
 TEST(Game, PracticeModeRejectsAnUnknownWindow) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("QT_QPA_PLATFORM", "offscreen");

@@ -17,6 +17,15 @@ TEST(Options, TheDefaultScaleFillsAComfortablePartOfCommonScreens) {
   EXPECT_EQ(app::comfortableScale(576, 351, 0, 0), 1) << "no screen size known";
 }
 
+TEST(Options, AScaleAskedForIsKeptWithinTheScreen) {
+  // The shooter's window, the game's largest, on screens less their panels.
+  EXPECT_EQ(app::largestFittingScale(640, 455, 1920, 1040), 2) << "1080p: 3 is too tall";
+  EXPECT_EQ(app::largestFittingScale(640, 455, 2560, 1400), 3) << "1440p";
+  EXPECT_EQ(app::largestFittingScale(640, 455, 3840, 2120), 4) << "4K";
+  EXPECT_EQ(app::largestFittingScale(640, 455, 600, 400), 1) << "never below 1";
+  EXPECT_EQ(app::largestFittingScale(640, 455, 0, 0), 0) << "no screen size known";
+}
+
 TEST(Options, LanguageIsChineseEnglishOrTheDesktops) {
   std::string error;
   auto o = app::parseOptions({"--lang", "en", "--scale", "3"}, error);

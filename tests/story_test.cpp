@@ -12,6 +12,7 @@
 #include "frontend/settings.h"
 #include "stage/stage_screen.h"
 #include "tests/support/stage_bot.h"
+#include "ui/keys.h"
 #include "ui/virtual/session.h"
 
 namespace {
@@ -252,6 +253,80 @@ TEST(StoryPasswords, ClosingTheSetupScreenLeavesTheStoryAtTheSetup) {
   EXPECT_EQ(game.program().module<frontend::Settings>().storyStep, 1);
   game.program().click(title, title.el("Command1"));
   EXPECT_EQ(game.front().name(), "Form6") << "the next click opens it again";
+}
+
+// A story that has reached the scene of race n (1 to 5), with its heading
+// line in the box.
+ui::Window& storyAtRace(ui::VirtualSession& game, int race) {
+  const int heading[] = {5, 15, 24, 30, 38};
+  game.start("Form1");
+  ui::Window& title = game.program().window("Form1");
+  auto& settings = game.program().module<frontend::Settings>();
+  for (int i = 0; i < 4; ++i) game.program().click(title, title.el("Command1"));  // the titles
+  settings.difficultyBonus = 10;
+  settings.storyStep = static_cast<std::int16_t>(heading[race - 1]);
+  game.program().click(title, title.el("Command1"));
+  return title;
+}
+
+TEST(StoryRaces, ClosingARaceWindowLeavesTheStoryOnThatRace) {
+  const int scene[] = {6, 16, 25, 31, 39};
+  for (int race = 1; race <= 5; ++race) {
+    SCOPED_TRACE("race " + std::to_string(race));
+    ui::VirtualSession game(frontend::addWindows);
+    ui::Window& title = storyAtRace(game, race);
+    auto& settings = game.program().module<frontend::Settings>();
+    const std::string line = title.el("Text1").Text, picture = title.el("Picture1").Picture;
+    const std::string portraitsBefore = portraits(title);
+    game.program().click(title, title.el("Command1"));
+    ui::Window& stage = game.front();
+    ASSERT_EQ(stage.name(), "frm" + std::to_string(race));
+    game.press(ui::vk::kSpace);
+    game.advance(6000);  // racing
+    game.program().close(stage);
+    EXPECT_FALSE(stage.loaded()) << "the window closes";
+    EXPECT_EQ(game.program().front(), &title);
+    EXPECT_EQ(settings.storyStep, scene[race - 1]) << "the story waits on the race";
+    EXPECT_EQ(title.el("Text1").Text, line);
+    EXPECT_TRUE(title.el("Text1").Visible) << "the box shows its heading again";
+    EXPECT_EQ(title.el("Picture1").Picture, picture) << "no scene picture of a race not run";
+    EXPECT_EQ(portraits(title), portraitsBefore);
+
+    // The next click shows the same race afresh, and passing it goes on.
+    game.program().click(title, title.el("Command1"));
+    auto* again = dynamic_cast<stage::StageScreen*>(&game.front());
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->name(), "frm" + std::to_string(race));
+    EXPECT_EQ(again->countdownValue, 4);
+    EXPECT_EQ(again->el("Label6").Caption, "  Press Space       to Start");
+    bot::StageBot player;
+    ASSERT_GT(player.play(game, *again), 0);
+    EXPECT_EQ(settings.storyStep, scene[race - 1] + 1);
+    EXPECT_EQ(title.el("Picture1").Picture, "scene-" + std::to_string(race));
+  }
+}
+
+TEST(StoryRaces, ClosingARestartedRaceAlsoLeavesTheStoryOnIt) {
+  ui::VirtualSession game(frontend::addWindows);
+  ui::Window& title = storyAtRace(game, 2);
+  game.program().click(title, title.el("Command1"));
+  auto& stage = static_cast<stage::StageScreen&>(game.front());
+  // The race ends in last place: Space starts it again in the same window.
+  game.press(ui::vk::kSpace);
+  game.advance(5000);
+  for (const char* rival : {"Image2", "Image3", "Image4"}) stage.el(rival).Top = -60000;
+  stage.el("Image5").Top = -20000;
+  stage.el("Image6").Top = 3790;
+  stage.distanceTravelled = 4000;
+  stage.playerSpeed = 100;
+  game.advance(25);
+  ASSERT_EQ(stage.el("Label6").Caption, "Game Over (Press Space)");
+  game.press(ui::vk::kSpace);
+  ASSERT_EQ(&game.front(), &stage);
+  game.program().close(stage);
+  EXPECT_EQ(game.program().module<frontend::Settings>().storyStep, 16);
+  EXPECT_EQ(title.el("Picture1").Picture, "title");
+  EXPECT_TRUE(title.el("Text1").Visible);
 }
 
 TEST(StoryNames, ANameWithColonsAndBlanksIsInsertedUnchanged) {

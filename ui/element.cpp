@@ -60,7 +60,7 @@ bool Element::takesFocus() const {
     case Kind::Button:
     case Kind::OptionButton:
     case Kind::ComboBox:
-      return Visible && enabled_;
+      return Focusable && Visible && enabled_;
     default:
       return false;
   }

@@ -69,6 +69,7 @@ class Element {
   bool Locked = false;           // text boxes: shown, but the player cannot type in them
   float CustomScaleHeight = -1;  // picture areas: a scale of their own, -1 for none
   bool Stretch = true;           // images: stretch the picture to Width x Height
+  bool Focusable = true;         // false: clicks and Tab never give it the keyboard focus
 
   // Enabled and Interval go through setters: a timer reschedules itself
   // the moment either changes.
@@ -154,6 +155,12 @@ class Element {
   }
   Element& chosen() {
     Value = true;
+    return *this;
+  }
+  // A box to read (and select from with the mouse), never to type in: the
+  // keys stay where they are, on the road in a race.
+  Element& unfocusable() {
+    Focusable = false;
     return *this;
   }
   Element& tab(int i) {

@@ -51,6 +51,7 @@ void Program::load(Window& w) {
   if (w.loaded_ || ended_) return;
   w.build();
   w.loaded_ = true;
+  w.closedByPlayer_ = false;
   w.loadSeq_ = ++loadCounter_;
   const std::int64_t t = now();
   for (auto& e : w.elements_)
@@ -269,7 +270,9 @@ void Program::blur(Window& w) {
 
 void Program::close(Window& w) {
   dispatch(happening("close", w), [&] {
-    if (accepts(w)) unload(w);
+    if (!accepts(w)) return;
+    w.closedByPlayer_ = true;
+    unload(w);
   });
 }
 

@@ -61,6 +61,9 @@ class Window {
 
   bool loaded() const { return loaded_; }
   bool visible() const { return visible_; }
+  // True when the player closed the window with its close control since it
+  // was last loaded, rather than the game closing it.
+  bool closedByPlayer() const { return closedByPlayer_; }
   std::string Caption;  // the window's title bar
 
   // Elements exist only while the window is loaded. Looking up an element
@@ -108,6 +111,7 @@ class Window {
   std::string name_;
   bool loaded_ = false;
   bool visible_ = false;
+  bool closedByPlayer_ = false;
   std::uint64_t loadSeq_ = 0;  // order of loading, for timer order
   std::uint64_t zSeq_ = 0;     // order of showing, for the front window
   int focus_ = -1;

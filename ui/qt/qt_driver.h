@@ -24,6 +24,8 @@ class QtDriver : public QObject, public Driver {
   ~QtDriver() override;
   void attach(Program& program);
   int scale() const { return scale_; }
+  // The scale of the windows shown from now on.
+  void setScale(int scale) { scale_ = scale; }
   WindowView* viewOf(const Window& w) const;
   // F11: every game window fills the screen, or returns to its own size.
   void setFullScreen(bool on);

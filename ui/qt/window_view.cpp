@@ -218,6 +218,12 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
     case Kind::Socket:
       return nullptr;
   }
+  // A box that only shows text never takes the keys from the road, and a
+  // race has no menus to open over it: a locked box can still be selected
+  // with the mouse, which fills the desktop's selection for pasting.
+  if (!e.Focusable) widget->setFocusPolicy(Qt::NoFocus);
+  if (e.Locked || e.kind == Kind::PictureArea || e.kind == Kind::Image || e.kind == Kind::Label)
+    widget->setContextMenuPolicy(Qt::NoContextMenu);
   return widget;
 }
 
