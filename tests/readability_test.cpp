@@ -243,7 +243,10 @@ void playAndLook(const std::string& name, Survey& survey) {
     return true;
   };
   std::string error;
-  EXPECT_EQ(replay::run(opt, script, frontend::addWindows, nullptr, looker, error), 0) << error;
+  const int status = replay::run(opt, script, frontend::addWindows, nullptr, looker, error);
+  // Looking stops when the game has closed its last window.
+  const bool closed = status == 2 && error.find("no window is shown") != std::string::npos;
+  EXPECT_TRUE(status == 0 || closed) << name << ": " << error;
 }
 
 TEST(Contrast, MeasuresAsTheGuidelinesDo) {

@@ -36,14 +36,14 @@ QImage outlineOf(const QImage& letters, int radius, QColor colour) {
   out.fill(Qt::transparent);
   radius = std::max(radius, 0);
 
-  // A letter's half-covered rim counts as the letter, so the outline starts
-  // where the eye sees the letter end.
+  // A pixel a quarter covered by a letter already shows it: the outline
+  // starts where the eye sees the letter end, not at its faintest rim.
   std::vector<float> ink(static_cast<std::size_t>(w) * h);
   int left = w, right = -1, top = h, bottom = -1;
   for (int y = 0; y < h; ++y) {
     const QRgb* row = reinterpret_cast<const QRgb*>(src.constScanLine(y));
     for (int x = 0; x < w; ++x) {
-      const float a = std::min(1.0f, qAlpha(row[x]) / 255.0f * 2.0f);
+      const float a = std::min(1.0f, qAlpha(row[x]) / 255.0f * 4.0f);
       ink[static_cast<std::size_t>(y) * w + x] = a;
       if (a > 0) {
         left = std::min(left, x);
