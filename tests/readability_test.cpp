@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QWheelEvent>
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -300,6 +302,170 @@ TEST(Readability, EveryLabelStandsOutInEveryStateOfTheRecordedGames) {
   for (const char* picture : {"title", "scene-1", "scene-2", "scene-3", "scene-4", "scene-5"})
     EXPECT_TRUE(survey.backdrops.count(std::string("Form1|") + picture)) << picture;
   EXPECT_TRUE(c.count("Form1|" + std::string(13, ' ') + frontend::kHomePage));
+}
+
+TEST(Outline, OnlyWhereTheLettersNeedIt) {
+  ui::VirtualSession game(frontend::addWindows);
+  game.start("Form5");
+  ui::Window& race = game.front();
+  using ui::qt::needsOutline;
+  EXPECT_FALSE(needsOutline(race, race.el("Label9", 0))) << "white on the plain panel reads";
+  EXPECT_TRUE(needsOutline(race, race.el("Label8"))) << "red on the dark panel does not";
+  EXPECT_TRUE(needsOutline(race, race.el("Label3", 1))) << "the chat line lies on the picture";
+  EXPECT_TRUE(needsOutline(race, race.el("Label3", 0))) << "the countdown lies on the track";
+  ui::VirtualSession stage(frontend::addWindows);
+  stage.start("frm1");
+  EXPECT_TRUE(needsOutline(stage.front(), stage.front().el("Label6")));
+}
+
+// ---- text longer than its box ----------------------------------------------
+
+// The runs of rows holding letters, top to bottom: one run a line of text.
+struct Band {
+  int top, height;
+  bool operator==(const Band&) const = default;
+};
+std::vector<Band> bands(const QImage& image, const std::function<bool(QRgb)>& ink) {
+  std::vector<Band> out;
+  bool in = false;
+  for (int y = 0; y < image.height(); ++y) {
+    bool any = false;
+    for (int x = 0; x < image.width() && !any; ++x) any = ink(image.pixel(x, y));
+    if (any && !in) out.push_back({y, 0});
+    if (any) ++out.back().height;
+    in = any;
+  }
+  return out;
+}
+std::vector<int> heights(const std::vector<Band>& b, std::size_t from, std::size_t count) {
+  std::vector<int> h;
+  for (std::size_t i = from; i < from + count && i < b.size(); ++i) h.push_back(b[i].height);
+  return h;
+}
+
+template <class W>
+W* widgetOf(ui::qt::WindowView& view, const std::string& name, int index = -1) {
+  for (W* w : view.findChildren<W*>())
+    if (const ui::Element* e = view.elementOf(w); e && e->name == name && e->index == index)
+      return w;
+  return nullptr;
+}
+
+void wheel(QWidget* to, int notches) {
+  const QPointF at(to->width() / 2.0, to->height() / 2.0);
+  QWheelEvent ev(at, to->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                 Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(to, &ev);
+}
+
+// Forty characters, as wide as a name gets.
+const std::string kLongName = "龍騰雲霄風馳電掣星耀天際月映長河山高水遠日出東方海闊天空花開富貴竹報平安鵬程萬里";
+
+TEST(WholeLines, AStoryLineWithALongNameWrapsAndScrollsToItsEnd) {
+  ASSERT_EQ(QString::fromStdString(kLongName).size(), 40);
+  ui::VirtualSession game(frontend::addWindows);
+  game.start("Form1");
+  ui::Window& title = game.front();
+  // Past the title sequence, at Quellan's challenge, as the story tells it.
+  title.vars().set("titleClicks", 10);
+  title.el("Text2").Text = kLongName;
+  game.program().module<frontend::Settings>().storyStep = 11;
+  game.click("Command1");
+  const std::string line = title.el("Text1").Text;
+  ASSERT_NE(line.find(kLongName), std::string::npos);
+
+  for (int scale : {1, 2}) {
+    SCOPED_TRACE("scale " + std::to_string(scale));
+    ui::qt::WindowView view(game.program(), title, scale, true);
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.show();
+    auto* box = widgetOf<ui::qt::TextBoxWidget>(view, "Text1");
+    ASSERT_NE(box, nullptr);
+    // The same text in a box of the same width and room for all of it.
+    ui::qt::TextBoxWidget whole(nullptr);
+    whole.setAttribute(Qt::WA_DontShowOnScreen);
+    whole.setFont(box->font());
+    whole.setPlainText(box->toPlainText());
+    whole.resize(box->width(), box->height() * 8);
+    whole.show();
+    const QColor base = box->palette().color(QPalette::Base);
+    auto ink = [base](QRgb c) { return std::abs(qGray(c) - qGray(base.rgb())) > 96; };
+    const std::vector<Band> all = bands(whole.viewport()->grab().toImage(), ink);
+    ASSERT_GE(all.size(), 3u) << "the long name makes the line wrap";
+
+    // At the top: the first lines, each whole, and no part of the next.
+    std::vector<Band> shown = bands(box->viewport()->grab().toImage(), ink);
+    ASSERT_FALSE(shown.empty());
+    ASSERT_LT(shown.size(), all.size()) << "the box is smaller than the text";
+    EXPECT_EQ(heights(shown, 0, shown.size()), heights(all, 0, shown.size()));
+    EXPECT_EQ(box->firstShownLine(), 0);
+    EXPECT_LT(box->shownLineCount(), box->lineCount());
+
+    // The wheel goes on to the end, whole lines all the way.
+    for (int turn = 0; turn < 20; ++turn) {
+      wheel(box->viewport(), -1);
+      shown = bands(box->viewport()->grab().toImage(), ink);
+      ASSERT_FALSE(shown.empty());
+      const std::size_t first = static_cast<std::size_t>(box->firstShownLine());
+      EXPECT_EQ(heights(shown, 0, shown.size()), heights(all, first, shown.size()))
+          << "from line " << first;
+    }
+    EXPECT_EQ(box->firstShownLine() + box->shownLineCount(), box->lineCount())
+        << "the last line is reached";
+    EXPECT_EQ(heights(shown, 0, shown.size()), heights(all, all.size() - shown.size(), shown.size()));
+
+    // And the keys go back to the start.
+    box->setFocus();
+    for (int i = 0; i < 10; ++i) {
+      QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+      QApplication::sendEvent(box, &up);
+    }
+    EXPECT_EQ(box->firstShownLine(), 0);
+  }
+}
+
+TEST(WholeLines, ALongChatLineShowsWholeLinesAndTellsTheRestInATip) {
+  ui::VirtualSession game(frontend::addWindows);
+  game.start("Form5");
+  ui::Window& race = game.front();
+  ui::Element& chat = race.el("Label3", 1);
+  chat.Caption = "Rin, " + kLongName + " says: the last corner before the finish is the "
+                 "one to watch, brake early and keep your turbo for the straight!";
+  const QColor fore = ui::qt::toQColor(chat.ForeColor);
+  // The chat's letters are the only reddish pixels there, thin strokes too.
+  auto ink = [fore](QRgb c) { return qRed(c) - qBlue(c) > (fore.red() - fore.blue()) / 2; };
+  for (int scale : {1, 2}) {
+    SCOPED_TRACE("scale " + std::to_string(scale));
+    ui::qt::WindowView view(game.program(), race, scale, true);
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.show();
+    auto* label = widgetOf<ui::qt::LabelWidget>(view, "Label3", 1);
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->toolTip().contains(QString::fromStdString(kLongName)))
+        << "the whole line is there to read";
+    ui::qt::LabelWidget whole(nullptr, scale);
+    whole.setAttribute(Qt::WA_DontShowOnScreen);
+    whole.resize(label->width(), label->height() * 12);
+    whole.setLook(chat);
+    whole.show();
+    const std::vector<Band> all = bands(whole.grab().toImage(), ink);
+    ASSERT_GE(all.size(), 2u) << "the chat line wraps";
+
+    std::vector<Band> shown = bands(label->grab().toImage(), ink);
+    ASSERT_EQ(shown.size(), 1u) << "one whole line fits, and nothing of the next";
+    EXPECT_EQ(heights(shown, 0, 1), heights(all, 0, 1));
+    for (int turn = 0; turn < 12; ++turn) {
+      wheel(label, -1);
+      shown = bands(label->grab().toImage(), ink);
+      ASSERT_EQ(shown.size(), 1u);
+      EXPECT_EQ(heights(shown, 0, 1),
+                heights(all, static_cast<std::size_t>(label->firstLine()), 1));
+    }
+    EXPECT_EQ(label->firstLine() + label->shownLines(), label->lineCount())
+        << "the wheel reaches the end";
+    wheel(label, 12);
+    EXPECT_EQ(label->firstLine(), 0);
+  }
 }
 
 }  // namespace
