@@ -70,7 +70,7 @@ QRect placeOf(const ui::Window& w, const ui::Element& e, int scale) {
 // ---- how well a label reads ----------------------------------------------
 
 struct Reading {
-  std::string what;    // window, label, caption and scale, for messages
+  std::string what;     // window, label, caption and scale, for messages
   double contrast = 0;  // the figure judged
   int letterPixels = 0;
 };
@@ -149,10 +149,10 @@ Reading readLabel(const QImage& shot, const QImage& bare, QRect area, QColor for
 // ---- the recorded games, looked at tick by tick ---------------------------
 
 struct Survey {
-  std::set<std::string> seen;            // label states already read
-  std::vector<Reading> readings;         // every reading, both scales
-  std::set<std::string> captions;        // "window|caption" of every state read
-  std::set<std::string> backdrops;       // "window|picture" of picture areas behind states read
+  std::set<std::string> seen;       // label states already read
+  std::vector<Reading> readings;    // every reading, both scales
+  std::set<std::string> captions;   // "window|caption" of every state read
+  std::set<std::string> backdrops;  // "window|picture" of picture areas behind states read
 };
 
 // Numbers count as one state, whatever their value.
@@ -163,9 +163,7 @@ std::string shape(const std::string& caption) {
   return s;
 }
 
-bool blank(const std::string& s) {
-  return s.find_first_not_of(' ') == std::string::npos;
-}
+bool blank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
 // Reads every label of `w` whose state has not been read before.
 void look(ui::Window& w, Survey& survey) {
@@ -183,15 +181,18 @@ void look(ui::Window& w, Survey& survey) {
   }
   if (fresh.empty()) return;
   for (int scale : {1, 2}) {
-    const QImage shot = ui::qt::renderWindow(w.program(), w, scale).convertToFormat(QImage::Format_RGB32);
+    const QImage shot =
+        ui::qt::renderWindow(w.program(), w, scale).convertToFormat(QImage::Format_RGB32);
     // The same moment without any caption: what lies behind the letters.
     std::vector<std::pair<ui::Element*, std::string>> captions;
     for (ui::Element& e : w.elements())
       if (e.kind == ui::Kind::Label) captions.push_back({&e, std::exchange(e.Caption, "")});
-    const QImage bare = ui::qt::renderWindow(w.program(), w, scale).convertToFormat(QImage::Format_RGB32);
+    const QImage bare =
+        ui::qt::renderWindow(w.program(), w, scale).convertToFormat(QImage::Format_RGB32);
     for (auto& [e, caption] : captions) e->Caption = caption;
     for (ui::Element* e : fresh) {
-      Reading r = readLabel(shot, bare, placeOf(w, *e, scale), ui::qt::toQColor(e->ForeColor), scale);
+      Reading r =
+          readLabel(shot, bare, placeOf(w, *e, scale), ui::qt::toQColor(e->ForeColor), scale);
       r.what = w.name() + " " + e->id() + " \"" + e->Caption + "\" at scale " +
                std::to_string(scale) + " over " + backdrop;
       survey.readings.push_back(r);
@@ -282,7 +283,8 @@ TEST(Readability, EveryLabelStandsOutInEveryStateOfTheRecordedGames) {
   const std::set<std::string>& c = survey.captions;
   for (int stage = 1; stage <= 5; ++stage) {
     const std::string frm = "frm" + std::to_string(stage);
-    for (const char* s : {"  Press Space       to Start", "3", "   GO!", "極速!!", "Speed:", "Rank :"})
+    for (const char* s :
+         {"  Press Space       to Start", "3", "   GO!", "極速!!", "Speed:", "Rank :"})
       EXPECT_TRUE(c.count(frm + "|" + s)) << frm << " " << s;
   }
   for (int stage = 1; stage <= 4; ++stage)
@@ -359,7 +361,8 @@ void wheel(QWidget* to, int notches) {
 }
 
 // Forty characters, as wide as a name gets.
-const std::string kLongName = "龍騰雲霄風馳電掣星耀天際月映長河山高水遠日出東方海闊天空花開富貴竹報平安鵬程萬里";
+const std::string kLongName =
+    "龍騰雲霄風馳電掣星耀天際月映長河山高水遠日出東方海闊天空花開富貴竹報平安鵬程萬里";
 
 TEST(WholeLines, AStoryLineWithALongNameWrapsAndScrollsToItsEnd) {
   ASSERT_EQ(QString::fromStdString(kLongName).size(), 40);
@@ -412,7 +415,8 @@ TEST(WholeLines, AStoryLineWithALongNameWrapsAndScrollsToItsEnd) {
     }
     EXPECT_EQ(box->firstShownLine() + box->shownLineCount(), box->lineCount())
         << "the last line is reached";
-    EXPECT_EQ(heights(shown, 0, shown.size()), heights(all, all.size() - shown.size(), shown.size()));
+    EXPECT_EQ(heights(shown, 0, shown.size()),
+              heights(all, all.size() - shown.size(), shown.size()));
 
     // And the keys go back to the start.
     box->setFocus();
@@ -429,7 +433,8 @@ TEST(WholeLines, ALongChatLineShowsWholeLinesAndTellsTheRestInATip) {
   game.start("Form5");
   ui::Window& race = game.front();
   ui::Element& chat = race.el("Label3", 1);
-  chat.Caption = "Rin, " + kLongName + " says: the last corner before the finish is the "
+  chat.Caption = "Rin, " + kLongName +
+                 " says: the last corner before the finish is the "
                  "one to watch, brake early and keep your turbo for the straight!";
   const QColor fore = ui::qt::toQColor(chat.ForeColor);
   // The chat's letters are the only reddish pixels there, thin strokes too.

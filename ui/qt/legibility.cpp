@@ -64,9 +64,10 @@ QImage outlineOf(const QImage& letters, int radius, QColor colour) {
   const int reach = radius + 1;
   for (int dy = -reach; dy <= reach; ++dy)
     for (int dx = -reach; dx <= reach; ++dx) {
-      const float weight = std::clamp(
-          static_cast<float>(radius + 1) - std::hypot(static_cast<float>(dx), static_cast<float>(dy)),
-          0.0f, 1.0f);
+      const float weight =
+          std::clamp(static_cast<float>(radius + 1) -
+                         std::hypot(static_cast<float>(dx), static_cast<float>(dy)),
+                     0.0f, 1.0f);
       if (weight > 0) pen.push_back({dx, dy, weight});
     }
 

@@ -299,8 +299,8 @@ class TextBoxWidget::Marks : public QWidget {
     p.setOpacity(0.55);
     const qreal w = width(), side = w * 0.7, inset = (w - side) / 2, tall = side * 0.6;
     if (above_)
-      p.drawPolygon(QPolygonF({QPointF(inset, inset + tall), QPointF(w - inset, inset + tall),
-                               QPointF(w / 2, inset)}));
+      p.drawPolygon(QPolygonF(
+          {QPointF(inset, inset + tall), QPointF(w - inset, inset + tall), QPointF(w / 2, inset)}));
     if (below_) {
       const qreal bottom = height() - inset;
       p.drawPolygon(QPolygonF({QPointF(inset, bottom - tall), QPointF(w - inset, bottom - tall),
