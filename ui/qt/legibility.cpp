@@ -70,6 +70,10 @@ QImage outlineOf(const QImage& letters, int radius, QColor colour) {
                      0.0f, 1.0f);
       if (weight > 0) pen.push_back({dx, dy, weight});
     }
+  // Nearest first: inside and right beside the letters the first taps decide.
+  std::stable_sort(pen.begin(), pen.end(), [](const Tap& a, const Tap& b) {
+    return a.dx * a.dx + a.dy * a.dy < b.dx * b.dx + b.dy * b.dy;
+  });
 
   const QRgb full = qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), 255));
   for (int y = std::max(0, top - reach); y <= std::min(h - 1, bottom + reach); ++y) {
