@@ -2,13 +2,20 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "art/art.h"
 #include "ui/qt/language.h"
+#include "ui/qt/legibility.h"
 
 namespace ui::qt {
 
@@ -61,8 +68,11 @@ void drawPicture(QPainter& p, const std::string& name, QRect target) {
 
 void ElementWidget::setLook(const Element& e) {
   if (hasLook_ && sameLook(look_, e)) return;
+  const Element before = look_;
+  const bool first = !hasLook_;
   look_ = e;
   hasLook_ = true;
+  lookChanged(before, first);
   update();
 }
 
@@ -107,34 +117,282 @@ void ImageWidget::paintEvent(QPaintEvent*) {
   }
 }
 
-void LabelWidget::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  if (look_.BackOpaque) p.fillRect(rect(), toQColor(look_.BackColor));
-  p.setFont(gameFont(look_.FontSize, look_.FontBold, scale_));
-  p.setPen(toQColor(look_.ForeColor));
+void LabelWidget::setOutlined(bool on) {
+  if (on == outlined_) return;
+  outlined_ = on;
+  drawn_ = QImage();
+  update();
+}
+
+void LabelWidget::lookChanged(const Element& before, bool first) {
+  if (first || before.Caption != look_.Caption || before.FontSize != look_.FontSize ||
+      before.FontBold != look_.FontBold || before.Alignment != look_.Alignment) {
+    if (first || before.Caption != look_.Caption) first_ = 0;
+    layOut();
+  }
+  drawn_ = QImage();
+}
+
+void LabelWidget::resizeEvent(QResizeEvent*) {
+  if (hasLook_) layOut();
+  drawn_ = QImage();
+}
+
+// Lines are placed as Qt places the lines of a text drawn in a rectangle:
+// one below the other on whole pixels, the font's leading between them.
+void LabelWidget::layOut() {
   QString text = shown(look_.Caption);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  int flags = Qt::TextWordWrap | Qt::AlignTop;
-  switch (look_.Alignment) {
-    case Align::Left:
-      flags |= Qt::AlignLeft;
-      break;
-    case Align::Right:
-      flags |= Qt::AlignRight;
-      break;
-    case Align::Center:
-      flags |= Qt::AlignHCenter;
-      break;
+  text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+  const QFont font = gameFont(look_.FontSize, look_.FontBold, scale_);
+  layout_.setText(text);
+  layout_.setFont(font);
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  option.setAlignment(look_.Alignment == Align::Right    ? Qt::AlignRight
+                      : look_.Alignment == Align::Center ? Qt::AlignHCenter
+                                                         : Qt::AlignLeft);
+  layout_.setTextOption(option);
+  layout_.setCacheEnabled(true);
+
+  lines_.clear();
+  const QFontMetricsF metrics(font);
+  qreal y = -metrics.leading();
+  layout_.beginLayout();
+  for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
+    line.setLineWidth(width());
+    y = std::ceil(y + metrics.leading());
+    line.setPosition(QPointF(0, y));
+    QString letters = text.mid(line.textStart(), line.textLength());
+    letters.remove(QChar::LineSeparator);
+    const QRectF ink = metrics.tightBoundingRect(letters);
+    lines_.push_back({y, ink.isEmpty() ? y : y + line.ascent() + ink.bottom()});
+    y += line.height();
   }
-  p.drawText(rect(), flags, text);
+  layout_.endLayout();
+  laidOut_ = true;
+  first_ = std::clamp(first_, 0, lastFirst());
+
+  // A caption that does not fit whole is there to read in full as a tip.
+  if (lastFirst() > 0) {
+    QString tip = shown(look_.Caption).toHtmlEscaped();
+    tip.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+    tip.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    setToolTip(QStringLiteral("<p style='white-space:pre-wrap'>") + tip + QStringLiteral("</p>"));
+  } else {
+    setToolTip(QString());
+  }
+}
+
+// How many lines, from `first` on, show their letters whole in the label;
+// at least one, so a label too small for its font still shows something.
+int LabelWidget::fittingFrom(int first) const {
+  const int count = static_cast<int>(lines_.size());
+  if (first >= count) return 0;
+  int n = 1;
+  while (first + n < count && lines_[first + n].inkBottom - lines_[first].top <= height() + 0.5)
+    ++n;
+  return n;
+}
+
+int LabelWidget::lastFirst() const {
+  const int count = static_cast<int>(lines_.size());
+  int first = 0;
+  while (first < count - 1 && first + fittingFrom(first) < count) ++first;
+  return first;
+}
+
+int LabelWidget::lineCount() const { return static_cast<int>(lines_.size()); }
+int LabelWidget::shownLines() const { return fittingFrom(first_); }
+
+void LabelWidget::scrollLines(int by) {
+  const int first = std::clamp(first_ + by, 0, lastFirst());
+  if (first == first_) return;
+  first_ = first;
+  drawn_ = QImage();
+  update();
+}
+
+void LabelWidget::wheelEvent(QWheelEvent* ev) {
+  if (lastFirst() == 0) {
+    ev->ignore();
+    return;
+  }
+  wheel_ += ev->angleDelta().y();
+  const int lines = wheel_ / 120;
+  wheel_ -= lines * 120;
+  scrollLines(-lines);
+  ev->accept();
+}
+
+void LabelWidget::drawLetters(QPainter& p) const {
+  if (first_ >= lineCount()) return;
+  p.setPen(toQColor(look_.ForeColor));
+  const int last = first_ + shownLines();
+  const QPointF at(0, -lines_[first_].top);
+  for (int i = first_; i < last; ++i) layout_.lineAt(i).draw(&p, at);
   // Past 64 pixels Qt draws letters as outlines and leaves out the bolding it
   // makes up for a font without a bold face: thicken them by hand, about as
   // much as it would.
-  const QFont font = p.font();
+  const QFont font = layout_.font();
   if (font.bold() && font.pixelSize() > 64 && !hasBoldFace(QFontInfo(font).family())) {
     const int extra = std::max(1, font.pixelSize() / 24);
-    for (int dx = 1; dx <= extra; ++dx) p.drawText(rect().translated(dx, 0), flags, text);
+    for (int dx = 1; dx <= extra; ++dx)
+      for (int i = first_; i < last; ++i) layout_.lineAt(i).draw(&p, at + QPointF(dx, 0));
   }
+}
+
+void LabelWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (look_.BackOpaque) p.fillRect(rect(), toQColor(look_.BackColor));
+  if (!laidOut_) layOut();
+  if (!outlined_) {
+    drawLetters(p);
+    return;
+  }
+  // The letters are drawn on their own first, so their outline can follow
+  // exactly the pixels they cover; it is one pixel wide a scale step.
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  if (drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio) {
+    QImage letters(pixels, QImage::Format_ARGB32_Premultiplied);
+    letters.setDevicePixelRatio(ratio);
+    letters.fill(Qt::transparent);
+    {
+      QPainter lp(&letters);
+      drawLetters(lp);
+    }
+    const int radius = std::max(1, static_cast<int>(std::lround(scale_ * ratio)));
+    drawn_ = outlineOf(letters, radius, outlineColour(toQColor(look_.ForeColor)));
+    QPainter dp(&drawn_);
+    dp.drawImage(QPoint(0, 0), letters);
+  }
+  p.drawImage(QPoint(0, 0), drawn_);
+}
+
+// ---- the text box of several lines -----------------------------------------
+
+// The strip at the right edge of the box: a small triangle at its top when
+// lines are scrolled off above, one at its bottom when more follow below.
+class TextBoxWidget::Marks : public QWidget {
+ public:
+  explicit Marks(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  void setMore(bool above, bool below) {
+    if (above == above_ && below == below_) return;
+    above_ = above;
+    below_ = below;
+    update();
+  }
+  bool above() const { return above_; }
+  bool below() const { return below_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Base));
+    if (!above_ && !below_) return;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette().color(QPalette::Text));
+    p.setOpacity(0.55);
+    const qreal w = width(), side = w * 0.7, inset = (w - side) / 2, tall = side * 0.6;
+    if (above_)
+      p.drawPolygon(QPolygonF(
+          {QPointF(inset, inset + tall), QPointF(w - inset, inset + tall), QPointF(w / 2, inset)}));
+    if (below_) {
+      const qreal bottom = height() - inset;
+      p.drawPolygon(QPolygonF({QPointF(inset, bottom - tall), QPointF(w - inset, bottom - tall),
+                               QPointF(w / 2, bottom)}));
+    }
+  }
+
+ private:
+  bool above_ = false, below_ = false;
+};
+
+TextBoxWidget::TextBoxWidget(QWidget* parent) : QPlainTextEdit(parent), marks_(new Marks(this)) {
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  auto more = [this] {
+    const int first = firstShownLine();
+    marks_->setMore(first > 0, first + shownLineCount() < lineCount());
+  };
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, marks_, more);
+  connect(verticalScrollBar(), &QScrollBar::rangeChanged, marks_, more);
+  connect(this, &QPlainTextEdit::textChanged, marks_, more);
+  placeMarks();
+}
+
+int TextBoxWidget::lineCount() const { return document()->lineCount(); }
+int TextBoxWidget::firstShownLine() const { return verticalScrollBar()->value(); }
+
+int TextBoxWidget::shownLineCount() const {
+  int shown = 0;
+  const qreal height = viewport()->height();
+  const QPointF offset = contentOffset();
+  for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+    if (!block.isVisible()) continue;
+    const QRectF area = blockBoundingGeometry(block).translated(offset);
+    const QTextLayout* layout = block.layout();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+      const QTextLine line = layout->lineAt(i);
+      const qreal top = area.top() + line.y();
+      if (top < -0.5) continue;  // scrolled off above
+      if (top + line.height() > height + 0.5) return shown;
+      ++shown;
+    }
+  }
+  return shown;
+}
+
+int TextBoxWidget::wholeLinesHeight() const {
+  int bottom = 0, shown = shownLineCount();
+  const QPointF offset = contentOffset();
+  for (QTextBlock block = firstVisibleBlock(); block.isValid() && shown > 0; block = block.next()) {
+    if (!block.isVisible()) continue;
+    const QRectF area = blockBoundingGeometry(block).translated(offset);
+    const QTextLayout* layout = block.layout();
+    for (int i = 0; i < layout->lineCount() && shown > 0; ++i) {
+      const QTextLine line = layout->lineAt(i);
+      const qreal top = area.top() + line.y();
+      if (top < -0.5) continue;
+      bottom = static_cast<int>(std::ceil(top + line.height()));
+      --shown;
+    }
+  }
+  return bottom;
+}
+
+void TextBoxWidget::paintEvent(QPaintEvent* ev) {
+  // Below the last whole line the box stays empty; a box too small for even
+  // one line shows the first one cut, rather than nothing.
+  const int bottom = wholeLinesHeight();
+  if (bottom <= 0) {
+    QPlainTextEdit::paintEvent(ev);
+    return;
+  }
+  QPaintEvent whole(ev->rect() & QRect(0, 0, viewport()->width(), bottom));
+  QPlainTextEdit::paintEvent(&whole);
+}
+
+void TextBoxWidget::placeMarks() {
+  const int side = std::max(6, QFontMetrics(font()).height() / 3);
+  if (viewportMargins().right() != side) setViewportMargins(0, 0, side, 0);
+  const QRect inside = contentsRect();
+  marks_->setGeometry(inside.right() - side + 1, inside.top(), side, inside.height());
+}
+
+void TextBoxWidget::resizeEvent(QResizeEvent* ev) {
+  QPlainTextEdit::resizeEvent(ev);
+  placeMarks();
+}
+
+void TextBoxWidget::changeEvent(QEvent* ev) {
+  QPlainTextEdit::changeEvent(ev);
+  if (ev->type() == QEvent::FontChange) placeMarks();
 }
 
 }  // namespace ui::qt

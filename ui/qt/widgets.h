@@ -1,13 +1,17 @@
 // The desktop's drawing of the game's own element kinds: picture areas,
-// images and labels. Text boxes, buttons, option buttons, frames and combos
-// are Qt's own widgets.
+// images and labels, and the text box of several lines. Single-line text
+// boxes, buttons, option buttons, frames and combos are Qt's own widgets.
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextLayout>
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/element.h"
 
@@ -33,6 +37,9 @@ class ElementWidget : public QWidget {
   std::function<void()> onDoubleClick;
 
  protected:
+  // Called by setLook when something changed; `before` is the old look
+  // (meaningless on the first call, `first`).
+  virtual void lookChanged(const Element& /*before*/, bool /*first*/) {}
   void mouseReleaseEvent(QMouseEvent* ev) override;
   void mouseDoubleClickEvent(QMouseEvent* ev) override;
   int scale_;
@@ -58,12 +65,71 @@ class ImageWidget : public ElementWidget {
   void paintEvent(QPaintEvent*) override;
 };
 
+// A caption, wrapped on whole words. Only lines whose letters fit whole in
+// the label are drawn; the wheel scrolls through the others a line at a
+// time, and the whole caption is the label's tool tip. Over a picture the
+// letters get a thin outline that sets them apart from it.
 class LabelWidget : public ElementWidget {
  public:
   using ElementWidget::ElementWidget;
+  void setOutlined(bool on);
+  bool outlined() const { return outlined_; }
+  // The caption's lines, the first one shown and how many are shown.
+  int lineCount() const;
+  int firstLine() const { return first_; }
+  int shownLines() const;
+  // Moves the shown lines by whole lines, as the wheel does, never past the
+  // first line or beyond the point where the last one shows.
+  void scrollLines(int by);
 
  protected:
+  void lookChanged(const Element& before, bool first) override;
   void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+  void wheelEvent(QWheelEvent* ev) override;
+
+ private:
+  struct Line {
+    qreal top;        // of the line box, in the laid-out caption
+    qreal inkBottom;  // lowest point of its letters
+  };
+  void layOut();
+  int fittingFrom(int first) const;
+  int lastFirst() const;
+  void drawLetters(QPainter& p) const;
+
+  QTextLayout layout_;
+  std::vector<Line> lines_;
+  bool laidOut_ = false;
+  int first_ = 0;
+  int wheel_ = 0;  // wheel turn not yet a whole line
+  bool outlined_ = false;
+  QImage drawn_;  // letters and outline, kept until something changes
+};
+
+// A text box of several lines. Long lines wrap on whole words; only lines
+// that fit whole are drawn, and the wheel or the keys scroll to the rest.
+// Instead of scroll bars, small marks at the right edge tell that there is
+// more above or below.
+class TextBoxWidget : public QPlainTextEdit {
+ public:
+  explicit TextBoxWidget(QWidget* parent);
+  // Lines of the text as wrapped, and those drawn at the moment.
+  int lineCount() const;
+  int firstShownLine() const;
+  int shownLineCount() const;
+
+ protected:
+  void paintEvent(QPaintEvent* ev) override;
+  void resizeEvent(QResizeEvent* ev) override;
+  void changeEvent(QEvent* ev) override;
+
+ private:
+  class Marks;
+  // The height of the viewport taken by whole lines.
+  int wholeLinesHeight() const;
+  void placeMarks();
+  Marks* marks_;
 };
 
 }  // namespace ui::qt

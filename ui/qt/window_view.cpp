@@ -16,6 +16,7 @@
 #include "art/art.h"
 #include "ui/program.h"
 #include "ui/qt/language.h"
+#include "ui/qt/legibility.h"
 #include "ui/qt/widgets.h"
 #include "ui/window.h"
 
@@ -168,9 +169,7 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
     }
     case Kind::TextBox:
       if (e.MultiLine) {
-        auto* edit = new QPlainTextEdit(canvas_);
-        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        auto* edit = new TextBoxWidget(canvas_);
         if (interactive)
           connect(edit, &QPlainTextEdit::textChanged, edit,
                   [edit, textFn] { textFn(edit->toPlainText()); });
@@ -295,6 +294,7 @@ void WindowView::syncItem(Item& item, const Element& e) {
     w->setFont(gameFont(e.FontSize, e.FontBold, scale_));
 
   if (auto* ew = dynamic_cast<ElementWidget*>(w)) {
+    if (auto* label = dynamic_cast<LabelWidget*>(ew)) label->setOutlined(needsOutline(window_, e));
     ew->setLook(e);
   } else if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
     // What the player typed comes back unchanged; only the game's own texts

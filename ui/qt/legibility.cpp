@@ -1,0 +1,149 @@
+#include "ui/qt/legibility.h"
+
+#include <QRectF>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "ui/qt/widgets.h"
+#include "ui/window.h"
+
+namespace ui::qt {
+
+double luminance(QColor c) {
+  auto channel = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double contrastRatio(QColor a, QColor b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor outlineColour(QColor text) {
+  const QColor black(0, 0, 0), white(255, 255, 255);
+  return contrastRatio(text, black) >= contrastRatio(text, white) ? black : white;
+}
+
+QImage outlineOf(const QImage& letters, int radius, QColor colour) {
+  const QImage src = letters.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const int w = src.width(), h = src.height();
+  QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
+  out.setDevicePixelRatio(letters.devicePixelRatio());
+  out.fill(Qt::transparent);
+  radius = std::max(radius, 0);
+
+  // A pixel a quarter covered by a letter already shows it: the outline
+  // starts where the eye sees the letter end, not at its faintest rim.
+  std::vector<float> ink(static_cast<std::size_t>(w) * h);
+  int left = w, right = -1, top = h, bottom = -1;
+  for (int y = 0; y < h; ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+    for (int x = 0; x < w; ++x) {
+      const float a = std::min(1.0f, qAlpha(row[x]) / 255.0f * 4.0f);
+      ink[static_cast<std::size_t>(y) * w + x] = a;
+      if (a > 0) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+    }
+  }
+  if (right < 0) return out;
+
+  // A round pen: full within the radius, fading over the next pixel.
+  struct Tap {
+    int dx, dy;
+    float weight;
+  };
+  std::vector<Tap> pen;
+  const int reach = radius + 1;
+  for (int dy = -reach; dy <= reach; ++dy)
+    for (int dx = -reach; dx <= reach; ++dx) {
+      const float weight =
+          std::clamp(static_cast<float>(radius + 1) -
+                         std::hypot(static_cast<float>(dx), static_cast<float>(dy)),
+                     0.0f, 1.0f);
+      if (weight > 0) pen.push_back({dx, dy, weight});
+    }
+  // Nearest first: inside and right beside the letters the first taps decide.
+  std::stable_sort(pen.begin(), pen.end(), [](const Tap& a, const Tap& b) {
+    return a.dx * a.dx + a.dy * a.dy < b.dx * b.dx + b.dy * b.dy;
+  });
+
+  const QRgb full = qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), 255));
+  for (int y = std::max(0, top - reach); y <= std::min(h - 1, bottom + reach); ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = std::max(0, left - reach); x <= std::min(w - 1, right + reach); ++x) {
+      float a = 0;
+      for (const Tap& t : pen) {
+        const int sx = x + t.dx, sy = y + t.dy;
+        if (sx < 0 || sy < 0 || sx >= w || sy >= h) continue;
+        a = std::max(a, ink[static_cast<std::size_t>(sy) * w + sx] * t.weight);
+        if (a >= 1) break;
+      }
+      if (a <= 0) continue;
+      const int alpha = static_cast<int>(std::lround(a * 255));
+      row[x] = qRgba(qRed(full) * alpha / 255, qGreen(full) * alpha / 255,
+                     qBlue(full) * alpha / 255, alpha);
+    }
+  }
+  return out;
+}
+
+namespace {
+
+QRectF areaOf(const Element& e) { return QRectF(e.Left, e.Top, e.Width, e.Height); }
+
+bool showsPicture(const Element& e) {
+  return (e.kind == Kind::PictureArea || e.kind == Kind::Image) && !e.Picture.empty();
+}
+
+// Whether letters of `fore` read on a plain `back` without help.
+bool readsOn(std::int32_t fore, std::int32_t back) {
+  return contrastRatio(toQColor(fore), toQColor(back)) >= kReadableContrast;
+}
+
+}  // namespace
+
+bool needsOutline(const Window& window, const Element& label) {
+  if (label.BackOpaque) return !readsOn(label.ForeColor, label.BackColor);
+  const auto& els = window.elements();
+  std::size_t below = 0;
+  while (below < els.size() && &els[below] != &label) ++below;
+  if (below == els.size()) return true;
+
+  // Down through what lies under the label, nearest first: its siblings
+  // drawn before it, then the picture area or frame holding it, and so on to
+  // the window itself.
+  QRectF area = areaOf(label);
+  std::string container = label.container;
+  for (;;) {
+    for (std::size_t j = below; j-- > 0;) {
+      const Element& o = els[j];
+      if (o.container != container || !o.Visible || !areaOf(o).intersects(area)) continue;
+      if (showsPicture(o)) return true;
+      if (o.BackOpaque && (o.kind == Kind::PictureArea || o.kind == Kind::Label) &&
+          areaOf(o).contains(area))
+        return !readsOn(label.ForeColor, o.BackColor);
+    }
+    if (container.empty()) break;
+    std::size_t holder = 0;
+    while (holder < els.size() && els[holder].id() != container) ++holder;
+    if (holder == els.size()) break;
+    const Element& c = els[holder];
+    if (showsPicture(c)) return true;
+    if (c.BackOpaque) return !readsOn(label.ForeColor, c.BackColor);
+    area.translate(c.Left, c.Top);
+    container = c.container;
+    below = holder;
+  }
+  const Design& d = window.design();
+  return !d.picture.empty() || !readsOn(label.ForeColor, d.backColor);
+}
+
+}  // namespace ui::qt
