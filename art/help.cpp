@@ -166,6 +166,21 @@ void paintRoad(QPainter& p) {
   for (double x = 8; x < 640; x += 44) p.drawRoundedRect(QRectF(x, 341, 24, 3), 1.5, 1.5);
 }
 
+// The red player's keys are printed on a strip of black tape across the map:
+// red letters only read on a dark ground. The strip runs from the little car
+// at the start to the sheet's far edge, under the whole line in any language.
+void paintRedPlayersTape(QPainter& p) {
+  const QRectF tape(40, 179, 620, 26);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 40));
+  p.drawRoundedRect(tape.translated(0, 1.5), 5, 5);
+  p.setBrush(QColor(10, 10, 14));
+  p.drawRoundedRect(tape, 5, 5);
+  // A red edge at the start, the player's colour.
+  p.setBrush(pal::kCarRed);
+  p.drawRoundedRect(QRectF(tape.left(), tape.top(), 4, tape.height()), 2, 2);
+}
+
 void paintSheet(QPainter& p) {
   // The paper's lower edge curls gently and throws a soft shadow on the road.
   QPainterPath rim(QPointF(0, kPaperEdge - 3));
@@ -182,6 +197,7 @@ void paintSheet(QPainter& p) {
   p.save();
   p.setClipPath(sheet);
   paintMap(p);
+  paintRedPlayersTape(p);
   // A teal band printed along the foot of the sheet.
   p.setPen(QPen(withAlpha(pal::kTeal, 150), 2.5));
   p.setBrush(Qt::NoBrush);
