@@ -854,9 +854,9 @@ void sceneCountryside(QPainter& p) {
   hayBale(p, {250, 350}, 26);
 
   // The crew: one holding the board out, one cheering the car home.
-  crewMember(p, {86, 240}, 12, H, pal::kCarRed, QColor(0x3a, 0x2c, 0x28), {57, 208}, {53, 230},
+  crewMember(p, {86, 206}, 12, H, pal::kCarRed, QColor(0x3a, 0x2c, 0x28), {58, 174}, {55, 196},
              true);
-  crewMember(p, {506, 244}, 12, H, pal::kWhite, QColor(0x6a, 0x48, 0x30), {470, 200}, {544, 198});
+  crewMember(p, {506, 210}, 12, H, pal::kWhite, QColor(0x6a, 0x48, 0x30), {470, 166}, {544, 164});
 }
 
 // --- Stage 2: the coast road at sunset ----------------------------------------------------------
