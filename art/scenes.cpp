@@ -3,10 +3,12 @@
 // the city's neon, the Ultrapex in the mountain rain with Dorrin behind, and
 // the floodlit podium after the final.
 //
-// The title window shows each picture unscaled from its top-left corner,
-// with the dialogue box and the menu buttons over its lower part, so every
-// picture keeps its story in the top two hundred pixels and its calmer
-// ground below.
+// The title window shows each picture unscaled from its top-left corner. The
+// picture is a photo mounted on paper: the paper runs round it and to the
+// window's edge, and the band of paper below holds the story box and the
+// links as the title's panel does. The menu buttons sit on the photo's
+// foot, so every scene keeps its story in the top two hundred pixels and
+// its calmer ground below.
 
 #include <QPainter>
 #include <QPainterPath>
@@ -16,8 +18,10 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
 #include <vector>
 
+#include "art.h"
 #include "style.h"
 
 namespace art {
@@ -850,9 +854,9 @@ void sceneCountryside(QPainter& p) {
   hayBale(p, {250, 350}, 26);
 
   // The crew: one holding the board out, one cheering the car home.
-  crewMember(p, {86, 240}, 12, H, pal::kCarRed, QColor(0x3a, 0x2c, 0x28), {57, 208}, {53, 230},
+  crewMember(p, {86, 206}, 12, H, pal::kCarRed, QColor(0x3a, 0x2c, 0x28), {58, 174}, {55, 196},
              true);
-  crewMember(p, {506, 244}, 12, H, pal::kWhite, QColor(0x6a, 0x48, 0x30), {470, 200}, {544, 198});
+  crewMember(p, {506, 210}, 12, H, pal::kWhite, QColor(0x6a, 0x48, 0x30), {470, 166}, {544, 164});
 }
 
 // --- Stage 2: the coast road at sunset ----------------------------------------------------------
@@ -1430,7 +1434,7 @@ void sceneMountain(QPainter& p) {
                  {1.0, QColor(0x26, 0x2a, 0x34)}}));
   // Wet sheen of the sky on the road.
   p.save();
-  p.setClipPath(road);
+  p.setClipPath(road, Qt::IntersectClip);
   fill(p, rect(0, 150, W, H),
        gradient({0, 150}, {0, 330},
                 {{0.0, QColor(0xa8, 0xb8, 0xd0, 80)}, {1.0, QColor(0xa8, 0xb8, 0xd0, 0)}}));
@@ -1456,7 +1460,7 @@ void sceneMountain(QPainter& p) {
                         {{0.0, QColor(0x3a, 0x40, 0x4a)}, {1.0, QColor(0x56, 0x5c, 0x66)}}),
                kOutline);
   p.save();
-  p.setClipPath(cliff);
+  p.setClipPath(cliff, Qt::IntersectClip);
   for (int i = 0; i < 26; ++i) {
     const QPointF c(dice.uniform(0, 180), dice.uniform(140, H));
     stroke(
@@ -1543,7 +1547,7 @@ void sceneMountain(QPainter& p) {
              Qt::RoundCap));
   }
   p.save();
-  p.setClipPath(road);
+  p.setClipPath(road, Qt::IntersectClip);
   for (int i = 0; i < 70; ++i) {
     const QPointF c(dice.uniform(60, W), dice.uniform(220, H));
     const double r = 2 + (c.y() - 200) / 40;
@@ -1647,7 +1651,7 @@ void sceneStadium(QPainter& p) {
                         {{0.0, QColor(0x2a, 0x2c, 0x4c)}, {1.0, QColor(0x1a, 0x1a, 0x30)}}),
                kOutline);
   p.save();
-  p.setClipPath(stands);
+  p.setClipPath(stands, Qt::IntersectClip);
   const QColor shirts[] = {pal::kCarRed, pal::kCarBlue, pal::kCarYellow,
                            pal::kWhite,  pal::kTeal,    pal::kSkyOrange};
   for (double y = 106; y < 168; y += 5) {
@@ -1817,11 +1821,40 @@ void sceneStadium(QPainter& p) {
   }
 }
 
+QRectF scenePhoto() {
+  // The paper shows all round the photo, a little wider than the widest gap
+  // a scene leaves at the window's edge (19 pixels); the band below holds
+  // the story.
+  const double margin = 22;
+  const QRectF window(QPointF(0, 0), titleWindow());
+  return QRectF(margin, margin, window.width() - 2 * margin, storyPanel().top() - 4 - margin);
+}
+
 }  // namespace
 
 void paintScene(QPainter& p, int stage) {
   p.save();
-  p.fillRect(QRectF(0, 0, 640, 480), pal::kAsphaltDeep);
+  // Paper to the picture's edges, where it meets the window's own.
+  p.fillRect(QRectF(0, 0, 640, 480), storyPaper());
+
+  const QRectF photo = scenePhoto();
+  QPainterPath print;
+  print.addRoundedRect(photo, 5, 5);
+  fill(p, print.translated(0, 2.5), QColor(0x3c, 0x30, 0x50, 60));
+  fill(p, print.translated(0, 1), QColor(0x3c, 0x30, 0x50, 60));
+
+  p.save();
+  p.setClipPath(print);
+  p.fillRect(photo, pal::kAsphaltDeep);
+  // The scene as the window would show it bare, from its left edge to the
+  // window's right, shrunk to fit the photo.
+  const double shown =
+      std::min<double>(nativeSize("scene-" + std::to_string(std::clamp(stage, 1, 5))).width(),
+                       titleWindow().width());
+  const double scale = photo.width() / shown;
+  p.save();
+  p.translate(photo.topLeft());
+  p.scale(scale, scale);
   switch (stage) {
     case 1:
       sceneCountryside(p);
@@ -1839,6 +1872,14 @@ void paintScene(QPainter& p, int stage) {
       sceneStadium(p);
       break;
   }
+  p.restore();
+  // The sunset stripe of the title's panel, along the foot of the photo.
+  const QRectF stripe(photo.left(), photo.bottom() - 4, photo.width(), 4);
+  p.fillRect(stripe,
+             gradient(stripe.topLeft(), stripe.topRight(),
+                      {{0.0, pal::kSkyMagenta}, {0.5, pal::kSkyOrange}, {1.0, pal::kSkyGold}}));
+  p.restore();
+  stroke(p, print, inkPen());
   p.restore();
 }
 

@@ -22,6 +22,7 @@
 #include <numbers>
 #include <string_view>
 
+#include "stage/dashboard.h"
 #include "style.h"
 
 namespace art {
@@ -176,6 +177,11 @@ void paintKerbs(QPainter& p, const Venue& v) {
   p.fillRect(QRectF(kRoadW - kKerbW - 4, 0, 4, kRoadH),
              gradient({kRoadW - kKerbW - 4, 0}, {kRoadW - kKerbW, 0},
                       {{0.0, QColor(0, 0, 0, 0)}, {1.0, QColor(0, 0, 0, 70)}}));
+  // Ink along the road's outer edges, so the dashboard's caption beside it
+  // stands clear of the kerb.
+  bothSides(0, 1.5, [&](double x0, double x1) {
+    p.fillRect(QRectF(x0, 0, x1 - x0, kRoadH), withAlpha(pal::kInk, 230));
+  });
   p.setPen(QPen(withAlpha(pal::kInk, 200), 1.0));
   p.drawLine(QPointF(kKerbW + 0.5, 0), QPointF(kKerbW + 0.5, kRoadH));
   p.drawLine(QPointF(kRoadW - kKerbW - 0.5, 0), QPointF(kRoadW - kKerbW - 0.5, kRoadH));
@@ -832,9 +838,55 @@ void sceneryStadium(QPainter& p) {
 
 // --- The dashboard ------------------------------------------------------------------------------
 
-// Where the game writes the race position on the dashboard.
-const QRectF kRankValue(464, 176, 50, 42);
-const QPointF kRankCentre = kRankValue.center();
+namespace dash = stage::dashboard;
+
+// The game's type as the desktop draws it: a point is 4/3 of a pixel, and
+// a digit is about 0.55 em wide, its ink from 0.16 em to 0.94 em below the
+// top of the line. Labels write from their top-left corner.
+double typePixels(double points) { return std::round(points * 4.0 / 3.0); }
+
+QRectF digitInk(const dash::Text& t, double digits, double points) {
+  const double em = typePixels(points);
+  return QRectF(t.left / 15.0 + 0.05 * em, t.top / 15.0 + 0.16 * em,
+                digits * 0.551 * em - 0.07 * em, 0.78 * em);
+}
+
+// The ink of a caption `width` pixels wide, descenders and all.
+QRectF captionInk(const dash::Text& t, double width) {
+  const double em = typePixels(t.points);
+  return QRectF(t.left / 15.0, t.top / 15.0 + 0.05 * em, width, 1.15 * em);
+}
+
+// A read-out's glass: centred on the digits it shows for most of a race,
+// and roomy enough for the most it shows, `pad` pixels clear of them.
+QRectF readoutGlass(const dash::Text& t, QSizeF pad) {
+  const QPointF centre = digitInk(t, (t.usualDigits + t.mostDigits) / 2.0, t.points).center();
+  const QRectF most = digitInk(t, t.mostDigits, t.points);
+  const double halfW = std::max(centre.x() - most.left(), most.right() - centre.x());
+  const double halfH = std::max(centre.y() - most.top(), most.bottom() - centre.y());
+  const QPointF half(halfW + pad.width(), halfH + pad.height());
+  return QRectF(centre - half, centre + half);
+}
+
+// The rank dial: one circle for the small digit and the big one the leader
+// gets, centred between the two.
+struct Dial {
+  QPointF centre;
+  double radius;
+};
+
+Dial rankDial() {
+  const QRectF small = digitInk(dash::kRank, 1, dash::kRank.points);
+  const QRectF big = digitInk(dash::kRank, 1, dash::kLeadingRankPoints);
+  const QPointF centre = (small.center() + big.center()) / 2;
+  double reach = 0;
+  for (const QRectF& ink : {small, big}) {
+    for (const QPointF corner :
+         {ink.topLeft(), ink.topRight(), ink.bottomLeft(), ink.bottomRight()})
+      reach = std::max(reach, std::hypot(corner.x() - centre.x(), corner.y() - centre.y()));
+  }
+  return {centre, reach + 7};
+}
 
 // A screw head, slot and all.
 void screw(QPainter& p, QPointF c, double angle) {
@@ -849,26 +901,65 @@ void screw(QPainter& p, QPointF c, double angle) {
   p.drawLine(c - d, c + d);
 }
 
-// A recessed glass window for a readout.
-void readoutWindow(QPainter& p, const QRectF& r, const QColor& accent) {
+// Brushed metal round a read-out, lit from above.
+QLinearGradient metal(double top, double bottom) {
+  return gradient({0, top}, {0, bottom},
+                  {{0.0, QColor(0x6c, 0x70, 0x7e)},
+                   {0.5, QColor(0x34, 0x36, 0x42)},
+                   {1.0, QColor(0x1a, 0x1b, 0x22)}});
+}
+
+QLinearGradient darkGlass(double top, double bottom) {
+  return gradient({0, top}, {0, bottom},
+                  {{0.0, QColor(0x04, 0x04, 0x08)}, {1.0, QColor(0x0b, 0x0b, 0x12)}});
+}
+
+// A recessed glass window for a read-out, in a metal bezel.
+void readoutWindow(QPainter& p, const QRectF& glass, const QColor& accent) {
+  const double round = std::min(7.0, glass.height() / 3);
+  const QRectF rim = glass.adjusted(-3, -3, 3, 3);
+  QPainterPath bezel;
+  bezel.addRoundedRect(rim, round + 3, round + 3);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 110));
+  p.drawPath(bezel.translated(0, 1.5));
+  p.setPen(QPen(QColor(0, 0, 0, 220), 1.0));
+  p.setBrush(metal(rim.top(), rim.bottom()));
+  p.drawPath(bezel);
+
   QPainterPath well;
-  well.addRoundedRect(r, 7, 7);
-  p.setPen(QPen(QColor(255, 255, 255, 26), 1.0));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(well.translated(0, 1));
-  p.setPen(QPen(QColor(0, 0, 0, 220), 1.4));
-  p.setBrush(gradient(r.topLeft(), r.bottomLeft(),
-                      {{0.0, QColor(0x04, 0x04, 0x08)}, {1.0, QColor(0x0b, 0x0b, 0x12)}}));
+  well.addRoundedRect(glass, round, round);
+  p.setPen(QPen(QColor(0, 0, 0, 230), 1.0));
+  p.setBrush(darkGlass(glass.top(), glass.bottom()));
   p.drawPath(well);
   // Inner shadow along the top edge and an accent line along the foot.
   p.save();
   p.setClipPath(well);
-  p.fillRect(QRectF(r.left(), r.top(), r.width(), 6),
-             gradient(r.topLeft(), r.topLeft() + QPointF(0, 6),
+  p.fillRect(QRectF(glass.left(), glass.top(), glass.width(), 5),
+             gradient(glass.topLeft(), glass.topLeft() + QPointF(0, 5),
                       {{0.0, QColor(0, 0, 0, 160)}, {1.0, QColor(0, 0, 0, 0)}}));
   p.restore();
-  p.setPen(QPen(withAlpha(accent, 150), 1.2, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(r.left() + 10, r.bottom() - 0.2), QPointF(r.right() - 10, r.bottom() - 0.2));
+  p.setPen(QPen(withAlpha(accent, 170), 1.2, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(glass.left() + round + 2, glass.bottom() + 1.6),
+             QPointF(glass.right() - round - 2, glass.bottom() + 1.6));
+}
+
+// The round dial of the race position, in the same metal as the boxes.
+void rankRing(QPainter& p, QPointF c, double r, const QColor& accent) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 110));
+  p.drawEllipse(c + QPointF(0, 1.5), r + 3, r + 3);
+  p.setPen(QPen(QColor(0, 0, 0, 220), 1.0));
+  p.setBrush(metal(c.y() - r - 3, c.y() + r + 3));
+  p.drawEllipse(c, r + 3, r + 3);
+  p.setPen(QPen(QColor(0, 0, 0, 230), 1.0));
+  p.setBrush(darkGlass(c.y() - r, c.y() + r));
+  p.drawEllipse(c, r, r);
+  // The accent round the foot of the glass.
+  const double arc = r + 1.6;
+  p.setPen(QPen(withAlpha(accent, 170), 1.2, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(QRectF(c.x() - arc, c.y() - arc, 2 * arc, 2 * arc), -40 * 16, -100 * 16);
 }
 
 // The venue's badge, drawn in line work in the dashboard's free corner.
@@ -983,37 +1074,15 @@ void paintDashboard(QPainter& p, int stage) {
                       {{0.0, QColor(255, 255, 255, 14)}, {1.0, QColor(255, 255, 255, 0)}}));
   p.drawPath(gloss);
 
-  // A rev light bar above the speed: unlit, just the coloured glass.
-  for (int i = 0; i < 15; ++i) {
-    const double x = 448 + i * 9.2;
-    const double t = i / 14.0;
-    const QColor lamp = t < 0.55
-                            ? mix(QColor(0x36, 0xcf, 0x78), pal::kCarYellow, t / 0.55)
-                            : mix(pal::kCarYellow, QColor(0xff, 0x30, 0x30), (t - 0.55) / 0.45);
-    const double h = 5 + 6 * t;
-    p.setPen(QPen(QColor(0, 0, 0, 180), 0.8));
-    p.setBrush(withAlpha(lamp, 95));
-    p.drawRoundedRect(QRectF(x, 40 - h, 7, h), 1.5, 1.5);
-  }
+  // The speed, its box reaching out to both sides; the warning line below
+  // it lights on the bare panel.
+  readoutWindow(p, readoutGlass(dash::kSpeed, {40, 4}), v.accent);
 
-  readoutWindow(p, QRectF(394, 44, 194, 98), v.accent);
-  readoutWindow(p, QRectF(410, 276, 144, 34), v.accent);
-
-  // The rank ring with a scale of ticks round it.
-  p.setPen(QPen(withAlpha(v.accent, 140), 2.0));
-  p.setBrush(QColor(0, 0, 0, 70));
-  p.drawEllipse(kRankCentre, 34, 34);
-  p.setPen(QPen(QColor(255, 255, 255, 60), 1.0, Qt::SolidLine, Qt::RoundCap));
-  for (int i = 0; i < 36; ++i) {
-    const double a = i * kPi / 18;
-    const QPointF d(std::cos(a), std::sin(a));
-    const double outer = i % 3 == 0 ? 42 : 39.5;
-    p.drawLine(kRankCentre + d * 37, kRankCentre + d * outer);
-  }
-
-  // Stage lights below the ring, lit up to this stage.
+  const Dial rank = rankDial();
+  rankRing(p, rank.centre, rank.radius, v.accent);
+  // Stage lights below the dial, lit up to this stage.
   for (int i = 0; i < 5; ++i) {
-    const QPointF c(kRankCentre.x() + (i - 2) * 14, 242);
+    const QPointF c(rank.centre.x() + (i - 2) * 14, rank.centre.y() + rank.radius + 16);
     QPolygonF diamond(
         {c + QPointF(0, -4.5), c + QPointF(4.5, 0), c + QPointF(0, 4.5), c + QPointF(-4.5, 0)});
     const bool lit = i < stage;
@@ -1021,29 +1090,38 @@ void paintDashboard(QPainter& p, int stage) {
     p.setBrush(lit ? withAlpha(v.accent, 200) : QColor(0, 0, 0, 80));
     p.drawPolygon(diamond);
   }
-  venueBadge(p, stage, QPointF(558, 196), v.accent);
+  venueBadge(p, stage, QPointF(556, rank.centre.y()), v.accent);
 
-  // A rule above the footer line.
+  const QRectF time = readoutGlass(dash::kTime, {16, 6});
+  readoutWindow(p, time, v.accent);
+
+  // A rule above the footer line, halfway between the time and the hint.
+  const double rule =
+      std::round((time.bottom() + 4 + captionInk(dash::kQuitHint, 0).top()) / 2) + 0.5;
   p.setPen(QPen(withAlpha(v.accent, 90), 1.0));
-  p.drawLine(QPointF(394, 315.5), QPointF(584, 315.5));
+  p.drawLine(QPointF(392, rule), QPointF(584, rule));
 
-  // Bezels on both sides, the left one with an accent line down its middle
-  // that fades in below the speed caption.
-  for (const QRectF rim :
-       {QRectF(kDashLeft, 0, 6, kWindowH), QRectF(kWindowW - 5, 0, 5, kWindowH)}) {
-    p.fillRect(rim, gradient(rim.topLeft(), rim.topRight(),
-                             {{0.0, QColor(0x06, 0x06, 0x0a)},
-                              {0.5, QColor(0x30, 0x31, 0x3c)},
-                              {1.0, QColor(0x0a, 0x0a, 0x10)}}));
+  // Bezels on both sides. The left one starts below the speed caption, which
+  // sits right at the road's edge, and is thin enough to leave the captions
+  // beside it clear; an accent line runs down it.
+  const double leftTop = captionInk(dash::kSpeedCaption, 0).bottom() + 6;
+  const QRectF leftRim(kDashLeft, leftTop, 3, kWindowH - leftTop);
+  const QRectF rightRim(kWindowW - 5, 0, 5, kWindowH);
+  for (const QRectF rim : {leftRim, rightRim}) {
+    QPainterPath bar;
+    bar.addRoundedRect(rim, 1.5, 1.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(gradient(rim.topLeft(), rim.topRight(),
+                        {{0.0, QColor(0x06, 0x06, 0x0a)},
+                         {0.5, QColor(0x30, 0x31, 0x3c)},
+                         {1.0, QColor(0x0a, 0x0a, 0x10)}}));
+    p.drawPath(bar);
   }
-  p.fillRect(
-      QRectF(kDashLeft + 2.6, 24, 1.4, kWindowH - 24),
-      gradient({0, 24}, {0, 70}, {{0.0, withAlpha(v.accent, 0)}, {1.0, withAlpha(v.accent, 200)}}));
-  p.setPen(QPen(pal::kInk, 1.0));
-  p.drawLine(QPointF(kDashLeft + 0.5, 0), QPointF(kDashLeft + 0.5, kWindowH));
+  p.fillRect(QRectF(kDashLeft + 1, leftTop + 4, 1, kWindowH - leftTop - 4),
+             gradient({0, leftTop}, {0, leftTop + 46},
+                      {{0.0, withAlpha(v.accent, 0)}, {1.0, withAlpha(v.accent, 200)}}));
   screw(p, QPointF(578, 10), 0.6);
   screw(p, QPointF(578, 337), 2.1);
-  screw(p, QPointF(394, 337), 1.2);
 }
 
 // --- The finish banner --------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <cstdint>
 #include <initializer_list>
 #include <utility>
@@ -104,6 +105,14 @@ class Dice {
  private:
   std::uint32_t state_;
 };
+
+// The title window, in native pixels: its size, and the paper panel that
+// holds the story box and the links, as the window's design places them.
+QSizeF titleWindow();
+QRectF storyPanel();
+// The paper the story's pictures are mounted on, the colour the title window
+// shows wherever a picture is smaller than the window.
+QColor storyPaper();
 
 // Painters for the pictures of the catalog, one per source file.
 void paintTitle(QPainter& p);

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "frontend/title_layout.h"
 #include "style.h"
 
 namespace art {
@@ -32,8 +33,9 @@ QPolygonF patch(double u0, double u1, double z0, double z1) {
   return QPolygonF({ground(u0, z0), ground(u1, z0), ground(u1, z1), ground(u0, z1)});
 }
 
-// Where the calm menu panel sits, around the title text box and the links.
-const QRectF kPanel(42, 240, 486, 104);
+QRectF inPixels(const frontend::title_layout::Box& b) {
+  return QRectF(b.left / 15.0, b.top / 15.0, b.width / 15.0, b.height / 15.0);
+}
 
 void paintSky(QPainter& p) {
   p.fillRect(QRectF(0, 0, 640, kHorizon + 1), gradient({0, 0}, {0, kHorizon},
@@ -339,6 +341,7 @@ void paintRacer(QPainter& p, double u, double z, const QColor& body, const QColo
 }
 
 void paintMenuPanel(QPainter& p) {
+  const QRectF panelRect = storyPanel();
   // Settle everything below the cars into a deep, quiet dusk.
   p.fillRect(QRectF(0, 196, 640, 284),
              gradient({0, 196}, {0, 246},
@@ -347,18 +350,18 @@ void paintMenuPanel(QPainter& p) {
 
   // The panel under the title text: soft paper with a sunset stripe on top.
   QPainterPath panel;
-  panel.addRoundedRect(kPanel, 10, 10);
+  panel.addRoundedRect(panelRect, 10, 10);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 90));
   p.drawPath(panel.translated(0, 3));
   fillOutlined(p, panel,
-               gradient(kPanel.topLeft(), kPanel.bottomLeft(),
+               gradient(panelRect.topLeft(), panelRect.bottomLeft(),
                         {{0.0, pal::kPaper}, {1.0, mix(pal::kPaperShade, pal::kSkyViolet, 0.08)}}),
                kOutline);
   p.save();
   p.setClipPath(panel);
-  p.fillRect(QRectF(kPanel.left(), kPanel.top(), kPanel.width(), 4),
-             gradient(kPanel.topLeft(), kPanel.topRight(),
+  p.fillRect(QRectF(panelRect.left(), panelRect.top(), panelRect.width(), 4),
+             gradient(panelRect.topLeft(), panelRect.topRight(),
                       {{0.0, pal::kSkyMagenta}, {0.5, pal::kSkyOrange}, {1.0, pal::kSkyGold}}));
   p.restore();
   p.setPen(QPen(pal::kInk, kOutline));
@@ -367,6 +370,25 @@ void paintMenuPanel(QPainter& p) {
 }
 
 }  // namespace
+
+QSizeF titleWindow() {
+  return QSizeF(frontend::title_layout::kWindowWidth / 15.0,
+                frontend::title_layout::kWindowHeight / 15.0);
+}
+
+QRectF storyPanel() {
+  using namespace frontend::title_layout;
+  // A margin round the words, a little wider at the sides.
+  return inPixels(kStoryBox)
+      .united(inPixels(kHomePageLink))
+      .united(inPixels(kCreditLink))
+      .adjusted(-14, -8, 14, 7);
+}
+
+QColor storyPaper() {
+  using frontend::title_layout::kPaper;
+  return QColor(kPaper[0], kPaper[1], kPaper[2]);
+}
 
 void paintTitle(QPainter& p) {
   p.save();

@@ -3,6 +3,7 @@
 #include "frontend/links.h"
 #include "frontend/settings.h"
 #include "frontend/story.h"
+#include "frontend/title_layout.h"
 #include "ui/arith.h"
 #include "ui/program.h"
 #include "ui/words.h"
@@ -32,18 +33,23 @@ TitleScreen::TitleScreen(ui::Program& program)
 const ui::Design& TitleScreen::design() const {
   using namespace ui;
   static const Design d = [] {
+    constexpr title_layout::Box kStory = title_layout::kStoryBox;
+    constexpr title_layout::Box kHome = title_layout::kHomePageLink;
+    constexpr title_layout::Box kCredit = title_layout::kCreditLink;
     Design d;
     d.caption = "Driftwing";
-    d.width = 8640;
-    d.height = 5265;
+    d.width = title_layout::kWindowWidth;
+    d.height = title_layout::kWindowHeight;
     const float buttonFont = 11.25f;
     d.elements = {
-        // Scene pictures narrower than the window sit on the night of the title.
+        // The story's pictures are mounted on paper, which runs on to the
+        // window's edge where a picture is smaller than the window.
         pictureArea("Picture1", 0, 0, 8655, 6015)
             .picture("title")
-            .back(colour::rgb(28, 22, 48))
+            .back(colour::rgb(title_layout::kPaper[0], title_layout::kPaper[1],
+                              title_layout::kPaper[2]))
             .tab(0),
-        textBox("Text1", 840, 3720, 6855, 1095)
+        textBox("Text1", kStory.left, kStory.top, kStory.width, kStory.height)
             .text(kTitlePad + "Driftwing")
             .font(18)
             .multiLine()
@@ -61,10 +67,10 @@ const ui::Design& TitleScreen::design() const {
             .font(buttonFont)
             .hidden()
             .tab(5),
-        label("Label1", 840, 4800, 4935, 255)
+        label("Label1", kHome.left, kHome.top, kHome.width, kHome.height)
             .caption(std::string(13, ' ') + kHomePage)
             .fore(colour::rgb(24, 64, 176)),
-        label("Label2", 5760, 4800, 1935, 255)
+        label("Label2", kCredit.left, kCredit.top, kCredit.width, kCredit.height)
             .caption(std::string(14, ' ') + "By Orvel ")
             .fore(colour::rgb(24, 64, 176)),
         textBox("Text2", 7200, 240, 495, 270).text("Text2").hidden().tab(6),

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "frontend/settings.h"
+#include "stage/dashboard.h"
 #include "ui/arith.h"
 #include "ui/keys.h"
 #include "ui/program.h"
@@ -19,6 +20,11 @@ constexpr std::int32_t kRed = ui::colour::kRed;
 constexpr std::int32_t kYellow = ui::colour::kYellow;
 constexpr std::int32_t kWhite = ui::colour::kWhite;
 const char* const kRivals[3] = {"Image2", "Image3", "Image4"};
+
+// A label of the dashboard, where the dashboard picture expects it.
+ui::Element readout(const char* name, const dashboard::Text& t, int index = -1) {
+  return ui::label(name, t.left, t.top, t.width, t.height, index).font(t.points, t.bold);
+}
 
 ui::Design makeDesign(const StageParams& p) {
   using namespace ui;
@@ -46,21 +52,18 @@ ui::Design makeDesign(const StageParams& p) {
           .in("Picture1")
           .picture("car-rival-3"),
       image("Image1", 2760, 3840, 915, 1245).in("Picture1").picture(player),
-      label("Label1", 6600, 720, 2175, 975).caption("0").fore(kYellow).font(30, true),
-      label("Label2", 5640, 0, 1500, 375).caption("Speed:").fore(kWhite).font(10.5f, true),
-      label("Label3", 6960, 2640, 735, 615).caption("4").fore(kWhite).font(16, true),
-      label("Label4", 5880, 2400, 1500, 375).caption("Rank :").fore(kWhite).font(10.5f, true),
-      label("Label5", 6240, 4200, 1935, 375, 0).caption("0").fore(kWhite).font(14, true),
-      label("Label5", 5760, 3840, 1935, 375, 1).caption("Time").fore(kWhite).font(10.5f, true),
+      readout("Label1", dashboard::kSpeed).caption("0").fore(kYellow),
+      readout("Label2", dashboard::kSpeedCaption).caption("Speed:").fore(kWhite),
+      readout("Label3", dashboard::kRank).caption("4").fore(kWhite),
+      readout("Label4", dashboard::kRankCaption).caption("Rank :").fore(kWhite),
+      readout("Label5", dashboard::kTime, 0).caption("0").fore(kWhite),
+      readout("Label5", dashboard::kTimeCaption, 1).caption("Time").fore(kWhite),
       label("Label6", 840, 360, 2535, 1815)
           .caption("  Press Space       to Start")
           .fore(kRed)
           .font(18, true),
-      label("Label7", 6000, 1440, 1815, 615).fore(kRed).font(14, true),
-      label("Label8", 5880, 4800, 2900, 300)
-          .caption("Press Shift to Quit the Game")
-          .fore(kWhite)
-          .font(9),
+      readout("Label7", dashboard::kSpeedState).fore(kRed),
+      readout("Label8", dashboard::kQuitHint).caption("Press Shift to Quit the Game").fore(kWhite),
       textBox("Text1", 240, 4680, 1455, 270)
           .text(std::string("Password:") + p.password)
           .locked()
@@ -191,8 +194,8 @@ void StageScreen::showSpeedState() {
 }
 
 void StageScreen::sizeRank() {
-  if (playerRank == 1) el("Label3").FontSize = 28;
-  if (playerRank > 1) el("Label3").FontSize = 16;
+  if (playerRank == 1) el("Label3").FontSize = dashboard::kLeadingRankPoints;
+  if (playerRank > 1) el("Label3").FontSize = dashboard::kRank.points;
 }
 
 void StageScreen::addDistanceAndTime() {
