@@ -174,4 +174,11 @@ void paintMarkerBlueBehind(QPainter& p);
 void paintMarkerRedAhead(QPainter& p);
 void paintMarkerRedBehind(QPainter& p);
 
+// The network race's window: the roadside, and the dashboard with every
+// readout and the chat; one version before this side has hosted or joined,
+// one for the host and one for the guest.
+void paintNetBackground(QPainter& p);
+void paintNetBackgroundHost(QPainter& p);
+void paintNetBackgroundGuest(QPainter& p);
+
 }  // namespace art

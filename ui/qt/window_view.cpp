@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
+#include <utility>
 
 #include "art/art.h"
 #include "ui/program.h"
@@ -31,10 +32,10 @@ class WindowView::Canvas : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    const Design& d = view_->window_.design();
-    p.fillRect(rect(), toQColor(d.backColor));
-    const QSize native = art::nativeSize(d.picture);
-    if (native.isValid()) drawPicture(p, d.picture, QRect(QPoint(0, 0), native * view_->scale_));
+    p.fillRect(rect(), toQColor(view_->window_.design().backColor));
+    const std::string picture = view_->window_.backdrop();
+    const QSize native = art::nativeSize(picture);
+    if (native.isValid()) drawPicture(p, picture, QRect(QPoint(0, 0), native * view_->scale_));
   }
 
  private:
@@ -267,6 +268,10 @@ void WindowView::sync() {
     if (items_[i].widget) syncItem(items_[i], els[i]);
   const QString title = shown(window_.Caption);
   if (windowTitle() != title) setWindowTitle(title);
+  if (std::string b = window_.backdrop(); b != backdrop_) {
+    backdrop_ = std::move(b);
+    canvas_->update();
+  }
   syncing_ = false;
 }
 
