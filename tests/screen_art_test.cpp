@@ -254,3 +254,34 @@ TEST(NetWindow, RedMarksWhatIsThisPlayersAndBlueWhatIsTheOthers) {
     EXPECT_GE(count(bg, bar("Label3(1)"), red), 10) << name;
   }
 }
+
+// --- The shooter's window
+// ---------------------------------------------------------------------------
+
+TEST(ShooterWindow, EveryLabelAndReadoutSitsOnABrassRimmedPlate) {
+  const ui::Design& shooter = design("frmMain");
+  const ui::Element& field = element(shooter, "picBK");
+  const QImage bg = picture(field.Picture);
+  // The field's picture starts inside its frame.
+  const QPointF origin = placed(shooter, "picBK").topLeft() + QPointF(2, 2);
+  auto brass = [](QColor c) { return c.red() > 100 && c.green() > 70 && c.red() > c.blue() + 50; };
+  for (const char* id :
+       {"Label2", "Text1", "Label3", "Text2", "Label5", "Text4", "Label4", "Text3"}) {
+    const QPointF centre = placed(shooter, id).translated(-origin).center();
+    // Out from the middle in each direction: dark plate, then the rim.
+    for (const QPoint step : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
+      QPoint at = centre.toPoint();
+      bool rim = false;
+      std::vector<double> crossed;
+      for (int i = 0; i < 260 && bg.rect().contains(at) && !rim; ++i, at += step) {
+        rim = brass(bg.pixelColor(at));
+        if (!rim) crossed.push_back(luminance(bg.pixelColor(at)));
+      }
+      EXPECT_TRUE(rim) << id << " towards " << step.x() << "," << step.y();
+      ASSERT_FALSE(crossed.empty()) << id;
+      std::sort(crossed.begin(), crossed.end());
+      EXPECT_LT(crossed[crossed.size() * 9 / 10], 0.02)
+          << id << " towards " << step.x() << "," << step.y();
+    }
+  }
+}

@@ -16,6 +16,7 @@
 
 #include "art/art.h"
 #include "ui/program.h"
+#include "ui/qt/game_skin.h"
 #include "ui/qt/language.h"
 #include "ui/qt/widgets.h"
 #include "ui/window.h"
@@ -158,7 +159,8 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
       } else if (e.kind == Kind::Image) {
         ew = new ImageWidget(canvas_, scale_);
       } else {
-        ew = new LabelWidget(canvas_, scale_);
+        ew = e.skin == Skin::Banner ? new BannerWidget(canvas_, scale_)
+                                    : new LabelWidget(canvas_, scale_);
       }
       if (interactive) {
         ew->onClick = clickFn;
@@ -168,7 +170,9 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
       break;
     }
     case Kind::TextBox:
-      if (e.MultiLine) {
+      if (e.Locked && e.skin == Skin::Readout) {
+        widget = new ReadoutWidget(canvas_, scale_);
+      } else if (e.MultiLine) {
         auto* edit = new QPlainTextEdit(canvas_);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
