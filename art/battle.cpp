@@ -25,6 +25,8 @@ constexpr double kWinW = 574;
 constexpr double kWinH = 349;
 constexpr double kColumnL = 256;  // the dark column between the two views
 constexpr double kColumnR = 320;
+constexpr double kViewL = 8;    // the left view's outer edge
+constexpr double kViewR = 569;  // the right view's outer edge
 
 const QColor kNight{0x12, 0x12, 0x1d};
 const QColor kTeamRed{0xe0, 0x34, 0x48};
@@ -325,15 +327,15 @@ void marker(QPainter& p, const QColor& team, bool down) {
 
 // A dark panel tinted with a team's colour, a bright bar along its top.
 void teamPanel(QPainter& p, const QRectF& r, const QColor& team) {
-  QPainterPath panel;
-  panel.addRoundedRect(r, 3, 3);
+  // No rim on the left: the labels write from the column's very edge.
+  p.fillRect(r, gradient(r.topLeft(), r.bottomLeft(),
+                         {{0.0, mix(kNight, team, 0.26)}, {1.0, mix(kNight, team, 0.1)}}));
   p.setPen(QPen(withAlpha(team, 150), 1.0));
-  p.setBrush(gradient(r.topLeft(), r.bottomLeft(),
-                      {{0.0, mix(kNight, team, 0.26)}, {1.0, mix(kNight, team, 0.1)}}));
-  p.drawPath(panel);
+  p.drawLine(QPointF(r.right() - 0.5, r.top()), QPointF(r.right() - 0.5, r.bottom()));
+  p.drawLine(QPointF(r.left(), r.bottom() - 0.5), QPointF(r.right(), r.bottom() - 0.5));
   p.setPen(Qt::NoPen);
   p.setBrush(team);
-  p.drawRoundedRect(QRectF(r.left() + 3, r.top() + 1, r.width() - 6, 2), 1, 1);
+  p.drawRect(QRectF(r.left(), r.top(), r.width(), 2));
 }
 
 }  // namespace
@@ -342,13 +344,9 @@ void paintBattleBackground(QPainter& p) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
   p.fillRect(QRectF(0, 0, kWinW, kWinH), kNight);
-  // The frame edges take on their side's colour, very faintly.
-  p.fillRect(QRectF(0, 0, kColumnL, kWinH),
-             gradient({0, 0}, {kColumnL, 0},
-                      {{0.0, withAlpha(kTeamRed, 40)}, {0.1, withAlpha(kTeamRed, 0)}}));
-  p.fillRect(QRectF(kColumnR, 0, kWinW - kColumnR, kWinH),
-             gradient({kColumnR, 0}, {kWinW, 0},
-                      {{0.9, withAlpha(kTeamBlue, 0)}, {1.0, withAlpha(kTeamBlue, 45)}}));
+  // Roadside beyond the outer kerbs of both views.
+  drawVerge(p, QRectF(0, 0, kViewL, kWinH), false);
+  drawVerge(p, QRectF(kViewR, 0, kWinW - kViewR, kWinH), true);
 
   // The column: a touch lighter down the middle, red at its left edge, blue
   // at its right.
@@ -378,8 +376,8 @@ void paintBattleBackground(QPainter& p) {
 
   // Each player's readouts on a panel in their own colour: player one's at
   // the top, player two's below the time.
-  teamPanel(p, QRectF(kColumnL + 2, 3, kColumnR - kColumnL - 4, 112), kTeamRed);
-  teamPanel(p, QRectF(kColumnL + 2, 204, kColumnR - kColumnL - 4, 112), kTeamBlue);
+  teamPanel(p, QRectF(kColumnL + 1.5, 3, kColumnR - kColumnL - 5, 112), kTeamRed);
+  teamPanel(p, QRectF(kColumnL + 1.5, 204, kColumnR - kColumnL - 5, 112), kTeamBlue);
 
   // The duel emblem at the foot of the column: a red chevron and a blue one
   // meeting point to point, a spark between them.

@@ -59,30 +59,6 @@ const QColor kTheirs{0x2f, 0x7d, 0xff};  // the blue car: the other player's
 const QColor kHostTint{0xff, 0x78, 0x78};
 const QColor kGuestTint{0x78, 0xaa, 0xff};
 
-// --- Roadside -----------------------------------------------------------------------------------
-
-// A strip of night grass and a steel barrier beside the road, from x0 to x1;
-// `roadOnLeft` says which side the road is.
-void roadside(QPainter& p, double x0, double x1, bool roadOnLeft) {
-  const QRectF strip(x0, 0, x1 - x0, kWinH);
-  p.fillRect(strip, gradient(strip.topLeft(), strip.topRight(),
-                             {{0.0, QColor(0x1a, 0x36, 0x2a)}, {1.0, QColor(0x20, 0x40, 0x30)}}));
-  Dice dice(static_cast<std::uint32_t>(x0 * 31 + 5));
-  p.setPen(Qt::NoPen);
-  for (int i = 0; i < static_cast<int>((x1 - x0) * 30); ++i) {
-    p.setBrush(QColor(0x5a, 0x90, 0x66, 50 + dice.below(70)));
-    p.drawEllipse(QPointF(dice.uniform(x0, x1), dice.uniform(0, kWinH)), 0.6, 1.2);
-  }
-  // The barrier, a little way from the kerb.
-  const double rail = roadOnLeft ? x0 + 4 : x1 - 6;
-  p.fillRect(QRectF(rail, 0, 2, kWinH),
-             gradient({rail, 0}, {rail + 2, 0},
-                      {{0.0, QColor(0xd8, 0xde, 0xe6)}, {1.0, QColor(0x6a, 0x72, 0x80)}}));
-  p.setPen(QPen(withAlpha(pal::kInk, 200), 0.7));
-  p.drawLine(QPointF(rail - 0.3, 0), QPointF(rail - 0.3, kWinH));
-  p.drawLine(QPointF(rail + 2.3, 0), QPointF(rail + 2.3, kWinH));
-}
-
 // --- Badges -------------------------------------------------------------------------------------
 
 // A top-down car no taller than `h`, nose up, centred on `c`.
@@ -248,8 +224,8 @@ void netBackground(QPainter& p, Side side) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
   p.fillRect(QRectF(0, 0, kWinW, kWinH), kNight);
-  roadside(p, 0, kTrack.left(), false);
-  roadside(p, kTrack.right(), kPanel.left() - 2, true);
+  drawVerge(p, QRectF(0, 0, kTrack.left(), kWinH), false);
+  drawVerge(p, QRectF(kTrack.right(), 0, kPanel.left() - 2 - kTrack.right(), kWinH), true);
   p.fillRect(QRectF(kTrack.left(), kTrack.bottom(), kTrack.width(), kWinH - kTrack.bottom()),
              QColor(0x1e, 0x1f, 0x2c));
   dashboard(p, side);

@@ -92,6 +92,11 @@ void drawStreak(QPainter& p, QPointF from, QPointF to, double width, const QColo
 void drawCarTopDown(QPainter& p, const QRectF& rect, QColor body, QColor accent,
                     double outline = kOutline);
 
+// A strip of night grass beside a road, with a steel barrier along it a
+// little way from the kerb; `roadOnLeft` says which side the road is. For
+// the dark margins of the arena windows.
+void drawVerge(QPainter& p, const QRectF& strip, bool roadOnLeft);
+
 // A small deterministic random source so decorations (stars, windows, grit)
 // come out the same on every run and at every scale.
 class Dice {
