@@ -329,7 +329,7 @@ void marker(QPainter& p, const QColor& team, bool down) {
 void teamPanel(QPainter& p, const QRectF& r, const QColor& team) {
   // No rim on the left: the labels write from the column's very edge.
   p.fillRect(r, gradient(r.topLeft(), r.bottomLeft(),
-                         {{0.0, mix(kNight, team, 0.26)}, {1.0, mix(kNight, team, 0.1)}}));
+                         {{0.0, mix(kNight, team, 0.28)}, {1.0, mix(kNight, team, 0.14)}}));
   p.setPen(QPen(withAlpha(team, 150), 1.0));
   p.drawLine(QPointF(r.right() - 0.5, r.top()), QPointF(r.right() - 0.5, r.bottom()));
   p.drawLine(QPointF(r.left(), r.bottom() - 0.5), QPointF(r.right(), r.bottom() - 0.5));
