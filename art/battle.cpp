@@ -11,6 +11,8 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <QTransform>
+#include <cmath>
+#include <numbers>
 
 #include "style.h"
 
@@ -23,6 +25,8 @@ constexpr double kWinW = 574;
 constexpr double kWinH = 349;
 constexpr double kColumnL = 256;  // the dark column between the two views
 constexpr double kColumnR = 320;
+constexpr double kViewL = 8;    // the left view's outer edge
+constexpr double kViewR = 569;  // the right view's outer edge
 
 const QColor kNight{0x12, 0x12, 0x1d};
 const QColor kTeamRed{0xe0, 0x34, 0x48};
@@ -30,10 +34,120 @@ const QColor kTeamBlue{0x2f, 0x7d, 0xff};
 
 // --- The road -----------------------------------------------------------------------------------
 
+// Both views show the same arena road; the game scrolls everything else over
+// it, so it is drawn the same all the way down. The network race runs its
+// road marks down the very edges, one on each side, so the kerbs are exactly
+// as wide as a mark; the battle runs its lane dash down the line between the
+// two lanes, a little left of the middle.
 constexpr double kRoadW = 249;
 constexpr double kRoadH = 345;
-constexpr double kKerbW = 9;
-constexpr double kEdgeLine = 12;  // from each side
+constexpr double kKerbW = 12;
+constexpr double kEdgeLine = 16;   // where the solid edge line starts, from each side
+constexpr double kLaneLine = 112;  // left edge of the lane dash
+constexpr double kLaneDashW = 12;
+
+const QColor kArenaAsphalt{0x30, 0x31, 0x44};
+const QColor kArenaGutter{0x1e, 0x1f, 0x2c};
+// Safety amber: bold enough to frame the road, and neither player's colour.
+const QColor kArenaKerb{0xf0, 0xa8, 0x24};
+
+// Does `draw(x0, x1)` for the band [x0, x1] and its mirror on the right side.
+template <typename Draw>
+void bothSides(double x0, double x1, Draw draw) {
+  draw(x0, x1);
+  draw(kRoadW - x1, kRoadW - x0);
+}
+
+// A soft vertical band centred on `x`, `half` wide each side, peaking at `peak`.
+void band(QPainter& p, double x, double half, const QColor& peak) {
+  p.fillRect(QRectF(x - half, 0, 2 * half, kRoadH),
+             gradient({x - half, 0}, {x + half, 0},
+                      {{0.0, withAlpha(peak, 0)}, {0.5, peak}, {1.0, withAlpha(peak, 0)}}));
+}
+
+void paintArenaAsphalt(QPainter& p) {
+  p.fillRect(QRectF(0, 0, kRoadW, kRoadH), gradient({0, 0}, {kRoadW, 0},
+                                                    {{0.0, kArenaGutter},
+                                                     {0.16, kArenaAsphalt},
+                                                     {0.5, kArenaAsphalt.lighter(105)},
+                                                     {0.84, kArenaAsphalt},
+                                                     {1.0, kArenaGutter}}));
+  p.setPen(Qt::NoPen);
+  // Rubber in the wheel tracks of both lanes, the polished crown between.
+  const double lanes[] = {(kEdgeLine + 3 + kLaneLine) / 2,
+                          (kLaneLine + kLaneDashW + kRoadW - kEdgeLine - 3) / 2};
+  for (double lane : lanes) {
+    for (double side : {-1.0, 1.0}) band(p, lane + side * 22, 7, QColor(0, 0, 0, 36));
+    band(p, lane, 9, QColor(255, 255, 255, 10));
+  }
+  // Floodlights from both sides: a cool sheen over each lane.
+  for (double lane : lanes) band(p, lane, 34, QColor(170, 160, 255, 12));
+
+  // Grain, streaked along the road.
+  Dice dice(7301);
+  for (int i = 0; i < 1600; ++i) {
+    const double x = dice.uniform(0, kRoadW);
+    const double y = dice.uniform(-6, kRoadH);
+    const double len = dice.uniform(1.5, 6);
+    p.setBrush(dice.below(3) == 0 ? QColor(255, 255, 255, 10 + dice.below(10))
+                                  : QColor(0, 0, 0, 26 + dice.below(20)));
+    p.drawRoundedRect(QRectF(x, y, 0.9, len), 0.45, 0.45);
+  }
+  // Long sealed joints, tar-dark, wandering only slightly.
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(0, 0, 0, 46), 1.1, Qt::SolidLine, Qt::RoundCap));
+  for (double x : {lanes[0] + 34, lanes[1] - 38}) {
+    QPainterPath joint(QPointF(x, -2));
+    joint.cubicTo(x + 2.5, 100, x - 2.5, 220, x + 1, kRoadH + 2);
+    p.drawPath(joint);
+  }
+}
+
+void paintArenaKerbs(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  // A white trim outside, then the broad amber band rounded over like a
+  // raised kerb.
+  bothSides(0, 2.5, [&](double x0, double x1) {
+    p.fillRect(QRectF(x0, 0, x1 - x0, kRoadH), pal::kWhite.darker(108));
+  });
+  bothSides(2.5, kKerbW, [&](double x0, double x1) {
+    const bool left = x0 < kRoadW / 2;
+    p.fillRect(QRectF(x0, 0, x1 - x0, kRoadH), gradient({left ? x0 : x1, 0}, {left ? x1 : x0, 0},
+                                                        {{0.0, kArenaKerb.darker(125)},
+                                                         {0.45, kArenaKerb.lighter(112)},
+                                                         {1.0, kArenaKerb.darker(135)}}));
+  });
+  // Ink where the kerb drops to the asphalt, and its shadow beyond.
+  bothSides(kKerbW, kKerbW + 5, [&](double x0, double x1) {
+    const bool left = x0 < kRoadW / 2;
+    p.fillRect(QRectF(x0, 0, x1 - x0, kRoadH),
+               gradient({left ? x0 : x1, 0}, {left ? x1 : x0, 0},
+                        {{0.0, QColor(0, 0, 0, 90)}, {1.0, QColor(0, 0, 0, 0)}}));
+  });
+  p.setPen(QPen(withAlpha(pal::kInk, 210), 1.0));
+  p.drawLine(QPointF(kKerbW + 0.5, 0), QPointF(kKerbW + 0.5, kRoadH));
+  p.drawLine(QPointF(kRoadW - kKerbW - 0.5, 0), QPointF(kRoadW - kKerbW - 0.5, kRoadH));
+  p.setPen(QPen(QColor(255, 255, 255, 60), 0.8));
+  p.drawLine(QPointF(2.9, 0), QPointF(2.9, kRoadH));
+  p.drawLine(QPointF(kRoadW - 2.9, 0), QPointF(kRoadW - 2.9, kRoadH));
+}
+
+void paintArenaLines(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  bothSides(kEdgeLine, kEdgeLine + 3, [&](double x0, double x1) {
+    p.fillRect(QRectF(x0, 0, x1 - x0, kRoadH), withAlpha(pal::kWhite, 225));
+  });
+  // Between the lanes: a seam of darker, newer tarmac where the dash is
+  // painted, and a worn guide line down it so the lanes read between dashes.
+  const double mid = kLaneLine + kLaneDashW / 2;
+  p.fillRect(QRectF(kLaneLine - 3, 0, kLaneDashW + 6, kRoadH),
+             gradient({kLaneLine - 3, 0}, {kLaneLine + kLaneDashW + 3, 0},
+                      {{0.0, QColor(0, 0, 0, 0)},
+                       {0.2, QColor(0, 0, 0, 40)},
+                       {0.8, QColor(0, 0, 0, 40)},
+                       {1.0, QColor(0, 0, 0, 0)}}));
+  p.fillRect(QRectF(mid - 1, 0, 2, kRoadH), withAlpha(pal::kWhite, 70));
+}
 
 // --- The cars -----------------------------------------------------------------------------------
 
@@ -51,32 +165,29 @@ void onGrid(QPainter& p, Draw draw) {
   p.restore();
 }
 
-// The player's number on a white roundel, painted as strokes.
-void numberRoundel(QPainter& p, QPointF c, int number) {
+// A white roundel on the bonnet with a star in the car's own colour. The
+// cars carry no number: in the network race each player sees their own car
+// in red, whichever side of the connection they are on.
+void starRoundel(QPainter& p, QPointF c, const QColor& paint) {
   p.setPen(QPen(pal::kInk, kOutline * 0.7));
   p.setBrush(pal::kWhite);
   p.drawEllipse(c, 6.6, 6.6);
-  QPainterPath digit;
-  auto at = [&](double u, double v) { return c + QPointF(u * 3.4, v * 4.4); };
-  if (number == 1) {
-    digit.moveTo(at(-0.6, -0.55));
-    digit.lineTo(at(0.15, -1));
-    digit.lineTo(at(0.15, 1));
-  } else {
-    digit.moveTo(at(-0.85, -0.5));
-    digit.cubicTo(at(-0.7, -1.15), at(0.9, -1.2), at(0.8, -0.35));
-    digit.cubicTo(at(0.7, 0.15), at(-0.5, 0.5), at(-0.9, 1));
-    digit.lineTo(at(0.9, 1));
+  QPolygonF star;
+  for (int i = 0; i < 10; ++i) {
+    const double a = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
+    const double r = i % 2 ? 2.1 : 5.0;
+    star << c + QPointF(std::cos(a), std::sin(a)) * r;
   }
-  p.setPen(QPen(pal::kInk, 2.1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(digit);
+  QPainterPath path;
+  path.addPolygon(star);
+  path.closeSubpath();
+  fillOutlined(p, path, paint.darker(110), 1.0);
 }
 
-void playerCar(QPainter& p, QColor body, int number) {
+void playerCar(QPainter& p, QColor body) {
   onGrid(p, [&] {
     drawCarTopDown(p, kCarBox, body, pal::kWhite);
-    numberRoundel(p, {30, 17}, number);
+    starRoundel(p, {30, 17}, body);
   });
 }
 
@@ -214,19 +325,28 @@ void marker(QPainter& p, const QColor& team, bool down) {
   p.restore();
 }
 
+// A dark panel tinted with a team's colour, a bright bar along its top.
+void teamPanel(QPainter& p, const QRectF& r, const QColor& team) {
+  // No rim on the left: the labels write from the column's very edge.
+  p.fillRect(r, gradient(r.topLeft(), r.bottomLeft(),
+                         {{0.0, mix(kNight, team, 0.28)}, {1.0, mix(kNight, team, 0.14)}}));
+  p.setPen(QPen(withAlpha(team, 150), 1.0));
+  p.drawLine(QPointF(r.right() - 0.5, r.top()), QPointF(r.right() - 0.5, r.bottom()));
+  p.drawLine(QPointF(r.left(), r.bottom() - 0.5), QPointF(r.right(), r.bottom() - 0.5));
+  p.setPen(Qt::NoPen);
+  p.setBrush(team);
+  p.drawRect(QRectF(r.left(), r.top(), r.width(), 2));
+}
+
 }  // namespace
 
 void paintBattleBackground(QPainter& p) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
   p.fillRect(QRectF(0, 0, kWinW, kWinH), kNight);
-  // The frame edges take on their side's colour, very faintly.
-  p.fillRect(QRectF(0, 0, kColumnL, kWinH),
-             gradient({0, 0}, {kColumnL, 0},
-                      {{0.0, withAlpha(kTeamRed, 40)}, {0.1, withAlpha(kTeamRed, 0)}}));
-  p.fillRect(QRectF(kColumnR, 0, kWinW - kColumnR, kWinH),
-             gradient({kColumnR, 0}, {kWinW, 0},
-                      {{0.9, withAlpha(kTeamBlue, 0)}, {1.0, withAlpha(kTeamBlue, 45)}}));
+  // Roadside beyond the outer kerbs of both views.
+  drawVerge(p, QRectF(0, 0, kViewL, kWinH), false);
+  drawVerge(p, QRectF(kViewR, 0, kWinW - kViewR, kWinH), true);
 
   // The column: a touch lighter down the middle, red at its left edge, blue
   // at its right.
@@ -253,6 +373,11 @@ void paintBattleBackground(QPainter& p) {
     p.drawLine(QPointF(kColumnR, y), QPointF(kColumnR - 32, y + 16));
   }
   p.restore();
+
+  // Each player's readouts on a panel in their own colour: player one's at
+  // the top, player two's below the time.
+  teamPanel(p, QRectF(kColumnL + 1.5, 3, kColumnR - kColumnL - 5, 112), kTeamRed);
+  teamPanel(p, QRectF(kColumnL + 1.5, 204, kColumnR - kColumnL - 5, 112), kTeamBlue);
 
   // The duel emblem at the foot of the column: a red chevron and a blue one
   // meeting point to point, a spark between them.
@@ -286,68 +411,14 @@ void paintBattleBackground(QPainter& p) {
 void paintBattleRoad(QPainter& p) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
-  // Evening asphalt, lit a little down the middle by the floodlights.
-  const QColor edge(0x1c, 0x1b, 0x29);
-  const QColor crown(0x2b, 0x2a, 0x3b);
-  p.fillRect(
-      QRectF(0, 0, kRoadW, kRoadH),
-      gradient(
-          {0, 0}, {kRoadW, 0},
-          {{0.0, edge}, {0.22, crown}, {0.5, crown.lighter(106)}, {0.78, crown}, {1.0, edge}}));
-  p.setPen(Qt::NoPen);
-  // Rubber in the wheel tracks of both lanes.
-  for (double lane : {kRoadW * 0.28, kRoadW * 0.72}) {
-    for (double x : {lane - 22, lane + 22}) {
-      p.fillRect(QRectF(x - 8, 0, 16, kRoadH), gradient({x - 8, 0}, {x + 8, 0},
-                                                        {{0.0, QColor(0, 0, 0, 0)},
-                                                         {0.5, QColor(0, 0, 0, 34)},
-                                                         {1.0, QColor(0, 0, 0, 0)}}));
-    }
-  }
-  // Grain streaked along the road.
-  Dice dice(7301);
-  for (int i = 0; i < 1400; ++i) {
-    const double x = dice.uniform(0, kRoadW);
-    const double y = dice.uniform(-6, kRoadH);
-    const double len = dice.uniform(1.5, 6);
-    p.setBrush(dice.below(3) == 0 ? QColor(255, 255, 255, 9 + dice.below(9))
-                                  : QColor(0, 0, 0, 24 + dice.below(18)));
-    p.drawRoundedRect(QRectF(x, y, 0.9, len), 0.45, 0.45);
-  }
-
-  // Slate kerbs with a white trim, unbroken as the road itself never moves;
-  // the window's red and blue belong to the players, so the kerbs stay neutral.
-  auto kerb = [&](double x0) {
-    const QColor c(0x5c, 0x5a, 0x74);
-    p.fillRect(QRectF(x0, 0, kKerbW, kRoadH),
-               gradient({x0, 0}, {x0 + kKerbW, 0},
-                        {{0.0, c.darker(125)}, {0.45, c.lighter(112)}, {1.0, c.darker(135)}}));
-  };
-  kerb(0);
-  kerb(kRoadW - kKerbW);
-  p.fillRect(QRectF(0, 0, 2, kRoadH), pal::kWhite.darker(115));
-  p.fillRect(QRectF(kRoadW - 2, 0, 2, kRoadH), pal::kWhite.darker(115));
-  p.fillRect(QRectF(kKerbW, 0, 4, kRoadH),
-             gradient({kKerbW, 0}, {kKerbW + 4, 0},
-                      {{0.0, QColor(0, 0, 0, 80)}, {1.0, QColor(0, 0, 0, 0)}}));
-  p.fillRect(QRectF(kRoadW - kKerbW - 4, 0, 4, kRoadH),
-             gradient({kRoadW - kKerbW - 4, 0}, {kRoadW - kKerbW, 0},
-                      {{0.0, QColor(0, 0, 0, 0)}, {1.0, QColor(0, 0, 0, 80)}}));
-  // Solid edge lines just inside the kerbs.
-  p.fillRect(QRectF(kEdgeLine, 0, 2.5, kRoadH), withAlpha(pal::kWhite, 220));
-  p.fillRect(QRectF(kRoadW - kEdgeLine - 2.5, 0, 2.5, kRoadH), withAlpha(pal::kWhite, 220));
-  // Floodlight sheen along both lanes.
-  for (double lane : {kRoadW * 0.28, kRoadW * 0.72}) {
-    p.fillRect(QRectF(lane - 30, 0, 60, kRoadH), gradient({lane - 30, 0}, {lane + 30, 0},
-                                                          {{0.0, QColor(170, 150, 255, 0)},
-                                                           {0.5, QColor(170, 150, 255, 10)},
-                                                           {1.0, QColor(170, 150, 255, 0)}}));
-  }
+  paintArenaAsphalt(p);
+  paintArenaKerbs(p);
+  paintArenaLines(p);
   p.restore();
 }
 
-void paintBattleCarRed(QPainter& p) { playerCar(p, pal::kCarRed, 1); }
-void paintBattleCarBlue(QPainter& p) { playerCar(p, pal::kCarBlue, 2); }
+void paintBattleCarRed(QPainter& p) { playerCar(p, pal::kCarRed); }
+void paintBattleCarBlue(QPainter& p) { playerCar(p, pal::kCarBlue); }
 void paintBattleCarGold(QPainter& p) { turboCar(p); }
 
 void paintBattleRival1(QPainter& p) {

@@ -894,21 +894,32 @@ void paintBonusBossShot(QPainter& p) {
   fillOutlined(p, ball, plasma, 1.2, kCoreDeep.darker(150));
 }
 
-// --- The wreck --------------------------------------------------------------------------------
+// --- The menu badge ----------------------------------------------------------------------------
 
-// The burst shown while the menu is up: a blast of fire in three rings,
-// smoke behind it and shards of hull flying out.
+// The burst the menu shows in the corner of the instruments, until a game
+// starts: Skyforge's insignia, a blast of fire on a brass-rimmed roundel,
+// shards of hull flying out past the rim.
 void paintBonusDead(QPainter& p) {
   const QPointF c(24, 24);
-  // Smoke puffs behind the blast.
+  const QColor brass(0xe8, 0xb0, 0x44);
+  // The roundel: night glass in a brass ring, ticks round it like a gauge.
   p.setPen(Qt::NoPen);
-  for (const auto& [x, y, r] :
-       {std::tuple{12.0, 14.0, 7.5}, {35.0, 12.0, 6.5}, {37.0, 35.0, 7.0}, {11.0, 35.0, 6.0}}) {
-    QRadialGradient smoke(QPointF(x, y), r);
-    smoke.setColorAt(0, QColor(0x6a, 0x62, 0x80, 220));
-    smoke.setColorAt(1, QColor(0x6a, 0x62, 0x80, 0));
-    p.setBrush(smoke);
-    p.drawEllipse(QPointF(x, y), r, r);
+  p.setBrush(QColor(0, 0, 0, 110));
+  p.drawEllipse(c + QPointF(1.2, 1.5), 21, 21);
+  QRadialGradient glass(c - QPointF(5, 6), 26);
+  glass.setColorAt(0, QColor(0x2a, 0x1e, 0x4a));
+  glass.setColorAt(1, QColor(0x0a, 0x07, 0x18));
+  p.setPen(QPen(pal::kInk, kOutline));
+  p.setBrush(glass);
+  p.drawEllipse(c, 21, 21);
+  p.setPen(QPen(brass, 2.2));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(c, 18.6, 18.6);
+  p.setPen(QPen(withAlpha(brass, 150), 1.0, Qt::SolidLine, Qt::RoundCap));
+  for (int i = 0; i < 16; ++i) {
+    const double a = i * kPi / 8;
+    const QPointF d(std::cos(a), std::sin(a));
+    p.drawLine(c + d * 15.2, c + d * 16.6);
   }
   // A star with `points` jagged points between radii `inner` and `outer`.
   auto star = [&](int points, double inner, double outer, double twist, std::uint32_t seed) {
@@ -927,20 +938,21 @@ void paintBonusDead(QPainter& p) {
     path.closeSubpath();
     return path;
   };
-  fillOutlined(p, star(10, 12, 21, 0.1, 77),
-               gradient({0, 4}, {0, 44},
-                        {{0.0, pal::kKerbRed.lighter(110)}, {1.0, pal::kKerbRed.darker(130)}}));
-  fillOutlined(p, star(8, 8.5, 15, 0.5, 91),
-               gradient({0, 9}, {0, 39}, {{0.0, pal::kSkyGold}, {1.0, pal::kSkyOrange}}), 0);
-  QPainterPath core = star(6, 4.5, 8.5, 0.3, 5);
-  QRadialGradient hot(c, 8.5);
+  fillOutlined(p, star(10, 8, 14, 0.1, 77),
+               gradient({0, 10}, {0, 38},
+                        {{0.0, pal::kKerbRed.lighter(110)}, {1.0, pal::kKerbRed.darker(130)}}),
+               1.2);
+  fillOutlined(p, star(8, 5.5, 10, 0.5, 91),
+               gradient({0, 14}, {0, 34}, {{0.0, pal::kSkyGold}, {1.0, pal::kSkyOrange}}), 0);
+  QPainterPath core = star(6, 3, 6, 0.3, 5);
+  QRadialGradient hot(c, 6);
   hot.setColorAt(0.0, QColor(255, 255, 255));
   hot.setColorAt(0.6, pal::kSunCore);
   hot.setColorAt(1.0, pal::kSkyGold);
   fillOutlined(p, core, hot, 0);
-  // Shards of hull.
+  // Shards of hull breaking out past the rim.
   for (const auto& [x, y, angle] :
-       {std::tuple{5.0, 24.0, 20.0}, {41.5, 21.0, -35.0}, {27.0, 4.5, 60.0}, {22.0, 43.0, 10.0}}) {
+       {std::tuple{4.5, 17.0, 20.0}, {43.0, 29.0, -35.0}, {31.0, 3.5, 60.0}, {16.0, 44.0, 10.0}}) {
     p.save();
     p.translate(x, y);
     p.rotate(angle);
@@ -1250,6 +1262,55 @@ void paintCloudSea(QPainter& p) {
             mix(lit, pal::kSkyViolet, 0.65), 250, 14, 2.0);
 }
 
+// The instrument plates the game's labels and readouts sit on: dark glass
+// with a brass rim, its corners cut, like the readouts themselves. Given in
+// window pixels; the picture starts inside the field's two-pixel frame.
+constexpr double kFrame = 2;
+const QRectF kPlates[] = {
+    QRectF(82, 11, 445, 36),    // both hit points, the start buttons between them
+    QRectF(434, 305, 181, 73),  // the password and the score
+};
+
+void paintPlates(QPainter& p) {
+  const QColor brass(0xe8, 0xb0, 0x44);
+  for (const QRectF& window : kPlates) {
+    const QRectF r = window.translated(-kFrame, -kFrame);
+    const double cut = 6;
+    QPainterPath plate(QPointF(r.left() + cut, r.top()));
+    plate.lineTo(r.right(), r.top());
+    plate.lineTo(r.right(), r.bottom() - cut);
+    plate.lineTo(r.right() - cut, r.bottom());
+    plate.lineTo(r.left(), r.bottom());
+    plate.lineTo(r.left(), r.top() + cut);
+    plate.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawPath(plate.translated(2, 2));
+    p.setPen(QPen(withAlpha(brass, 210), 1.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(
+        gradient(r.topLeft(), r.bottomLeft(),
+                 {{0.0, QColor(0x14, 0x10, 0x2c, 235)}, {1.0, QColor(0x08, 0x06, 0x14, 235)}}));
+    p.drawPath(plate);
+    // Studs in the two whole corners.
+    p.setPen(Qt::NoPen);
+    p.setBrush(withAlpha(brass, 200));
+    p.drawEllipse(QPointF(r.right() - 3.5, r.top() + 3.5), 1.2, 1.2);
+    p.drawEllipse(QPointF(r.left() + 3.5, r.bottom() - 3.5), 1.2, 1.2);
+  }
+  // Between the two hit points, where the start buttons stand at the menu,
+  // a brass rule with a diamond in its middle.
+  const QRectF bar = kPlates[0].translated(-kFrame, -kFrame);
+  const double mid = (281 + 363) / 2.0 - kFrame;  // between the readout and the enemy's label
+  p.setPen(QPen(withAlpha(brass, 190), 1.0));
+  const double y = std::floor(bar.center().y()) + 0.5;  // on a whole row, crisp
+  p.drawLine(QPointF(mid - 30, y), QPointF(mid - 6, y));
+  p.drawLine(QPointF(mid + 6, y), QPointF(mid + 30, y));
+  p.setBrush(withAlpha(brass, 220));
+  const QPointF c(mid, y);
+  p.drawPolygon(
+      QPolygonF({c + QPointF(0, -4), c + QPointF(4, 0), c + QPointF(0, 4), c + QPointF(-4, 0)}));
+}
+
 // Night settling over the top band, where the game writes the points.
 void paintShade(QPainter& p) {
   const QColor night(0x08, 0x06, 0x14);
@@ -1273,6 +1334,7 @@ void paintBonusBackground(QPainter& p) {
   paintKeep(p);
   paintCloudSea(p);
   paintShade(p);
+  paintPlates(p);
   p.restore();
 }
 

@@ -245,6 +245,32 @@ void drawCarTopDown(QPainter& p, const QRectF& rect, QColor body, QColor accent,
   p.restore();
 }
 
+void drawVerge(QPainter& p, const QRectF& strip, bool roadOnLeft) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.fillRect(strip, gradient(strip.topLeft(), strip.topRight(),
+                             {{0.0, QColor(0x1a, 0x36, 0x2a)}, {1.0, QColor(0x20, 0x40, 0x30)}}));
+  Dice dice(static_cast<std::uint32_t>(strip.left() * 31 + 5));
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i < static_cast<int>(strip.width() * strip.height() / 12); ++i) {
+    p.setBrush(QColor(0x5a, 0x90, 0x66, 50 + dice.below(70)));
+    p.drawEllipse(QPointF(dice.uniform(strip.left(), strip.right()),
+                          dice.uniform(strip.top(), strip.bottom())),
+                  0.6, 1.2);
+  }
+  const double gap = std::min(4.0, strip.width() - 3);  // between kerb and barrier
+  const double rail = roadOnLeft ? strip.left() + gap : strip.right() - gap - 2;
+  if (gap >= 1) {
+    p.fillRect(QRectF(rail, strip.top(), 2, strip.height()),
+               gradient({rail, 0}, {rail + 2, 0},
+                        {{0.0, QColor(0xd8, 0xde, 0xe6)}, {1.0, QColor(0x6a, 0x72, 0x80)}}));
+    p.setPen(QPen(withAlpha(pal::kInk, 200), 0.7));
+    p.drawLine(QPointF(rail - 0.3, strip.top()), QPointF(rail - 0.3, strip.bottom()));
+    p.drawLine(QPointF(rail + 2.3, strip.top()), QPointF(rail + 2.3, strip.bottom()));
+  }
+  p.restore();
+}
+
 std::uint32_t Dice::next() {
   // xorshift32: tiny, fast and plenty for scattering decorations.
   state_ ^= state_ << 13;

@@ -93,6 +93,11 @@ void drawStreak(QPainter& p, QPointF from, QPointF to, double width, const QColo
 void drawCarTopDown(QPainter& p, const QRectF& rect, QColor body, QColor accent,
                     double outline = kOutline);
 
+// A strip of night grass beside a road, with a steel barrier along it a
+// little way from the kerb; `roadOnLeft` says which side the road is. For
+// the dark margins of the arena windows.
+void drawVerge(QPainter& p, const QRectF& strip, bool roadOnLeft);
+
 // A small deterministic random source so decorations (stars, windows, grit)
 // come out the same on every run and at every scale.
 class Dice {
@@ -182,5 +187,12 @@ void paintMarkerBlueAhead(QPainter& p);
 void paintMarkerBlueBehind(QPainter& p);
 void paintMarkerRedAhead(QPainter& p);
 void paintMarkerRedBehind(QPainter& p);
+
+// The network race's window: the roadside, and the dashboard with every
+// readout and the chat; one version before this side has hosted or joined,
+// one for the host and one for the guest.
+void paintNetBackground(QPainter& p);
+void paintNetBackgroundHost(QPainter& p);
+void paintNetBackgroundGuest(QPainter& p);
 
 }  // namespace art

@@ -95,25 +95,51 @@ const ui::Design& BonusScreen::design() const {
         image("imgLeft", 0, 1440, 1215, 1110, 0).picture("bonus-ship-1"),
         image("imgRight", 0, 4320, 1260, 1170, 0).picture("bonus-ship-2"),
         label("Label2", 1320, 285, 1320, 375).caption("Player's HP").fore(white).font(10, true),
-        textBox("Text1", 2640, 240, 1575, 375).text("6").font(10).locked().unfocusable().tab(2),
+        textBox("Text1", 2640, 240, 1575, 375)
+            .text("6")
+            .font(10)
+            .locked()
+            .unfocusable()
+            .skinned(Skin::Readout)
+            .tab(2),
         button("Command1", 4320, 240, 495, 375, "1P").font(10, true).tab(0),
         button("cmdStart", 4920, 240, 495, 375, "2P").font(10, true).tab(1),
         label("Label3", 5445, 285, 1035, 375).caption("Enemy's HP").fore(white).font(9, true),
-        textBox("Text2", 6480, 240, 1335, 375).text("31").font(10).locked().unfocusable().tab(3),
+        textBox("Text2", 6480, 240, 1335, 375)
+            .text("31")
+            .font(10)
+            .locked()
+            .unfocusable()
+            .skinned(Skin::Readout)
+            .tab(3),
         label("Label4", 7200, 5205, 840, 375).caption("Score:").fore(white).font(10, true),
-        textBox("Text3", 8040, 5160, 1095, 375).text("0").font(10).locked().unfocusable().tab(4),
+        textBox("Text3", 8040, 5160, 1095, 375)
+            .text("0")
+            .font(10)
+            .locked()
+            .unfocusable()
+            .skinned(Skin::Readout)
+            .tab(4),
         label("Label5", 6600, 4725, 1440, 375).caption("Password:").fore(white).font(10, true),
-        textBox("Text4", 8040, 4680, 1095, 375).text("8264").font(10).locked().unfocusable().tab(5),
+        textBox("Text4", 8040, 4680, 1095, 375)
+            .text("8264")
+            .font(10)
+            .locked()
+            .unfocusable()
+            .skinned(Skin::Readout)
+            .tab(5),
         label("Label1", 3000, 2640, 3735, 255)
             .caption("Game Over")
             .fore(gold)
             .font(9, true)
-            .align(Align::Center),
+            .align(Align::Center)
+            .skinned(Skin::Banner),
         label("Level1", 3000, 2520, 3615, 375)
             .caption("Level  Clear please use mouse click here")
             .fore(gold)
             .font(9, true)
             .align(Align::Center)
+            .skinned(Skin::Banner)
             .hidden(),
         timer("tmrMove", 25, false),
     };

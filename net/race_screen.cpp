@@ -19,6 +19,7 @@ using ui::sat16;
 
 namespace {
 constexpr const char* kConnected = ui::Words::tr("已連線");
+constexpr const char* kNotConnected = ui::Words::tr("尚未連線");
 constexpr std::int32_t kRed = ui::colour::kRed;
 constexpr std::int32_t kYellow = ui::colour::kYellow;
 
@@ -70,7 +71,7 @@ const ui::Design& RaceScreen::design() const {
     d.caption = ui::Words::tr("Driftwing 網上對戰");
     d.width = 8610;
     d.height = 5235;
-    d.picture = "battle-bg";
+    d.picture = "net-bg";
     d.backColor = colour::rgb(16, 18, 28);
     auto& e = d.elements;
     e.push_back(pictureArea("Picture1", 120, 0, 3735, 5175).picture("battle-road").tab(0));
@@ -103,10 +104,11 @@ const ui::Design& RaceScreen::design() const {
                     .hidden());
     e.push_back(image("gold", 4200, 600, 345, 510).picture("battle-car-gold").hidden());
     // The panel on the right: status, names, speeds, chat and buttons.
-    e.push_back(pictureArea("Picture2", 4080, 0, 4410, 3135).back(colour::rgb(22, 26, 42)).tab(1));
+    // The dashboard is the window's own background, drawn through the areas.
+    e.push_back(pictureArea("Picture2", 4080, 0, 4410, 3135).seeThrough().tab(1));
     e.push_back(label("Label2", 120, 60, 4170, 330, 0)
                     .in("Picture2")
-                    .caption(ui::Words::tr("尚未連線"))
+                    .caption(kNotConnected)
                     .fore(white)
                     .font(10.5f, true));
     e.push_back(label("Label1", 120, 420, 2040, 330, 1)
@@ -172,8 +174,7 @@ const ui::Design& RaceScreen::design() const {
     e.push_back(button("Com1", 4200, 4350, 1335, 375, ui::Words::tr("重新開始"), 2).font(9).tab(5));
     e.push_back(button("Com1", 5640, 4350, 1335, 375, ui::Words::tr("連線"), 3).font(9).tab(6));
     e.push_back(button("Com1", 7080, 4350, 1335, 375, ui::Words::tr("離開遊戲"), 4).font(9).tab(7));
-    e.push_back(
-        pictureArea("Picture3", 4080, 4800, 4410, 375).back(colour::rgb(22, 26, 42)).tab(8));
+    e.push_back(pictureArea("Picture3", 4080, 4800, 4410, 375).seeThrough().tab(8));
     e.push_back(label("Label5", 60, 60, 4290, 300)
                     .in("Picture3")
                     .caption(ui::Words::tr("A,D鍵移動 W鍵加速 S鍵減速 G放飛彈 H用Turbo"))
@@ -195,6 +196,16 @@ const ui::Design& RaceScreen::design() const {
     return d;
   }();
   return d;
+}
+
+std::string RaceScreen::backdrop() const {
+  // This player's side is known from the moment they host or join until they
+  // press connect to start again: then the status reads "not connected".
+  for (const Element& e : elements()) {
+    if (e.name == "Label2" && e.index == 0 && e.Caption != kNotConnected)
+      return s_.netRole == 2 ? "net-bg-guest" : "net-bg-host";
+  }
+  return design().picture;
 }
 
 Socket& RaceScreen::socket() {
@@ -298,7 +309,7 @@ void RaceScreen::Com1_Click(int index) {
         el("Com1", 3).Visible = false;
       }
       socket().close();
-      el("Label2", 0).Caption = ui::Words::tr("尚未連線");
+      el("Label2", 0).Caption = kNotConnected;
       program().show(program().window("Form4"), ui::ShowMode::Modal);
       break;
     case 4:  // leave

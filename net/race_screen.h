@@ -18,6 +18,8 @@ class RaceScreen : public ui::Window, public SocketEvents {
   explicit RaceScreen(ui::Program& program);
   ~RaceScreen() override;
   const ui::Design& design() const override;
+  // The dashboard marks this player's own name once they have hosted or joined.
+  std::string backdrop() const override;
 
   Socket& socket();
   // Sends one message as one write.

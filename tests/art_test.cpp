@@ -1820,17 +1820,6 @@ TEST(BattleRoad, OpaqueEverywhereAndTheSameAllTheWayDown) {
   EXPECT_LT(*hi - *lo, 0.012);
 }
 
-TEST(BattleRoad, DarkEveningAsphaltWithKerbsAtBothEdges) {
-  const QImage image = renderAt("battle-road", 1);
-  const Tone lanes = measure(image, QRect(30, 0, 189, 345));
-  EXPECT_LT(lanes.mean, 0.05) << "the arena should feel like evening";
-  // No dashed line down the middle: the scrolling dash provides it.
-  EXPECT_LT(measure(image, QRect(110, 0, 30, 345)).brightest, 0.1);
-  const double asphalt = luminanceOf(image, 60, 172);
-  for (int x : {4, 244}) EXPECT_GE(contrast(luminanceOf(image, x, 172), asphalt), 1.8) << x;
-  for (int x : {13, 235}) EXPECT_GE(contrast(luminanceOf(image, x, 172), asphalt), 3.0) << x;
-}
-
 TEST(BattleLane, BrightDashReadsOnTheRoad) {
   const QImage dash = shown("battle-lane", {12, 71});
   const double road = luminanceOf(renderAt("battle-road", 1), 124, 172);

@@ -108,6 +108,25 @@ TEST_F(NetRaceTest, TheGuestSendsItsNameAndTheHostReplies) {
   EXPECT_TRUE(el("Timer2").enabled());
 }
 
+// The dashboard tags the name that is this player's own, on either side,
+// from the moment they host or join.
+TEST_F(NetRaceTest, TheDashboardMarksTheGuestsOwnName) {
+  EXPECT_EQ(race().backdrop(), "net-bg") << "nobody has hosted or joined yet";
+  connect(false, "Rin");
+  EXPECT_EQ(race().backdrop(), "net-bg-guest");
+  arrive("21P : Mei");
+  EXPECT_EQ(race().backdrop(), "net-bg-guest") << "the host's name arrives beside it";
+}
+
+TEST_F(NetRaceTest, TheDashboardMarksTheHostsOwnNameWhileItWaits) {
+  game.click("Com1", 3);
+  ui::Window& dialog = game.program().window("Form4");
+  EXPECT_EQ(race().backdrop(), "net-bg") << "the dialog is still open";
+  game.program().text(dialog, dialog.el("Text1"), "Mei");
+  game.click("Command1");
+  EXPECT_EQ(race().backdrop(), "net-bg-host");
+}
+
 TEST_F(NetRaceTest, TheHandshakeStartsTheCountdown) {
   connect(true);
   arrive("22P : 小明");

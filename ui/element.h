@@ -39,6 +39,14 @@ constexpr std::int32_t rgb(int r, int g, int b) { return r | (g << 8) | (b << 16
 
 enum class Align { Left, Right, Center };
 
+// How the desktop draws a text box or a label: as a desktop control, or as
+// part of the game's own picture. Only ever drawn, never traced.
+enum class Skin {
+  Plain,    // a text box the player can select from; a label's bare text
+  Readout,  // a locked text box drawn as a game readout: no caret, no selection, no focus
+  Banner,   // a label on a banner of its own, for a message across the field
+};
+
 class Element {
  public:
   Element() = default;
@@ -70,6 +78,7 @@ class Element {
   float CustomScaleHeight = -1;  // picture areas: a scale of their own, -1 for none
   bool Stretch = true;           // images: stretch the picture to Width x Height
   bool Focusable = true;         // false: clicks and Tab never give it the keyboard focus
+  Skin skin = Skin::Plain;       // text boxes and labels: how the desktop draws them
 
   // Enabled and Interval go through setters: a timer reschedules itself
   // the moment either changes.
@@ -165,6 +174,10 @@ class Element {
   }
   Element& tab(int i) {
     tabIndex = i;
+    return *this;
+  }
+  Element& skinned(Skin s) {
+    skin = s;
     return *this;
   }
 

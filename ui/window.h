@@ -58,6 +58,9 @@ class Window {
   const std::string& name() const { return name_; }
   Program& program() const { return program_; }
   virtual const Design& design() const = 0;
+  // The background picture shown now: the design's, unless the window
+  // dresses itself for the moment. Only ever drawn, never traced.
+  virtual std::string backdrop() const { return design().picture; }
 
   bool loaded() const { return loaded_; }
   bool visible() const { return visible_; }

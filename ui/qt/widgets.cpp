@@ -36,10 +36,10 @@ int px(float twips, int scale) {
 
 namespace {
 bool sameLook(const Element& a, const Element& b) {
-  return a.Picture == b.Picture && a.Caption == b.Caption && a.ForeColor == b.ForeColor &&
-         a.BackColor == b.BackColor && a.BackOpaque == b.BackOpaque && a.FontSize == b.FontSize &&
-         a.FontBold == b.FontBold && a.Alignment == b.Alignment && a.Border == b.Border &&
-         a.Stretch == b.Stretch;
+  return a.Picture == b.Picture && a.Caption == b.Caption && a.Text == b.Text &&
+         a.ForeColor == b.ForeColor && a.BackColor == b.BackColor && a.BackOpaque == b.BackOpaque &&
+         a.FontSize == b.FontSize && a.FontBold == b.FontBold && a.Alignment == b.Alignment &&
+         a.Border == b.Border && a.Stretch == b.Stretch;
 }
 
 bool hasBoldFace(const QString& family) {

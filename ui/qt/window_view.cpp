@@ -12,9 +12,11 @@
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
+#include <utility>
 
 #include "art/art.h"
 #include "ui/program.h"
+#include "ui/qt/game_skin.h"
 #include "ui/qt/language.h"
 #include "ui/qt/legibility.h"
 #include "ui/qt/widgets.h"
@@ -32,10 +34,10 @@ class WindowView::Canvas : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    const Design& d = view_->window_.design();
-    p.fillRect(rect(), toQColor(d.backColor));
-    const QSize native = art::nativeSize(d.picture);
-    if (native.isValid()) drawPicture(p, d.picture, QRect(QPoint(0, 0), native * view_->scale_));
+    p.fillRect(rect(), toQColor(view_->window_.design().backColor));
+    const std::string picture = view_->window_.backdrop();
+    const QSize native = art::nativeSize(picture);
+    if (native.isValid()) drawPicture(p, picture, QRect(QPoint(0, 0), native * view_->scale_));
   }
 
  private:
@@ -158,7 +160,8 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
       } else if (e.kind == Kind::Image) {
         ew = new ImageWidget(canvas_, scale_);
       } else {
-        ew = new LabelWidget(canvas_, scale_);
+        ew = e.skin == Skin::Banner ? new BannerWidget(canvas_, scale_)
+                                    : new LabelWidget(canvas_, scale_);
       }
       if (interactive) {
         ew->onClick = clickFn;
@@ -168,7 +171,9 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
       break;
     }
     case Kind::TextBox:
-      if (e.MultiLine) {
+      if (e.Locked && e.skin == Skin::Readout) {
+        widget = new ReadoutWidget(canvas_, scale_);
+      } else if (e.MultiLine) {
         auto* edit = new TextBoxWidget(canvas_);
         if (interactive)
           connect(edit, &QPlainTextEdit::textChanged, edit,
@@ -272,6 +277,10 @@ void WindowView::sync() {
     if (items_[i].widget) syncItem(items_[i], els[i]);
   const QString title = shown(window_.Caption);
   if (windowTitle() != title) setWindowTitle(title);
+  if (std::string b = window_.backdrop(); b != backdrop_) {
+    backdrop_ = std::move(b);
+    canvas_->update();
+  }
   syncing_ = false;
 }
 

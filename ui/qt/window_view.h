@@ -70,6 +70,7 @@ class WindowView : public QWidget {
   QRect normalGeometry_;
   Canvas* canvas_ = nullptr;
   std::vector<Item> items_;
+  std::string backdrop_;  // the background picture last drawn
   bool syncing_ = false;
 };
 

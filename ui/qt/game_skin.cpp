@@ -1,0 +1,78 @@
+#include "ui/qt/game_skin.h"
+
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "ui/qt/language.h"
+
+namespace ui::qt {
+
+namespace {
+// The shooter's instrument colours: night glass, a brass rim, warm white text.
+const QColor kGlassTop(0x1c, 0x16, 0x3a);
+const QColor kGlassFoot(0x09, 0x07, 0x16);
+const QColor kRim(0xe8, 0xb0, 0x44);
+const QColor kReadoutText(0xff, 0xf0, 0xc4);
+const QColor kBand(0x0c, 0x08, 0x1c);
+}  // namespace
+
+ReadoutWidget::ReadoutWidget(QWidget* parent, int scale) : ElementWidget(parent, scale) {
+  setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void ReadoutWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  const double s = scale_;
+  const QRectF plate = QRectF(rect()).adjusted(0.5 * s, 0.5 * s, -0.5 * s, -0.5 * s);
+  QPainterPath shape;
+  shape.addRoundedRect(plate, 3 * s, 3 * s);
+  QLinearGradient glass(plate.topLeft(), plate.bottomLeft());
+  glass.setColorAt(0, kGlassTop);
+  glass.setColorAt(1, kGlassFoot);
+  p.setPen(QPen(QColor(kRim.red(), kRim.green(), kRim.blue(), 200), s));
+  p.setBrush(glass);
+  p.drawPath(shape);
+  // A glint along the top edge of the glass.
+  p.setPen(QPen(QColor(255, 255, 255, 40), s));
+  p.drawLine(QPointF(plate.left() + 4 * s, plate.top() + 1.5 * s),
+             QPointF(plate.right() - 4 * s, plate.top() + 1.5 * s));
+
+  p.setFont(gameFont(look_.FontSize, true, scale_));
+  const QString text = shown(look_.Text);
+  const QRectF inside = plate.adjusted(6 * s, 0, -6 * s, 0);
+  p.setPen(QColor(0, 0, 0, 200));
+  p.drawText(inside.translated(0, s), Qt::AlignVCenter | Qt::AlignLeft, text);
+  p.setPen(kReadoutText);
+  p.drawText(inside, Qt::AlignVCenter | Qt::AlignLeft, text);
+}
+
+void BannerWidget::paintEvent(QPaintEvent* ev) {
+  {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // The band holds one line of the message, from the top where the label
+    // writes it.
+    const int line = QFontMetrics(gameFont(look_.FontSize, look_.FontBold, scale_)).height();
+    const QRectF r(0, 0, width(), std::min(height(), line + 2 * scale_));
+    auto faded = [&](const QColor& c, int alpha) {
+      QLinearGradient g(r.topLeft(), r.topRight());
+      g.setColorAt(0, QColor(c.red(), c.green(), c.blue(), 0));
+      g.setColorAt(0.08, QColor(c.red(), c.green(), c.blue(), alpha));
+      g.setColorAt(0.92, QColor(c.red(), c.green(), c.blue(), alpha));
+      g.setColorAt(1, QColor(c.red(), c.green(), c.blue(), 0));
+      return g;
+    };
+    p.fillRect(r, faded(kBand, 215));
+    const double rule = scale_;
+    p.fillRect(QRectF(r.left(), r.top(), r.width(), rule), faded(kRim, 230));
+    p.fillRect(QRectF(r.left(), r.bottom() - rule, r.width(), rule), faded(kRim, 230));
+  }
+  LabelWidget::paintEvent(ev);
+}
+
+}  // namespace ui::qt

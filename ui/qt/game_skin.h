@@ -1,0 +1,30 @@
+// Text boxes and labels drawn as part of the game rather than as desktop
+// controls: a readout for a locked box that only shows a number, and a
+// banner behind a message shown across the field.
+#pragma once
+
+#include "ui/qt/widgets.h"
+
+namespace ui::qt {
+
+// A locked text box as the game's own readout: a dark glass plate with a
+// rim and the text on it. It has no caret, nothing to select and never
+// takes the keyboard focus.
+class ReadoutWidget : public ElementWidget {
+ public:
+  ReadoutWidget(QWidget* parent, int scale);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+// A label on a band that fades out at both ends, ruled above and below.
+class BannerWidget : public LabelWidget {
+ public:
+  using LabelWidget::LabelWidget;
+
+ protected:
+  void paintEvent(QPaintEvent* ev) override;
+};
+
+}  // namespace ui::qt
