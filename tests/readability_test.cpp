@@ -311,10 +311,18 @@ TEST(Outline, OnlyWhereTheLettersNeedIt) {
   game.start("Form5");
   ui::Window& race = game.front();
   using ui::qt::needsOutline;
-  EXPECT_FALSE(needsOutline(race, race.el("Label9", 0))) << "white on the plain panel reads";
+  EXPECT_TRUE(needsOutline(race, race.el("Label9", 0))) << "the panel is a picture of its own";
   EXPECT_TRUE(needsOutline(race, race.el("Label8"))) << "red on the dark panel does not";
   EXPECT_TRUE(needsOutline(race, race.el("Label3", 1))) << "the chat line lies on the picture";
   EXPECT_TRUE(needsOutline(race, race.el("Label3", 0))) << "the countdown lies on the track";
+  ui::VirtualSession battle(frontend::addWindows);
+  battle.start("Form3");
+  EXPECT_FALSE(needsOutline(battle.front(), battle.front().el("Time")))
+      << "white on the clock's plain panel reads";
+  ui::VirtualSession shooter(frontend::addWindows);
+  shooter.start("frmMain");
+  EXPECT_FALSE(needsOutline(shooter.front(), shooter.front().el("Label1")))
+      << "the game-over banner is its own dark band";
   ui::VirtualSession stage(frontend::addWindows);
   stage.start("frm1");
   EXPECT_TRUE(needsOutline(stage.front(), stage.front().el("Label6")));

@@ -112,6 +112,8 @@ bool readsOn(std::int32_t fore, std::int32_t back) {
 
 bool needsOutline(const Window& window, const Element& label) {
   if (label.BackOpaque) return !readsOn(label.ForeColor, label.BackColor);
+  // A banner is the dark band its letters stand on.
+  if (label.skin == Skin::Banner) return false;
   const auto& els = window.elements();
   std::size_t below = 0;
   while (below < els.size() && &els[below] != &label) ++below;
