@@ -19,6 +19,7 @@
 
 #include "frontend/game.h"
 #include "stage/dashboard.h"
+#include "tests/support/tone.h"
 #include "ui/program.h"
 #include "ui/qt/render.h"
 #include "ui/qt/widgets.h"
@@ -27,38 +28,10 @@
 
 namespace {
 
-// Relative luminance of an sRGB colour, 0 (black) to 1 (white).
-double luminance(QColor c) {
-  auto linear = [](double v) {
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
-double contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
-
-// How the background behind a label reads: its average brightness and the
-// darkest and brightest few percent of its pixels (ignoring lone specks).
-struct Tone {
-  double mean = 0;
-  double darkest = 0;
-  double brightest = 0;
-};
-
-Tone measure(const QImage& image, const QRect& area) {
-  std::vector<double> lum;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x)
-      lum.push_back(luminance(image.pixelColor(x, y)));
-  }
-  std::sort(lum.begin(), lum.end());
-  Tone t;
-  for (double v : lum) t.mean += v;
-  t.mean /= static_cast<double>(lum.size());
-  t.darkest = lum[lum.size() * 2 / 100];
-  t.brightest = lum[lum.size() * 98 / 100];
-  return t;
-}
+using tone::contrast;
+using tone::luminance;
+using tone::measure;
+using tone::Tone;
 
 int distinctColours(const QImage& image, int cap = 64) {
   std::set<QRgb> seen;

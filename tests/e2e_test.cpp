@@ -174,34 +174,41 @@ TEST(Game, WithoutADisplaySaysHowToGetOne) {
   EXPECT_TRUE(r.err.contains("xvfb-run")) << r.err.toStdString();
 }
 
-TEST(Game, StartsAndRunsUntilItsWindowCloses) {
+// The game on Qt's offscreen platform, without a sound card.
+QProcessEnvironment offscreen() {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("QT_QPA_PLATFORM", "offscreen");
   env.insert("SDL_AUDIODRIVER", "dummy");
+  return env;
+}
+
+// Starts the game, lets it play for `ms` and stops it. False if it ended on
+// its own before that; what it said on standard error goes to `err`.
+bool playsFor(const QStringList& args, int ms, QByteArray& err) {
   QProcess p;
-  p.setProcessEnvironment(env);
-  p.start(kBin + "/driftwing", {"--scale", "2"});
-  ASSERT_TRUE(p.waitForStarted());
-  EXPECT_FALSE(p.waitForFinished(1500))
-      << "the game keeps running: " << p.readAllStandardError().toStdString();
-  p.terminate();
-  EXPECT_TRUE(p.waitForFinished(5000));
+  p.setProcessEnvironment(offscreen());
+  p.start(kBin + "/driftwing", args);
+  if (!p.waitForStarted()) return false;
+  const bool ended = p.waitForFinished(ms);
+  if (!ended) {
+    p.terminate();
+    p.waitForFinished(5000);
+  }
+  err = p.readAllStandardError();
+  return !ended;
+}
+
+TEST(Game, StartsAndRunsUntilItsWindowCloses) {
+  QByteArray err;
+  EXPECT_TRUE(playsFor({"--scale", "2"}, 1500, err))
+      << "the game keeps running: " << err.toStdString();
 }
 
 TEST(Game, AScaleTooLargeForTheScreenFallsBackToTheLargestThatFits) {
-  // The offscreen platform's screen is 800 x 600: the game's largest window
-  // fits it once, never sixteen times.
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("SDL_AUDIODRIVER", "dummy");
-  QProcess p;
-  p.setProcessEnvironment(env);
-  p.start(kBin + "/driftwing", {"--scale", "16"});
-  ASSERT_TRUE(p.waitForStarted());
-  EXPECT_FALSE(p.waitForFinished(1500)) << "the game plays on";
-  p.terminate();
-  p.waitForFinished(5000);
-  const QByteArray err = p.readAllStandardError();
+  // The offscreen platform's screen is a small one: the game's largest
+  // window fits it once, never sixteen times.
+  QByteArray err;
+  EXPECT_TRUE(playsFor({"--scale", "16"}, 1500, err)) << "the game plays on";
   // The game's own lines, without what the offscreen platform says.
   QList<QByteArray> lines;
   for (const QByteArray& line : err.split('\n'))
@@ -212,10 +219,7 @@ TEST(Game, AScaleTooLargeForTheScreenFallsBackToTheLargestThatFits) {
 }
 
 TEST(Game, PracticeModeRejectsAnUnknownWindow) {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("SDL_AUDIODRIVER", "dummy");
-  Outcome r = run("driftwing", {"--screen", "frm99"}, env);
+  Outcome r = run("driftwing", {"--screen", "frm99"}, offscreen());
   EXPECT_EQ(r.status, 2);
   EXPECT_TRUE(r.err.contains("frm99"));
 }

@@ -13,19 +13,16 @@
 
 #include "art.h"
 #include "frontend/game.h"
+#include "tests/support/tone.h"
 #include "ui/virtual/session.h"
 #include "ui/window.h"
 
 namespace {
 
-double luminance(QColor c) {
-  auto linear = [](double v) {
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
-double contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
+using tone::contrast;
+using tone::luminance;
+using tone::measure;
+using tone::Tone;
 
 QColor gameColour(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
@@ -61,26 +58,6 @@ QRectF placed(const ui::Design& d, const std::string& id) {
 
 QRect pixels(const QRectF& r, const QImage& image) {
   return r.toAlignedRect().intersected(image.rect());
-}
-
-// Mean luminance and the brightest few percent of an area.
-struct Tone {
-  double mean = 0;
-  double brightest = 0;
-};
-
-Tone measure(const QImage& image, const QRect& area) {
-  std::vector<double> lum;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x)
-      lum.push_back(luminance(image.pixelColor(x, y)));
-  }
-  std::sort(lum.begin(), lum.end());
-  Tone t;
-  for (double v : lum) t.mean += v;
-  t.mean /= static_cast<double>(lum.size());
-  t.brightest = lum[lum.size() * 98 / 100];
-  return t;
 }
 
 // Pixels of a player's car paint: a strong red, or a strong blue.
