@@ -1614,6 +1614,7 @@ TEST(SceneContent, FinalNightSkyIsFullOfFireworks) {
   // sectors are well represented in the sky.
   const QImage image = renderAt("scene-5", 1).convertToFormat(QImage::Format_ARGB32);
   int sectors = 0;
+  std::string counts;
   for (int k = 0; k < 6; ++k) {
     int n = 0;
     for (int y = 0; y < 100; ++y) {
@@ -1623,9 +1624,10 @@ TEST(SceneContent, FinalNightSkyIsFullOfFireworks) {
              static_cast<int>(c.hsvHueF() * 6) == k;
       }
     }
-    sectors += n >= 150;
+    sectors += n >= 120;  // the sky of a photo mounted on its paper border
+    counts += " " + std::to_string(n);
   }
-  EXPECT_GE(sectors, 4);
+  EXPECT_GE(sectors, 4) << "pixels of each hue:" << counts;
 }
 
 // --- The two-player battle ---------------------------------------------------------------------
