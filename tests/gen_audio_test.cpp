@@ -248,23 +248,6 @@ TEST_P(TuneTest, IsAFormatOneFileWithSeveralTracks) {
 
 TEST_P(TuneTest, PlaysForAtLeastThirtySeconds) { EXPECT_GE(Load().Seconds(), 30.0); }
 
-TEST_P(TuneTest, HasDrumsBassAndMelody) {
-  const Midi m = Load();
-  std::map<int, std::vector<int>> keys;
-  for (const MidiNote& n : m.notes) keys[n.channel].push_back(n.key);
-  EXPECT_GE(keys[9].size(), 100u) << "drums on channel 10";
-  bool bass = false, melody = false;
-  for (const auto& [channel, list] : keys) {
-    if (channel == 9) continue;
-    double mean = 0;
-    for (int k : list) mean += static_cast<double>(k) / list.size();
-    bass = bass || (mean < 50 && list.size() >= 32);
-    melody = melody || (mean >= 64 && list.size() >= 32);
-  }
-  EXPECT_TRUE(bass);
-  EXPECT_TRUE(melody);
-}
-
 TEST_P(TuneTest, EveryNoteEndsInsideTheLoop) {
   const Midi m = Load();
   EXPECT_EQ(m.unmatched, 0);
@@ -280,34 +263,6 @@ INSTANTIATE_TEST_SUITE_P(Tunes, TuneTest,
                            std::replace(n.begin(), n.end(), '.', '_');
                            return n;
                          });
-
-TEST(TuneSet, EachTuneHasItsOwnTempoInstrumentsAndNotes) {
-  const std::vector<AudioFile> tunes = MakeTunes();
-  std::set<double> tempos;
-  std::set<std::map<int, int>> instruments;
-  std::set<std::vector<int>> melodies;
-  for (const AudioFile& f : tunes) {
-    const Midi m = ParseMidi(f.bytes);
-    tempos.insert(m.bpm);
-    instruments.insert(m.programs);
-    std::vector<int> lead;
-    for (const MidiNote& n : m.notes)
-      if (n.channel == 0) lead.push_back(n.key);
-    melodies.insert(lead);
-  }
-  EXPECT_EQ(tempos.size(), tunes.size());
-  EXPECT_EQ(instruments.size(), tunes.size());
-  EXPECT_EQ(melodies.size(), tunes.size());
-}
-
-TEST(TuneSet, TemposSuitWhereEachTunePlays) {
-  const std::vector<AudioFile> tunes = MakeTunes();
-  auto bpm = [&](const char* name) { return ParseMidi(Find(tunes, name).bytes).bpm; };
-  EXPECT_GE(bpm("2.mid"), 150);
-  EXPECT_GE(bpm("4.mid"), 150);
-  EXPECT_GE(bpm("3.mid"), 130);
-  EXPECT_LT(bpm("come_orl.mid"), bpm("tvop.Mid"));
-}
 
 // ---- Arranger and MIDI writer ----
 

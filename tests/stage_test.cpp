@@ -526,26 +526,6 @@ TEST_F(StageTest, RestartingStagesOneThreeAndFiveLeavesTheMusicAlone) {
   EXPECT_TRUE(game.music.empty());
 }
 
-// The password box is there to read and copy: whatever the player does with
-// it, the keys stay on the road.
-TEST_F(StageTest, ThePasswordBoxNeverTakesTheKeysFromTheRoad) {
-  auto& s = open(3);
-  ui::Program& p = game.program();
-  p.click(s, s.el("Text1"));
-  p.dblClick(s, s.el("Text1"));
-  p.focus(s, s.el("Text1"));
-  game.press(ui::vk::kTab);
-  ASSERT_NE(s.focused(), nullptr);
-  EXPECT_EQ(s.focused()->id(), "Picture1");
-  game.press(kUp);
-  EXPECT_EQ(s.playerSpeed, 50) << "Up still reaches the road";
-  startRace();
-  p.click(s, s.el("Text1"));
-  game.keyDown(kLeft);
-  tick();
-  EXPECT_EQ(s.steerLeftHeld, 1) << "steering too, mid-race";
-}
-
 TEST_F(StageTest, ShiftEndsTheGameInAnyState) {
   open(2);
   game.keyDown(kShift);
