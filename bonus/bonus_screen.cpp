@@ -66,6 +66,18 @@ const ui::Design& BonusScreen::design() const {
     d.width = 9600;
     d.height = 6825;
     d.backColor = colour::kBlack;
+    // The hit points, the score and the password: boxes the player reads and
+    // never types in, drawn as the game's own read-outs.
+    auto readout = [](const char* name, float left, float top, float width, const char* text,
+                      int tab) {
+      return textBox(name, left, top, width, 375)
+          .text(text)
+          .font(10)
+          .locked()
+          .unfocusable()
+          .skinned(Skin::Readout)
+          .tab(tab);
+    };
     d.elements = {
         pictureArea("picBK", 0, 0, 9615, 7740).picture("bonus-bg").bordered().scaledTo(kField),
         image("imgDead", 0, 0, 600, 600).picture("bonus-dead"),
@@ -95,39 +107,15 @@ const ui::Design& BonusScreen::design() const {
         image("imgLeft", 0, 1440, 1215, 1110, 0).picture("bonus-ship-1"),
         image("imgRight", 0, 4320, 1260, 1170, 0).picture("bonus-ship-2"),
         label("Label2", 1320, 285, 1320, 375).caption("Player's HP").fore(white).font(10, true),
-        textBox("Text1", 2640, 240, 1575, 375)
-            .text("6")
-            .font(10)
-            .locked()
-            .unfocusable()
-            .skinned(Skin::Readout)
-            .tab(2),
+        readout("Text1", 2640, 240, 1575, "6", 2),
         button("Command1", 4320, 240, 495, 375, "1P").font(10, true).tab(0),
         button("cmdStart", 4920, 240, 495, 375, "2P").font(10, true).tab(1),
         label("Label3", 5445, 285, 1035, 375).caption("Enemy's HP").fore(white).font(9, true),
-        textBox("Text2", 6480, 240, 1335, 375)
-            .text("31")
-            .font(10)
-            .locked()
-            .unfocusable()
-            .skinned(Skin::Readout)
-            .tab(3),
+        readout("Text2", 6480, 240, 1335, "31", 3),
         label("Label4", 7200, 5205, 840, 375).caption("Score:").fore(white).font(10, true),
-        textBox("Text3", 8040, 5160, 1095, 375)
-            .text("0")
-            .font(10)
-            .locked()
-            .unfocusable()
-            .skinned(Skin::Readout)
-            .tab(4),
+        readout("Text3", 8040, 5160, 1095, "0", 4),
         label("Label5", 6600, 4725, 1440, 375).caption("Password:").fore(white).font(10, true),
-        textBox("Text4", 8040, 4680, 1095, 375)
-            .text("8264")
-            .font(10)
-            .locked()
-            .unfocusable()
-            .skinned(Skin::Readout)
-            .tab(5),
+        readout("Text4", 8040, 4680, 1095, "8264", 5),
         label("Label1", 3000, 2640, 3735, 255)
             .caption("Game Over")
             .fore(gold)
