@@ -719,10 +719,6 @@ const ScenePicture kScenes[] = {{"scene-1", {557, 392}},
                                 {"scene-4", {640, 480}},
                                 {"scene-5", {576, 432}}};
 
-// The crown of the head and a strip along the top of the card's background.
-const QRect kCrown(30, 16, 12, 10);
-const QRect kTintStrip(10, 5, 80, 5);
-
 }  // namespace
 
 TEST(Catalog, StoryPicturesHaveTheirNativeSizes) {
