@@ -50,31 +50,6 @@ const Flame kRedFlame{{0xff, 0xf6, 0xd0}, pal::kSkyGold, pal::kSkyOrange};
 const Flame kBlueFlame{{0xe8, 0xfb, 0xff}, {0x7f, 0xe0, 0xff}, pal::kCarBlue};
 const Flame kFortressFlame{{0xff, 0xe4, 0xf4}, {0xff, 0x9a, 0xe0}, kCore};
 
-const QPen& inkPen() {
-  static const QPen pen(pal::kInk, kOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  return pen;
-}
-
-const QPen& fineInk() {
-  static const QPen pen(pal::kInk, kOutline * 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  return pen;
-}
-
-void outline(QPainter& p, const QPainterPath& path, const QPen& pen = inkPen()) {
-  p.save();
-  p.setPen(pen);
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(path);
-  p.restore();
-}
-
-QPainterPath polygon(std::initializer_list<QPointF> points) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(points)));
-  path.closeSubpath();
-  return path;
-}
-
 // Paint lit from above: bright along the top, deep along the belly.
 QLinearGradient paintwork(const QColor& c, double top, double bottom) {
   return gradient({0, top}, {0, bottom},
@@ -210,7 +185,7 @@ void canopy(QPainter& p, const QPainterPath& bubble, QPointF helmet, const QColo
   p.setBrush(QColor(255, 255, 255, 130));
   p.drawPath(glint);
   p.restore();
-  outline(p, bubble, QPen(pal::kInk, kOutline * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  stroke(p, bubble, QPen(pal::kInk, kOutline * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
 // Bright lines of rushing air streaming back from a craft.
@@ -258,7 +233,7 @@ void paintBonusShipOne(QPainter& p) {
   p.setBrush(pal::kWhite);
   p.drawPath(polygon({{14, 31}, {26, 31}, {16, 18}, {12, 18}}));
   p.restore();
-  outline(p, fin);
+  stroke(p, fin);
   QPainterPath rearWing;
   rearWing.addRoundedRect(QRectF(4.5, 8.5, 17, 4.5), 2, 2);
   fillOutlined(p, rearWing,
@@ -301,7 +276,7 @@ void paintBonusShipOne(QPainter& p) {
   QPainterPath shine(QPointF(72, 41.4));
   shine.cubicTo(67, 40.2, 63, 39.4, 59, 37.8);
   p.drawPath(shine);
-  outline(p, body);
+  stroke(p, body);
   // A nozzle at the tail and a headlight at the nose.
   QPainterPath nozzle;
   nozzle.addRoundedRect(QRectF(5.5, 37.2, 5, 9.6), 1.5, 1.5);
@@ -330,7 +305,7 @@ void paintBonusShipOne(QPainter& p) {
                gradient({0, 50}, {0, 66}, {{0.0, red.lighter(112)}, {1.0, red.darker(125)}}), 0);
   p.setPen(QPen(pal::kWhite, 2.0, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(54.5, 51.4), QPointF(36.2, 64.8));
-  outline(p, wing);
+  stroke(p, wing);
   p.restore();
 }
 
@@ -396,7 +371,7 @@ void paintBonusShipTwo(QPainter& p) {
   QPainterPath shine(QPointF(76, 43.4));
   shine.cubicTo(71, 42.2, 66, 41.4, 62.5, 39.8);
   p.drawPath(shine);
-  outline(p, body);
+  stroke(p, body);
   for (double y : {36.8, 45.8}) {
     QPainterPath nozzle;
     nozzle.addRoundedRect(QRectF(6.8, y, 5, 7.4), 1.5, 1.5);
@@ -418,7 +393,7 @@ void paintBonusShipTwo(QPainter& p) {
   p.setClipPath(fin, Qt::IntersectClip);
   p.fillRect(QRectF(0, 8, 30, 7), trim);
   p.restore();
-  outline(p, fin);
+  stroke(p, fin);
 
   // Canard vanes near the nose.
   const QPainterPath canard = polygon({{75, 43}, {67, 41.6}, {63.5, 35.5}, {67, 35.5}});
@@ -444,7 +419,7 @@ void paintBonusShipTwo(QPainter& p) {
   p.setClipPath(wing, Qt::IntersectClip);
   p.fillRect(QRectF(20, 68.5, 30, 5), trim);
   p.restore();
-  outline(p, wing);
+  stroke(p, wing);
   p.restore();
 }
 
@@ -553,7 +528,7 @@ void paintBonusWall(QPainter& p) {
   p.drawLine(QPointF(40, 64), QPointF(30, 80));
   p.drawLine(QPointF(58, 82), QPointF(48, 70));
   p.restore();
-  outline(p, rock);
+  stroke(p, rock);
   // Crystals of the fortress's power growing out of the rock.
   for (const QPolygonF& c :
        {QPolygonF({{26, 88}, {31, 91}, {24, 99}}), QPolygonF({{60, 96}, {66, 93}, {63, 104}})}) {
@@ -603,7 +578,7 @@ void paintBonusWall(QPainter& p) {
   for (double x = 4; x < 92; x += 8)
     p.drawPath(polygon({{x, 66}, {x + 4, 58}, {x + 8, 58}, {x + 4, 66}}));
   p.restore();
-  outline(p, bunker);
+  stroke(p, bunker);
   p.setPen(inkPen());
   p.drawLine(QPointF(10, 58), QPointF(86, 58));
 
@@ -680,7 +655,7 @@ void paintBonusWallMissile(QPainter& p) {
   p.setBrush(QColor(255, 255, 255, 120));
   p.drawRect(QRectF(0, 11, 31, 1.2));
   p.restore();
-  outline(p, body, QPen(pal::kInk, kOutline * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  stroke(p, body, QPen(pal::kInk, kOutline * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   const QPainterPath fin = polygon({{21, 15}, {27, 23.5}, {32, 23.5}, {30, 15}});
   fillOutlined(p, fin, paintwork(kGunmetalLight, 15, 24), kOutline * 0.8);
 }
@@ -714,7 +689,7 @@ void paintBonusAimedMissile(QPainter& p) {
   p.setBrush(QColor(255, 255, 255, 110));
   p.drawRect(QRectF(8, cy - 6.2, 27, 1.3));
   p.restore();
-  outline(p, body);
+  stroke(p, body);
 
   // The seeker: a glass eye glowing red, looking ahead.
   QPainterPath eye;
@@ -797,7 +772,7 @@ void paintBonusBoss(QPainter& p) {
     for (double x : {33.0, 47.0, 77.0}) p.drawEllipse(QPointF(x - (y - 20) * 0.06, y), 0.8, 0.8);
   }
   p.restore();
-  outline(p, hull);
+  stroke(p, hull);
 
   // The eye on the prow under a heavy brow, glaring at the players.
   QPainterPath eye(QPointF(9, 47));
@@ -871,7 +846,7 @@ void paintBonusBoss(QPainter& p) {
   fillOutlined(p, wing, paintwork(kGunmetal, 64, 87), 0);
   p.setPen(QPen(pal::kTailLight, 2.0, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(42.5, 65.5), QPointF(68.5, 85.5));
-  outline(p, wing);
+  stroke(p, wing);
 }
 
 // The flagship's shot: a magenta ball of plasma trailing sparks to the right.

@@ -49,16 +49,6 @@ QPainterPath symmetric(QPointF nose, const std::vector<Curve>& left) {
 // The same rectangle on both sides of the centre line.
 QRectF mirrored(const QRectF& r) { return {2 * kMid - r.right(), r.top(), r.width(), r.height()}; }
 
-const QPen& inkPen() {
-  static const QPen pen(pal::kInk, kOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  return pen;
-}
-
-const QPen& fineInk() {
-  static const QPen pen(pal::kInk, kOutline * 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  return pen;
-}
-
 // Paint that rounds over the body: dark flanks, a bright crown left of centre.
 QLinearGradient paintwork(const QColor& body, double left, double right) {
   return gradient({left, 0}, {right, 0},
@@ -103,14 +93,6 @@ void tyre(QPainter& p, const QRectF& r, double angle = 0) {
   for (double y = local.top() + 2.5; y < local.bottom() - 1.5; y += 2.6) {
     p.drawLine(QPointF(local.left() + 1.2, y), QPointF(local.right() - 1.2, y));
   }
-  p.restore();
-}
-
-void outline(QPainter& p, const QPainterPath& path, const QPen& pen = inkPen()) {
-  p.save();
-  p.setPen(pen);
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(path);
   p.restore();
 }
 
@@ -219,7 +201,7 @@ void paintPrototype(QPainter& p) {
   p.setBrush(pal::kHeadlight);
   p.drawEllipse(QRectF(11, 10, 5.5, 3.5));
   p.drawEllipse(mirrored(QRectF(11, 10, 5.5, 3.5)));
-  outline(p, shell);
+  stroke(p, shell);
 
   QPainterPath canopy(QPointF(kMid, 28));
   canopy.cubicTo(39, 28, 40, 34, 39.5, 40);
@@ -293,7 +275,7 @@ void paintRallyHatch(QPainter& p) {
   p.drawRect(QRectF(8, 30, 3.2, 25));
   p.drawRect(mirrored(QRectF(8, 30, 3.2, 25)));
   p.restore();
-  outline(p, shell);
+  stroke(p, shell);
 
   // Spotlights across the nose.
   p.setPen(fineInk());
@@ -393,7 +375,7 @@ void paintSingleSeater(QPainter& p) {
   p.drawRoundedRect(QRectF(16.5, 33.5, 5, 3), 1.2, 1.2);
   p.drawRoundedRect(mirrored(QRectF(16.5, 33.5, 5, 3)), 1.2, 1.2);
   p.restore();
-  outline(p, chassis);
+  stroke(p, chassis);
 
   // Cockpit and the driver's helmet.
   QPainterPath cockpit;
@@ -465,7 +447,7 @@ void paintVan(QPainter& p) {
   p.drawRect(QRectF(7, 73, 46, 4));
   p.restore();
   topLight(p, shell, 2, 83);
-  outline(p, shell);
+  stroke(p, shell);
   p.setPen(fineInk());
   p.drawLine(QPointF(8.5, 25), QPointF(51.5, 25));
 
@@ -573,7 +555,7 @@ void paintUltrapex(QPainter& p, double steer) {
     p.drawPath(blade);
   }
   p.restore();
-  outline(p, shell);
+  stroke(p, shell);
 
   // Headlights: thin slits swept back into the wings.
   p.setPen(Qt::NoPen);

@@ -40,39 +40,6 @@ QPainterPath innerShape(double h) {
   return inner;
 }
 
-QPen ink(double width = kOutline) {
-  return QPen(pal::kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-void stroke(QPainter& p, const QPainterPath& path, const QPen& pen) {
-  p.save();
-  p.setPen(pen);
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(path);
-  p.restore();
-}
-
-void fill(QPainter& p, const QPainterPath& path, const QBrush& brush) {
-  p.save();
-  p.setPen(Qt::NoPen);
-  p.setBrush(brush);
-  p.drawPath(path);
-  p.restore();
-}
-
-QPainterPath ellipse(QPointF c, double rx, double ry) {
-  QPainterPath e;
-  e.addEllipse(c, rx, ry);
-  return e;
-}
-
-// A quadratic stroke from `a` to `b`, bowed towards `c`.
-QPainterPath curve(QPointF a, QPointF c, QPointF b) {
-  QPainterPath path(a);
-  path.quadTo(c, b);
-  return path;
-}
-
 // A point on a closed outline: smooth points round the corner off, sharp ones
 // come to a tip the way a lock of hair ends. `bend` bows the two sides of a
 // tip outwards (positive) or inwards (negative).

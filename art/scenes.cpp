@@ -29,51 +29,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-QPainterPath circle(QPointF c, double r) {
-  QPainterPath path;
-  path.addEllipse(c, r, r);
-  return path;
-}
-
-QPainterPath ellipse(QPointF c, double rx, double ry) {
-  QPainterPath path;
-  path.addEllipse(c, rx, ry);
-  return path;
-}
-
-QPainterPath rect(double x, double y, double w, double h) {
-  QPainterPath path;
-  path.addRect(QRectF(x, y, w, h));
-  return path;
-}
-
-QPainterPath polygon(std::initializer_list<QPointF> points) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(points));
-  path.closeSubpath();
-  return path;
-}
-
-void fill(QPainter& p, const QPainterPath& path, const QBrush& brush) {
-  p.save();
-  p.setPen(Qt::NoPen);
-  p.setBrush(brush);
-  p.drawPath(path);
-  p.restore();
-}
-
-void stroke(QPainter& p, const QPainterPath& path, const QPen& pen) {
-  p.save();
-  p.setPen(pen);
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(path);
-  p.restore();
-}
-
-QPen inkPen(double width = kOutline) {
-  return QPen(pal::kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
 // A soft round glow, brightest in the middle.
 void glow(QPainter& p, QPointF c, double r, const QColor& colour, int alpha = 200) {
   QRadialGradient g(c, r);
@@ -167,7 +122,7 @@ QPainterPath numberPath(int digit, QPointF c, double h) {
 // A wheel seen from the side; a spinning one blurs its spokes into rings.
 void sideWheel(QPainter& p, QPointF c, double r, bool spinning, double ink) {
   fill(p, circle(c, r), pal::kTyre);
-  stroke(p, circle(c, r), inkPen(ink));
+  stroke(p, circle(c, r), art::ink(ink));
   stroke(p, circle(c, r * 0.86), QPen(QColor(255, 255, 255, 30), r * 0.08));
   const double rim = r * 0.62;
   fill(p, circle(c, rim),
@@ -192,7 +147,7 @@ void sideWheel(QPainter& p, QPointF c, double r, bool spinning, double ink) {
     }
   }
   fill(p, circle(c, rim * 0.22), QColor(0x2a, 0x2c, 0x36));
-  stroke(p, circle(c, rim), inkPen(ink * 0.6));
+  stroke(p, circle(c, rim), art::ink(ink * 0.6));
 }
 
 // A race car in profile, the rear wheel's ground point at `rear`, `length`
@@ -267,7 +222,7 @@ void sideCar(QPainter& p, QPointF rear, double length, int facing, const Livery&
   top.cubicTo(0.57, -0.287, 0.61, -0.247, 0.67, -0.202);
   top.cubicTo(0.75, -0.182, 0.86, -0.172, 0.94, -0.145);
   stroke(p, top, QPen(rim, 2.2 * px, Qt::SolidLine, Qt::RoundCap));
-  stroke(p, body, inkPen(ink));
+  stroke(p, body, art::ink(ink));
 
   // The canopy.
   QPainterPath glass(QPointF(0.355, -0.2));
@@ -416,7 +371,7 @@ void frontCar(QPainter& p, QPointF base, double width, const Livery& l, bool lam
         }(),
         QPen(pal::kInk, ink * 0.4));
   }
-  stroke(p, body, inkPen(ink));
+  stroke(p, body, art::ink(ink));
   if (spine) {
     fill(p, polygon({{-0.06, -0.27}, {0.06, -0.27}, {0.04, -0.43}, {-0.04, -0.43}}), l.accent);
   }
@@ -480,7 +435,7 @@ void flag(QPainter& p, QPointF foot, double pole, double w, double h, const QCol
          gradient(top, top + QPointF(w, 0),
                   {{0.0, colour}, {0.5, colour.lighter(120)}, {1.0, colour.darker(115)}}));
   }
-  stroke(p, cloth, inkPen(1.1));
+  stroke(p, cloth, art::ink(1.1));
 }
 
 // A crowd along a barrier: heads and shoulders in a jumble of colours,
@@ -1879,7 +1834,7 @@ void paintScene(QPainter& p, int stage) {
              gradient(stripe.topLeft(), stripe.topRight(),
                       {{0.0, pal::kSkyMagenta}, {0.5, pal::kSkyOrange}, {1.0, pal::kSkyGold}}));
   p.restore();
-  stroke(p, print, inkPen());
+  stroke(p, print, art::ink());
   p.restore();
 }
 

@@ -9,60 +9,6 @@
 
 namespace art {
 
-QColor withAlpha(QColor c, int alpha) {
-  c.setAlpha(std::clamp(alpha, 0, 255));
-  return c;
-}
-
-QColor mix(const QColor& a, const QColor& b, double t) {
-  t = std::clamp(t, 0.0, 1.0);
-  auto lerp = [t](double x, double y) { return x + (y - x) * t; };
-  return QColor::fromRgbF(static_cast<float>(lerp(a.redF(), b.redF())),
-                          static_cast<float>(lerp(a.greenF(), b.greenF())),
-                          static_cast<float>(lerp(a.blueF(), b.blueF())),
-                          static_cast<float>(lerp(a.alphaF(), b.alphaF())));
-}
-
-QLinearGradient gradient(QPointF from, QPointF to,
-                         std::initializer_list<std::pair<double, QColor>> stops) {
-  QLinearGradient g(from, to);
-  for (const auto& [pos, color] : stops) g.setColorAt(pos, color);
-  return g;
-}
-
-void fillOutlined(QPainter& p, const QPainterPath& path, const QBrush& fill, double width,
-                  const QColor& ink) {
-  p.save();
-  p.setBrush(fill);
-  if (width > 0) {
-    p.setPen(QPen(ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  } else {
-    p.setPen(Qt::NoPen);
-  }
-  p.drawPath(path);
-  p.restore();
-}
-
-void drawStreak(QPainter& p, QPointF from, QPointF to, double width, const QColor& color) {
-  const QPointF d = to - from;
-  const double len = std::hypot(d.x(), d.y());
-  if (len <= 0) return;
-  const QPointF n(-d.y() / len * width / 2, d.x() / len * width / 2);
-  QPainterPath streak;
-  streak.moveTo(from + n);
-  streak.quadTo(from + d * 0.5 + n * 0.6, to);
-  streak.quadTo(from + d * 0.5 - n * 0.6, from - n);
-  streak.closeSubpath();
-  QLinearGradient g(from, to);
-  g.setColorAt(0, color);
-  g.setColorAt(1, withAlpha(color, 0));
-  p.save();
-  p.setPen(Qt::NoPen);
-  p.setBrush(g);
-  p.drawPath(streak);
-  p.restore();
-}
-
 namespace {
 
 // One cubic piece of the car's left flank, in unit coordinates (x across,
@@ -269,20 +215,6 @@ void drawVerge(QPainter& p, const QRectF& strip, bool roadOnLeft) {
     p.drawLine(QPointF(rail + 2.3, strip.top()), QPointF(rail + 2.3, strip.bottom()));
   }
   p.restore();
-}
-
-std::uint32_t Dice::next() {
-  // xorshift32: tiny, fast and plenty for scattering decorations.
-  state_ ^= state_ << 13;
-  state_ ^= state_ >> 17;
-  state_ ^= state_ << 5;
-  return state_;
-}
-
-double Dice::uniform(double lo, double hi) { return lo + (hi - lo) * (next() / 4294967296.0); }
-
-int Dice::below(int n) {
-  return n > 0 ? static_cast<int>(next() % static_cast<std::uint32_t>(n)) : 0;
 }
 
 }  // namespace art
