@@ -90,7 +90,9 @@ QPainterPath curve(QPointF a, QPointF c, QPointF b) {
   return path;
 }
 
-QPen ink(double width) { return QPen(pal::kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen ink(double width) {
+  return QPen(pal::kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 const QPen& inkPen() {
   static const QPen pen = ink(kOutline);
