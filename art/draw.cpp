@@ -135,3 +135,62 @@ int Dice::below(int n) {
 }
 
 }  // namespace art
+
+// --- Outlines, stripes and tints shared by the cars, roads and dashboards ---
+
+namespace art {
+
+QPainterPath symmetricOutline(QPointF start, std::span<const Bezier> half, double axis) {
+  auto mirrored = [axis](QPointF q) { return QPointF(2 * axis - q.x(), q.y()); };
+  QPainterPath path(start);
+  for (const Bezier& b : half) path.cubicTo(b.c1, b.c2, b.end);
+  for (int i = static_cast<int>(half.size()) - 1; i >= 0; --i) {
+    const QPointF from = i > 0 ? half[i - 1].end : start;
+    path.cubicTo(mirrored(half[i].c2), mirrored(half[i].c1), mirrored(from));
+  }
+  path.closeSubpath();
+  return path;
+}
+
+QPainterPath polyline(std::span<const QPointF> points) {
+  QPainterPath path;
+  if (points.empty()) return path;
+  path.moveTo(points.front());
+  for (const QPointF& q : points.subspan(1)) path.lineTo(q);
+  return path;
+}
+
+QPainterPath polyline(std::initializer_list<QPointF> points) {
+  return polyline(std::span<const QPointF>(points.begin(), points.size()));
+}
+
+QPainterPath roundedRect(const QRectF& r, double radius) {
+  QPainterPath path;
+  path.addRoundedRect(r, radius, radius);
+  return path;
+}
+
+QColor shadowTint(int alpha) { return QColor(0, 0, 0, std::clamp(alpha, 0, 255)); }
+
+QColor lightTint(int alpha) { return QColor(255, 255, 255, std::clamp(alpha, 0, 255)); }
+
+void softStripe(QPainter& p, double x, double half, double height, const QColor& peak) {
+  p.fillRect(QRectF(x - half, 0, 2 * half, height),
+             gradient({x - half, 0}, {x + half, 0},
+                      {{0.0, withAlpha(peak, 0)}, {0.5, peak}, {1.0, withAlpha(peak, 0)}}));
+}
+
+void carbonWeave(QPainter& p, const QRectF& area, int darkAlpha) {
+  const QColor light = lightTint(5);
+  const QColor dark = shadowTint(darkAlpha);
+  p.setPen(Qt::NoPen);
+  for (double y = area.top(); y < area.bottom(); y += 4) {
+    for (double x = area.left(); x < area.right(); x += 4) {
+      const bool odd = static_cast<int>((x - area.left()) / 4 + (y - area.top()) / 4) % 2;
+      p.fillRect(QRectF(x, y, 4, 2), odd ? light : dark);
+      p.fillRect(QRectF(x, y + 2, 4, 2), odd ? dark : light);
+    }
+  }
+}
+
+}  // namespace art

@@ -132,3 +132,48 @@ class Dice {
 };
 
 }  // namespace art
+
+// --- Outlines, stripes and tints shared by the cars, roads and dashboards ---
+
+namespace art {
+
+// One cubic piece of an outline: its two control points and where it ends.
+struct Bezier {
+  QPointF c1, c2, end;
+};
+
+// A closed outline symmetric about the upright line x = `axis`, built from
+// its left half: pieces that run from `start`, on the axis, round to the
+// axis again.
+QPainterPath symmetricOutline(QPointF start, std::span<const Bezier> half, double axis);
+
+// An open line through the points, in order (a closed one is `polygon`).
+QPainterPath polyline(std::span<const QPointF> points);
+QPainterPath polyline(std::initializer_list<QPointF> points);
+
+// A rectangle with rounded corners, as a path.
+QPainterPath roundedRect(const QRectF& r, double radius);
+
+// Black and white at the given alpha (0..255): shadows and highlights.
+QColor shadowTint(int alpha);
+QColor lightTint(int alpha);
+
+// A soft upright stripe from y = 0 down to `height`, centred on `x` and
+// `half` wide each side: clear at its edges and `peak` in the middle. For
+// wheel tracks, puddle sheen and light spilling along a road.
+void softStripe(QPainter& p, double x, double half, double height, const QColor& peak);
+
+// A faint carbon weave over `area`, from its top-left corner: 4 x 4 cells of
+// two strands, one a whisper of white, the other black at `darkAlpha`.
+void carbonWeave(QPainter& p, const QRectF& area, int darkAlpha);
+
+// Runs `draw` with antialiasing on, and puts the painter back as it was.
+template <typename Draw>
+void antialiased(QPainter& p, Draw draw) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, true);
+  draw();
+  p.restore();
+}
+
+}  // namespace art

@@ -18,10 +18,15 @@
 #include <tuple>
 #include <utility>
 
+#include "battle/team_colours.h"
+#include "net/badges.h"
 #include "style.h"
 
 namespace art {
 namespace {
+
+using netrace::carBadge;
+using netrace::youTag;
 
 // --- The layout, in pixels at scale 1 -----------------------------------------------------------
 
@@ -54,50 +59,23 @@ QRectF column(const QRectF& text, double right) {
 
 const QColor kNight{0x10, 0x12, 0x1c};
 const QColor kPanelTint{0x17, 0x1a, 0x2a};
-const QColor kMine{0xe0, 0x34, 0x48};    // the red car: this player's
-const QColor kTheirs{0x2f, 0x7d, 0xff};  // the blue car: the other player's
+const QColor& kMine = team::kRed;     // the red car: this player's
+const QColor& kTheirs = team::kBlue;  // the blue car: the other player's
 const QColor kHostTint{0xff, 0x78, 0x78};
 const QColor kGuestTint{0x78, 0xaa, 0xff};
-
-// --- Badges -------------------------------------------------------------------------------------
-
-// A top-down car no taller than `h`, nose up, centred on `c`.
-void carBadge(QPainter& p, QPointF c, double h, const QColor& paint) {
-  const double w = h * 0.6;
-  drawCarTopDown(p, QRectF(c.x() - w / 2, c.y() - h / 2, w, h), paint, pal::kWhite, 0.8);
-}
-
-// "YOU" in stroked capitals on a pill of the player's red.
-void youTag(QPainter& p, QPointF centre) {
-  const QRectF pill(centre.x() - 13, centre.y() - 6, 26, 12);
-  p.setPen(QPen(pal::kInk, 1.0));
-  p.setBrush(gradient(pill.topLeft(), pill.bottomLeft(),
-                      {{0.0, kMine.lighter(115)}, {1.0, kMine.darker(120)}}));
-  p.drawRoundedRect(pill, 6, 6);
-  const double h = 6.4;
-  const double top = centre.y() - h / 2;
-  double x = pill.left() + 5;
-  QPainterPath word;
-  // Y
-  word.moveTo(x, top);
-  word.lineTo(x + 2.2, top + h * 0.5);
-  word.lineTo(x + 4.4, top);
-  word.moveTo(x + 2.2, top + h * 0.5);
-  word.lineTo(x + 2.2, top + h);
-  x += 6;
-  // O
-  word.addEllipse(QRectF(x, top, 4.4, h));
-  x += 6.2;
-  // U
-  word.moveTo(x, top);
-  word.lineTo(x, top + h - 2.2);
-  word.quadTo(x, top + h, x + 2.2, top + h);
-  word.quadTo(x + 4.4, top + h, x + 4.4, top + h - 2.2);
-  word.lineTo(x + 4.4, top);
-  p.setPen(QPen(pal::kWhite, 1.25, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(word);
-}
+const QColor kWellGlint = lightTint(24);
+const QColor kWellEdge = shadowTint(200);
+const QColor kWellTop{0x06, 0x07, 0x0d};
+const QColor kWellFoot{0x0c, 0x0d, 0x16};
+const QColor kMessageWell{0x4a, 0x4c, 0x5c};
+const QColor kHeaderShade = shadowTint(70);
+const QColor kHairline = lightTint(40);
+const QColor kBezelEdge{0x06, 0x06, 0x0a};
+const QColor kBezelLit{0x30, 0x32, 0x42};
+const QColor kPanelFoot = lightTint(36);
+const QColor kChatRim = lightTint(22);
+const QColor kChatWell = shadowTint(90);
+const QColor kTrackFoot{0x1e, 0x1f, 0x2c};
 
 // A thin bar in a player's colour just left of where a label's text starts.
 void markBar(QPainter& p, const QRectF& text, const QColor& colour) {
@@ -113,12 +91,11 @@ void markBar(QPainter& p, const QRectF& text, const QColor& colour) {
 void well(QPainter& p, const QRectF& r, const QColor& accent, double radius = 4) {
   QPainterPath path;
   path.addRoundedRect(r, radius, radius);
-  p.setPen(QPen(QColor(255, 255, 255, 24), 1.0));
+  p.setPen(QPen(kWellGlint, 1.0));
   p.setBrush(Qt::NoBrush);
   p.drawPath(path.translated(0, 1));
-  p.setPen(QPen(QColor(0, 0, 0, 200), 1.2));
-  p.setBrush(gradient(r.topLeft(), r.bottomLeft(),
-                      {{0.0, QColor(0x06, 0x07, 0x0d)}, {1.0, QColor(0x0c, 0x0d, 0x16)}}));
+  p.setPen(QPen(kWellEdge, 1.2));
+  p.setBrush(gradient(r.topLeft(), r.bottomLeft(), {{0.0, kWellTop}, {1.0, kWellFoot}}));
   p.drawPath(path);
   p.setPen(QPen(withAlpha(accent, 170), 1.2, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(r.left() + radius + 2, r.bottom() - 0.4),
@@ -137,7 +114,7 @@ void namePlate(QPainter& p, const QRectF& plate, const QRectF& text, const QColo
   if (car == nullptr) return;
   const QPointF badge(plate.right() - 9, plate.center().y());
   carBadge(p, badge, plate.height() - 5, *car);
-  if (you) youTag(p, badge - QPointF(24, 0));
+  if (you) youTag(p, badge - QPointF(24, 0), kMine);
 }
 
 enum class Side { Unknown, Host, Guest };
@@ -146,17 +123,10 @@ void dashboard(QPainter& p, Side side) {
   // The panel itself: dark blue steel with a faint weave, a bezel on its left.
   p.fillRect(kPanel, gradient(kPanel.topLeft(), kPanel.bottomLeft(),
                               {{0.0, kPanelTint.lighter(118)}, {1.0, kPanelTint}}));
-  p.setPen(Qt::NoPen);
-  for (double y = kPanel.top(); y < kPanel.bottom(); y += 4) {
-    for (double x = kPanel.left(); x < kPanel.right(); x += 4) {
-      const bool odd = static_cast<int>((x - kPanel.left()) / 4 + y / 4) % 2;
-      p.fillRect(QRectF(x, y, 4, 2), odd ? QColor(255, 255, 255, 5) : QColor(0, 0, 0, 20));
-      p.fillRect(QRectF(x, y + 2, 4, 2), odd ? QColor(0, 0, 0, 20) : QColor(255, 255, 255, 5));
-    }
-  }
+  carbonWeave(p, kPanel, 20);
   // The status line sits on a header strip.
-  p.fillRect(QRectF(kPanel.left(), 0, kPanel.width(), kStatus.bottom() + 1), QColor(0, 0, 0, 70));
-  p.setPen(QPen(QColor(255, 255, 255, 40), 1.0));
+  p.fillRect(QRectF(kPanel.left(), 0, kPanel.width(), kStatus.bottom() + 1), kHeaderShade);
+  p.setPen(QPen(kHairline, 1.0));
   p.drawLine(QPointF(kPanel.left(), kStatus.bottom() + 1.5),
              QPointF(kPanel.right(), kStatus.bottom() + 1.5));
 
@@ -179,7 +149,7 @@ void dashboard(QPainter& p, Side side) {
     carBadge(p, QPointF(r.right() - 9, r.top() + 11), 16, colour);
   }
   // The speed message slot.
-  well(p, column(kMessage, kRight), QColor(0x4a, 0x4c, 0x5c), 3);
+  well(p, column(kMessage, kRight), kMessageWell, 3);
   // Turbo, both players', and the time; the captions sit in the wells too.
   const struct {
     QRectF text;
@@ -196,10 +166,10 @@ void dashboard(QPainter& p, Side side) {
   }
 
   // A bezel down the panel's left edge, and its foot.
-  p.fillRect(QRectF(kPanel.left(), 0, 3, kPanel.bottom()),
-             gradient({kPanel.left(), 0}, {kPanel.left() + 3, 0},
-                      {{0.0, QColor(0x06, 0x06, 0x0a)}, {1.0, QColor(0x30, 0x32, 0x42)}}));
-  p.setPen(QPen(QColor(255, 255, 255, 36), 1.0));
+  p.fillRect(
+      QRectF(kPanel.left(), 0, 3, kPanel.bottom()),
+      gradient({kPanel.left(), 0}, {kPanel.left() + 3, 0}, {{0.0, kBezelEdge}, {1.0, kBezelLit}}));
+  p.setPen(QPen(kPanelFoot, 1.0));
   p.drawLine(QPointF(kPanel.left(), kPanel.bottom() - 0.5),
              QPointF(kPanel.right(), kPanel.bottom() - 0.5));
 }
@@ -207,30 +177,29 @@ void dashboard(QPainter& p, Side side) {
 void chat(QPainter& p) {
   // The two chat lines: the other player's above, this player's below.
   for (const auto& [r, colour] : {std::pair{kTheirChat, kTheirs}, std::pair{kMyChat, kMine}}) {
-    p.setPen(QPen(QColor(255, 255, 255, 22), 1.0));
-    p.setBrush(QColor(0, 0, 0, 90));
+    p.setPen(QPen(kChatRim, 1.0));
+    p.setBrush(kChatWell);
     p.drawRoundedRect(column(r, kRight).adjusted(0, 0.5, 0, -0.5), 3, 3);
     markBar(p, r, colour);
   }
   // The key help on a strip of its own.
   p.fillRect(kKeyStrip, gradient(kKeyStrip.topLeft(), kKeyStrip.bottomLeft(),
                                  {{0.0, kPanelTint.lighter(112)}, {1.0, kPanelTint}}));
-  p.setPen(QPen(QColor(255, 255, 255, 36), 1.0));
+  p.setPen(QPen(kPanelFoot, 1.0));
   p.drawLine(QPointF(kKeyStrip.left(), kKeyStrip.top() + 0.5),
              QPointF(kKeyStrip.right(), kKeyStrip.top() + 0.5));
 }
 
 void netBackground(QPainter& p, Side side) {
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing, true);
-  p.fillRect(QRectF(0, 0, kWinW, kWinH), kNight);
-  drawVerge(p, QRectF(0, 0, kTrack.left(), kWinH), false);
-  drawVerge(p, QRectF(kTrack.right(), 0, kPanel.left() - 2 - kTrack.right(), kWinH), true);
-  p.fillRect(QRectF(kTrack.left(), kTrack.bottom(), kTrack.width(), kWinH - kTrack.bottom()),
-             QColor(0x1e, 0x1f, 0x2c));
-  dashboard(p, side);
-  chat(p);
-  p.restore();
+  antialiased(p, [&] {
+    p.fillRect(QRectF(0, 0, kWinW, kWinH), kNight);
+    drawVerge(p, QRectF(0, 0, kTrack.left(), kWinH), false);
+    drawVerge(p, QRectF(kTrack.right(), 0, kPanel.left() - 2 - kTrack.right(), kWinH), true);
+    p.fillRect(QRectF(kTrack.left(), kTrack.bottom(), kTrack.width(), kWinH - kTrack.bottom()),
+               kTrackFoot);
+    dashboard(p, side);
+    chat(p);
+  });
 }
 
 }  // namespace
