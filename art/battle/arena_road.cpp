@@ -24,15 +24,13 @@ constexpr double kEdgeLine = 16;   // where the solid edge line starts, from eac
 constexpr double kLaneLine = 112;  // left edge of the lane dash
 constexpr double kLaneDashW = 12;
 
-const QColor kArenaAsphalt{0x30, 0x31, 0x44};
-const QColor kArenaGutter{0x1e, 0x1f, 0x2c};
-// Safety amber: bold enough to frame the road, and neither player's colour.
-const QColor kArenaKerb{0xf0, 0xa8, 0x24};
-const QColor kFloodlight{170, 160, 255, 12};
-const QColor kDashWear{20, 40, 60};
-const QColor kDashGrit{40, 44, 60};
-const QColor kCone{0xff, 0x6e, 0x1e};
-const QColor kConeShadow{10, 8, 20, 70};
+// The arena's asphalt; its kerbs in safety amber, bold enough to frame the
+// road and neither player's colour; floodlights over it.
+const QColor kArenaAsphalt{0x30, 0x31, 0x44}, kArenaGutter{0x1e, 0x1f, 0x2c},
+    kArenaKerb{0xf0, 0xa8, 0x24}, kFloodlight{170, 160, 255, 12};
+// The lane dash, worn, and the cones.
+const QColor kDashWear{20, 40, 60}, kDashGrit{40, 44, 60}, kCone{0xff, 0x6e, 0x1e},
+    kConeShadow{10, 8, 20, 70};
 
 constexpr QPointF kCones[] = {{17, 18}, {44, 22}, {29, 42}, {15, 65}, {45, 64}};
 

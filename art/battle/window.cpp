@@ -21,15 +21,10 @@ constexpr double kColumnR = 320;
 constexpr double kViewL = 8;    // the left view's outer edge
 constexpr double kViewR = 569;  // the right view's outer edge
 
-const QColor kNight{0x12, 0x12, 0x1d};
-const QColor kColumnRed{0x1c, 0x12, 0x1c};
-const QColor kColumnMid{0x19, 0x19, 0x26};
-const QColor kColumnBlue{0x11, 0x17, 0x28};
-const QColor kEdgeRed{0x9a, 0x22, 0x32};
-const QColor kEdgeBlue{0x1e, 0x4c, 0xa0};
-const QColor kHatch = lightTint(7);
-const QColor kSpark{0xff, 0xe0, 0x9a, 150};
-const QColor kFrame = lightTint(22);
+// The night between the views, and the column: red on the left, blue on the right.
+const QColor kNight{0x12, 0x12, 0x1d}, kColumnRed{0x1c, 0x12, 0x1c}, kColumnMid{0x19, 0x19, 0x26},
+    kColumnBlue{0x11, 0x17, 0x28}, kEdgeRed{0x9a, 0x22, 0x32}, kEdgeBlue{0x1e, 0x4c, 0xa0};
+const QColor kHatch = lightTint(7), kSpark{0xff, 0xe0, 0x9a, 150}, kFrame = lightTint(22);
 
 // A dark panel tinted with a team's colour, a bright bar along its top.
 void teamPanel(QPainter& p, const QRectF& r, const QColor& team) {

@@ -20,18 +20,16 @@ const QRectF kCarBox(6, 2, 48, 80.5);
 // Under turbo the car is a little shorter, to leave room for the flame.
 const QRectF kTurboBox(9, 1, 42, 71);
 
-const QColor kTurboGold{0xf2, 0xb4, 0x1c};
-const QColor kTurboTrim{0x4a, 0x2c, 0x0c};
-const QColor kBoostGlow{0xff, 0xd8, 0x6a, 210};
-const QColor kBoostAmber{0xff, 0x8a, 0x2a, 90};
-const QColor kBoostFlame{0xff, 0x6a, 0x20};
-const QColor kFlameWhite{255, 255, 240};
-const QColor kFlameGold{0xff, 0xd0, 0x4a};
-const QColor kFlameTip{0xff, 0x40, 0x20, 0};
-const QColor kGunmetal{0x4a, 0x4d, 0x57};
-const QColor kSafetyOrange{0xff, 0x9a, 0x1e};
-const QColor kRacingGreen{0x1a, 0x84, 0x46};
-const QColor kLime{0xc8, 0xf0, 0x5a};
+// The gold turbo car.
+const QColor kTurboGold{0xf2, 0xb4, 0x1c}, kTurboTrim{0x4a, 0x2c, 0x0c};
+// Its boost: the glow, then the flames from white-hot to a red tip.
+const QColor kBoostGlow{0xff, 0xd8, 0x6a, 210}, kBoostAmber{0xff, 0x8a, 0x2a, 90},
+    kBoostFlame{0xff, 0x6a, 0x20};
+const QColor kFlameWhite{255, 255, 240}, kFlameGold{0xff, 0xd0, 0x4a},
+    kFlameTip{0xff, 0x40, 0x20, 0};
+// The computer cars: gunmetal with orange, racing green with lime.
+const QColor kGunmetal{0x4a, 0x4d, 0x57}, kSafetyOrange{0xff, 0x9a, 0x1e},
+    kRacingGreen{0x1a, 0x84, 0x46}, kLime{0xc8, 0xf0, 0x5a};
 
 constexpr double kExhausts[] = {23.0, 37.0};
 

@@ -12,19 +12,17 @@ namespace {
 
 using namespace car;
 
-const QColor kGold{0xf0, 0xb8, 0x3c};
-const QColor kGoldLight{0xff, 0xe6, 0x9a};
-const QColor kGoldDeep{0xa8, 0x6c, 0x14};
-const QColor kJet{0x17, 0x16, 0x1f};
-const QColor kCanopyTop{0x6a, 0x6f, 0x8a};
-const QColor kCanopySmoke{0x22, 0x22, 0x30};
-const QColor kCanopyGlint = lightTint(120);
-const QColor kExhaust{0x8a, 0x8c, 0x98};
-const QColor kFlameCore{255, 255, 255};
-const QColor kFlame{0x9b, 0xe8, 0xff};
-const QColor kFlameGlow{0x7f, 0xd8, 0xff, 200};
-const QColor kIce{0xc8, 0xee, 0xff};
-const QColor kSmoke{238, 238, 244};
+// Burnished gold over a jet-black spine.
+const QColor kGold{0xf0, 0xb8, 0x3c}, kGoldLight{0xff, 0xe6, 0x9a}, kGoldDeep{0xa8, 0x6c, 0x14},
+    kJet{0x17, 0x16, 0x1f};
+// The smoked canopy.
+const QColor kCanopyTop{0x6a, 0x6f, 0x8a}, kCanopySmoke{0x22, 0x22, 0x30},
+    kCanopyGlint = lightTint(120);
+// Exhausts and their blue flames at full power.
+const QColor kExhaust{0x8a, 0x8c, 0x98}, kFlameCore{255, 255, 255}, kFlame{0x9b, 0xe8, 0xff},
+    kFlameGlow{0x7f, 0xd8, 0xff, 200};
+// Speed streaks and tyre smoke.
+const QColor kIce{0xc8, 0xee, 0xff}, kSmoke{238, 238, 244};
 
 // How the pro car is posed.
 enum class Pose { kStraight, kSteering, kFlatOut };
@@ -70,8 +68,7 @@ QPainterPath blade(double s) {
 QPainterPath ducktail() {
   QPainterPath duck(QPointF(8, 69));
   duck.cubicTo(20, 67, 40, 67, 52, 69);
-  duck.lineTo(52, 80);
-  duck.lineTo(8, 80);
+  for (const QPointF corner : {QPointF(52, 80), QPointF(8, 80)}) duck.lineTo(corner);
   duck.closeSubpath();
   return duck;
 }

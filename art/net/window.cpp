@@ -57,25 +57,20 @@ QRectF column(const QRectF& text, double right) {
   return QRectF(text.left() - kPad, text.top(), right - (text.left() - kPad), text.height());
 }
 
-const QColor kNight{0x10, 0x12, 0x1c};
-const QColor kPanelTint{0x17, 0x1a, 0x2a};
-const QColor& kMine = team::kRed;     // the red car: this player's
-const QColor& kTheirs = team::kBlue;  // the blue car: the other player's
-const QColor kHostTint{0xff, 0x78, 0x78};
-const QColor kGuestTint{0x78, 0xaa, 0xff};
-const QColor kWellGlint = lightTint(24);
-const QColor kWellEdge = shadowTint(200);
-const QColor kWellTop{0x06, 0x07, 0x0d};
-const QColor kWellFoot{0x0c, 0x0d, 0x16};
-const QColor kMessageWell{0x4a, 0x4c, 0x5c};
-const QColor kHeaderShade = shadowTint(70);
-const QColor kHairline = lightTint(40);
-const QColor kBezelEdge{0x06, 0x06, 0x0a};
-const QColor kBezelLit{0x30, 0x32, 0x42};
-const QColor kPanelFoot = lightTint(36);
-const QColor kChatRim = lightTint(22);
-const QColor kChatWell = shadowTint(90);
-const QColor kTrackFoot{0x1e, 0x1f, 0x2c};
+// The players: the red car is this player's, the blue car the other's; the
+// name labels keep the host's pink and the guest's light blue.
+const QColor& kMine = team::kRed;
+const QColor& kTheirs = team::kBlue;
+const QColor kHostTint{0xff, 0x78, 0x78}, kGuestTint{0x78, 0xaa, 0xff};
+// The night round the track and the panel's blue steel.
+const QColor kNight{0x10, 0x12, 0x1c}, kTrackFoot{0x1e, 0x1f, 0x2c};
+const QColor kPanelTint{0x17, 0x1a, 0x2a}, kHeaderShade = shadowTint(70), kHairline = lightTint(40),
+                                           kPanelFoot = lightTint(36);
+const QColor kBezelEdge{0x06, 0x06, 0x0a}, kBezelLit{0x30, 0x32, 0x42};
+// The readouts' wells and the chat lines.
+const QColor kWellGlint = lightTint(24), kWellEdge = shadowTint(200), kWellTop{0x06, 0x07, 0x0d},
+             kWellFoot{0x0c, 0x0d, 0x16}, kMessageWell{0x4a, 0x4c, 0x5c};
+const QColor kChatRim = lightTint(22), kChatWell = shadowTint(90);
 
 // A thin bar in a player's colour just left of where a label's text starts.
 void markBar(QPainter& p, const QRectF& text, const QColor& colour) {

@@ -38,25 +38,10 @@ void messageShade(QPainter& p, const MessageShade& shade) {
                                                                {1.0, withAlpha(c, 0)}}));
 }
 
-void scenery(QPainter& p, int stage) {
-  switch (stage) {
-    case 1:
-      sceneryCountryside(p);
-      break;
-    case 2:
-      scenerySunsetCoast(p);
-      break;
-    case 3:
-      sceneryCity(p);
-      break;
-    case 4:
-      sceneryMountain(p);
-      break;
-    default:
-      sceneryStadium(p);
-      break;
-  }
-}
+// The scenery of the five venues, in order; the stadium's is the last and
+// the default.
+constexpr void (*kScenery[])(QPainter&) = {sceneryCountryside, scenerySunsetCoast, sceneryCity,
+                                           sceneryMountain, sceneryStadium};
 
 }  // namespace
 
@@ -71,7 +56,7 @@ void paintStageBackground(QPainter& p, int stage) {
 
     p.save();
     p.setClipRect(QRectF(0, 0, kColumnW, kWindowH));
-    scenery(p, stage);
+    kScenery[stage >= 1 && stage <= 4 ? stage - 1 : 4](p);
     messageShade(p, kShades[std::clamp(stage, 1, 5) - 1]);
     // A quiet, even patch behind the player's name box at the bottom.
     p.fillRect(QRectF(0, 300, kColumnW - 16, 45),

@@ -12,20 +12,16 @@
 namespace art::stages {
 namespace {
 
-const QColor kNightGround{0x12, 0x11, 0x1c};
-const QColor kParapet = lightTint(22);
-const QColor kPlantShadow = shadowTint(60);
-const QColor kLitWindow{0xff, 0xc4, 0x5e, 130};
-const QColor kTank{0x4a, 0x44, 0x5a};
-const QColor kHelipad = lightTint(60);
-const QColor kPavement{0x2c, 0x2d, 0x3a};
-const QColor kPavingJoint = lightTint(14);
-const QColor kLampPool{0xff, 0xd8, 0x8a, 110};
-const QColor kDimLamp{0x8a, 0x7a, 0x5a};
-const QColor kMessageDim{0x05, 0x04, 0x0c, 110};
-const QColor kNeonPink{0xff, 0x3f, 0xb4};
-const QColor kNeonCyan{0x3f, 0xf0, 0xff};
-const QColor kNeonAmber{0xff, 0xb0, 0x3f};
+// Roofs at night.
+const QColor kNightGround{0x12, 0x11, 0x1c},
+    kParapet = lightTint(22), kPlantShadow = shadowTint(60), kLitWindow{0xff, 0xc4, 0x5e, 130},
+    kTank{0x4a, 0x44, 0x5a}, kHelipad = lightTint(60);
+// The pavement and its lamps.
+const QColor kPavement{0x2c, 0x2d, 0x3a},
+    kPavingJoint = lightTint(14), kLampPool{0xff, 0xd8, 0x8a, 110}, kDimLamp{0x8a, 0x7a, 0x5a},
+    kMessageDim{0x05, 0x04, 0x0c, 110};
+// Neon.
+const QColor kNeonPink{0xff, 0x3f, 0xb4}, kNeonCyan{0x3f, 0xf0, 0xff}, kNeonAmber{0xff, 0xb0, 0x3f};
 const QColor kKerbside{0x4a, 0x4c, 0x5c};
 
 // City blocks seen from above: flat roofs with parapets and plant on top.

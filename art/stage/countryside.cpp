@@ -9,20 +9,16 @@
 namespace art::stages {
 namespace {
 
-const QColor kGrass{0x5c, 0xa8, 0x48};
-const QColor kMowing = lightTint(14);
-const QColor kHayField{0xd9, 0xc0, 0x7a, 120};
-const QColor kFurrow{0xa6, 0x8a, 0x4c, 90};
-const QColor kBale{0xe8, 0xc8, 0x6a};
-const QColor kBaleTwine{0xa8, 0x84, 0x38};
-const QColor kBaleShadow = shadowTint(50);
-const QColor kDaisy{255, 250, 235, 200};
-const QColor kButtercup{0xff, 0xd2, 0x4a, 210};
-const QColor kLeafDark{0x2f, 0x7a, 0x3a};
-const QColor kLeafLight{0x3d, 0x86, 0x34};
-const QColor kLoneTree{0x3d, 0x8c, 0x38};
-const QColor kVergeGrass{0x6f, 0xb0, 0x52};
-const QColor kGravel{0xe8, 0xdc, 0xb8};
+// Mown grass.
+const QColor kGrass{0x5c, 0xa8, 0x48}, kMowing = lightTint(14);
+// The hay field and its bales.
+const QColor kHayField{0xd9, 0xc0, 0x7a, 120}, kFurrow{0xa6, 0x8a, 0x4c, 90},
+    kBale{0xe8, 0xc8, 0x6a}, kBaleTwine{0xa8, 0x84, 0x38}, kBaleShadow = shadowTint(50);
+// Wildflowers and trees.
+const QColor kDaisy{255, 250, 235, 200}, kButtercup{0xff, 0xd2, 0x4a, 210},
+    kLeafDark{0x2f, 0x7a, 0x3a}, kLeafLight{0x3d, 0x86, 0x34}, kLoneTree{0x3d, 0x8c, 0x38};
+// The verge.
+const QColor kVergeGrass{0x6f, 0xb0, 0x52}, kGravel{0xe8, 0xdc, 0xb8};
 
 const QRectF kHay(0, 196, 92, 72);
 constexpr QPointF kBales[] = {{24, 220}, {58, 246}, {70, 212}};

@@ -13,14 +13,12 @@
 namespace art::stages {
 namespace {
 
-const QColor kBadgeRim = lightTint(20);
-const QColor kBadgeWell = shadowTint(90);
-const QColor kGloss = lightTint(14);
-const QColor kUnlitRim = lightTint(50);
-const QColor kUnlitLight = shadowTint(80);
-const QColor kBezelEdge{0x06, 0x06, 0x0a};
-const QColor kBezelCrown{0x30, 0x31, 0x3c};
-const QColor kBezelFoot{0x0a, 0x0a, 0x10};
+// The badge, the gloss and the stage lights.
+const QColor kBadgeRim = lightTint(20), kBadgeWell = shadowTint(90), kGloss = lightTint(14),
+             kUnlitRim = lightTint(50), kUnlitLight = shadowTint(80);
+// The bezels down the sides.
+const QColor kBezelEdge{0x06, 0x06, 0x0a}, kBezelCrown{0x30, 0x31, 0x3c},
+    kBezelFoot{0x0a, 0x0a, 0x10};
 
 // The badges' line work, from the badge's centre.
 constexpr QPointF kTowers[] = {{-13, 11}, {-13, -2}, {-6, -2}, {-6, -10}, {1, -10},
@@ -87,6 +85,11 @@ void floodlightMast(QPainter& p, QPointF c) {
   p.drawLine(c + QPointF(6, 12), c + QPointF(0, 2));
 }
 
+// The badges of the five venues, in order; the stadium's is the last and
+// the default.
+constexpr void (*kBadges[])(QPainter&, QPointF) = {sunOverHills, sunIntoWaves, towersUnderMoon,
+                                                   peaksInRain, floodlightMast};
+
 // The venue's badge, drawn in line work in the dashboard's free corner.
 void venueBadge(QPainter& p, int stage, QPointF c, const QColor& accent) {
   const QPen line(withAlpha(accent, 170), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -95,23 +98,7 @@ void venueBadge(QPainter& p, int stage, QPointF c, const QColor& accent) {
   p.drawEllipse(c, 19, 19);
   p.setPen(line);
   p.setBrush(Qt::NoBrush);
-  switch (stage) {
-    case 1:
-      sunOverHills(p, c);
-      break;
-    case 2:
-      sunIntoWaves(p, c);
-      break;
-    case 3:
-      towersUnderMoon(p, c);
-      break;
-    case 4:
-      peaksInRain(p, c);
-      break;
-    default:
-      floodlightMast(p, c);
-      break;
-  }
+  kBadges[stage >= 1 && stage <= 4 ? stage - 1 : 4](p, c);
 }
 
 // Gloss sweeping across the panel's top corner.

@@ -12,17 +12,13 @@
 namespace art::stages {
 namespace {
 
-const QColor kScrewLight{0x7a, 0x7e, 0x8e};
-const QColor kScrewDark{0x2e, 0x30, 0x3c};
-const QColor kEdgeInk = shadowTint(200);
-const QColor kMetalTop{0x6c, 0x70, 0x7e};
-const QColor kMetalMid{0x34, 0x36, 0x42};
-const QColor kMetalFoot{0x1a, 0x1b, 0x22};
-const QColor kGlassTop{0x04, 0x04, 0x08};
-const QColor kGlassFoot{0x0b, 0x0b, 0x12};
-const QColor kBezelShadow = shadowTint(110);
-const QColor kBezelInk = shadowTint(220);
-const QColor kGlassInk = shadowTint(230);
+// Screw heads.
+const QColor kScrewLight{0x7a, 0x7e, 0x8e}, kScrewDark{0x2e, 0x30, 0x3c},
+    kEdgeInk = shadowTint(200);
+// Brushed metal bezels round dark glass.
+const QColor kMetalTop{0x6c, 0x70, 0x7e}, kMetalMid{0x34, 0x36, 0x42}, kMetalFoot{0x1a, 0x1b, 0x22};
+const QColor kGlassTop{0x04, 0x04, 0x08}, kGlassFoot{0x0b, 0x0b, 0x12},
+    kBezelShadow = shadowTint(110), kBezelInk = shadowTint(220), kGlassInk = shadowTint(230);
 
 // The game's type as the desktop draws it: a point is 4/3 of a pixel, and
 // a digit is about 0.55 em wide, its ink from 0.16 em to 0.94 em below the

@@ -18,17 +18,13 @@ using namespace stages;
 // Clear sky: a faint warmth over the whole road.
 const QColor kSunWarmth{255, 214, 150, 10};
 // Neon from the city's shop fronts, smeared along the road.
-const QColor kNeonPinkSpill{0xff, 0x3f, 0xb4, 60};
-const QColor kNeonCyanSpill{0x3f, 0xf0, 0xff, 30};
-const QColor kNeonCyanGlare{0x3f, 0xf0, 0xff, 55};
-const QColor kNeonAmberSpill{0xff, 0xb0, 0x3f, 26};
+const QColor kNeonPinkSpill{0xff, 0x3f, 0xb4, 60}, kNeonCyanSpill{0x3f, 0xf0, 0xff, 30},
+    kNeonCyanGlare{0x3f, 0xf0, 0xff, 55}, kNeonAmberSpill{0xff, 0xb0, 0x3f, 26};
 // Rain on the mountain pass.
-const QColor kWaterSheen{170, 200, 230, 26};
-const QColor kPuddle{140, 170, 205, 50};
-const QColor kRainRing{200, 225, 255, 40};
+const QColor kWaterSheen{170, 200, 230, 26}, kPuddle{140, 170, 205, 50},
+    kRainRing{200, 225, 255, 40};
 // Floodlights over the stadium: cool at the edges, warm in the middle.
-const QColor kFloodCool{220, 235, 255, 34};
-const QColor kFloodWarm{255, 250, 230, 14};
+const QColor kFloodCool{220, 235, 255, 34}, kFloodWarm{255, 250, 230, 14};
 
 constexpr double kKerbShadowW = 4;
 

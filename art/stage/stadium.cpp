@@ -11,24 +11,16 @@
 namespace art::stages {
 namespace {
 
-const QColor kInfieldShade{0x2e, 0x8c, 0x4a};
-const QColor kInfield{0x38, 0xa0, 0x54};
-const QColor kMowing = lightTint(9);
-const QColor kSeatsBack{0x20, 0x26, 0x40};
-const QColor kSeatsFront{0x30, 0x3a, 0x5e};
-const QColor kAisle = shadowTint(90);
-const QColor kWalkway{0x5a, 0x62, 0x7a};
-const QColor kConcreteWall{0xd8, 0xda, 0xe0};
-const QColor kRoofShadow = shadowTint(70);
-const QColor kRoofBack{0x26, 0x28, 0x36};
-const QColor kRoofFront{0x3a, 0x3e, 0x4e};
-const QColor kRoofSheet = lightTint(18);
-const QColor kRoofGirder = shadowTint(90);
-const QColor kFloodCore{255, 252, 240, 240};
-const QColor kFloodHalo{240, 246, 255, 130};
-const QColor kFloodEdge{230, 240, 255, 0};
-const QColor kLampHousing{0x3a, 0x3c, 0x48};
-const QColor kCatchFence = lightTint(60);
+// The infield.
+const QColor kInfieldShade{0x2e, 0x8c, 0x4a}, kInfield{0x38, 0xa0, 0x54}, kMowing = lightTint(9);
+// The grandstand and its roof.
+const QColor kSeatsBack{0x20, 0x26, 0x40}, kSeatsFront{0x30, 0x3a, 0x5e},
+    kAisle = shadowTint(90), kWalkway{0x5a, 0x62, 0x7a}, kConcreteWall{0xd8, 0xda, 0xe0};
+const QColor kRoofShadow = shadowTint(70), kRoofBack{0x26, 0x28, 0x36},
+             kRoofFront{0x3a, 0x3e, 0x4e}, kRoofSheet = lightTint(18), kRoofGirder = shadowTint(90);
+// Floodlights and the catch fence.
+const QColor kFloodCore{255, 252, 240, 240}, kFloodHalo{240, 246, 255, 130},
+    kFloodEdge{230, 240, 255, 0}, kLampHousing{0x3a, 0x3c, 0x48}, kCatchFence = lightTint(60);
 
 // The grandstand: tiers of seats stepping down towards the track.
 const QRectF kStand(0, 0, 62, 290);
