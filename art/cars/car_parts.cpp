@@ -1,6 +1,10 @@
 #include "cars/car_parts.h"
 
 #include <QPen>
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <vector>
 
 namespace art::car {
 namespace {
@@ -80,12 +84,11 @@ void glass(QPainter& p, const QPainterPath& shape, double top, double bottom, bo
                kOutline * 0.8);
   if (!glint) return;
   const QRectF b = shape.boundingRect();
-  QPainterPath shine;
-  for (const QPointF& f : kShine) {
-    const QPointF q(b.left() + b.width() * f.x(), b.top() + b.height() * f.y());
-    shine.elementCount() == 0 ? shine.moveTo(q) : shine.lineTo(q);
-  }
-  shine.closeSubpath();
+  std::array<QPointF, std::size(kShine)> corners;
+  std::transform(std::begin(kShine), std::end(kShine), corners.begin(), [&](QPointF f) {
+    return QPointF(b.left() + b.width() * f.x(), b.top() + b.height() * f.y());
+  });
+  const QPainterPath shine = polygon(corners);
   p.save();
   p.setClipPath(shape, Qt::IntersectClip);
   p.setPen(Qt::NoPen);
@@ -114,11 +117,11 @@ void paintNumber(QPainter& p, int digit, const QPointF& centre, double h, const 
   const std::span<const QPointF> strokes = digit == 4   ? std::span<const QPointF>(kFour)
                                            : digit == 7 ? std::span<const QPointF>(kSeven)
                                                         : std::span<const QPointF>(kOne);
-  QPainterPath path;
+  std::vector<QPointF> points;
   for (const QPointF& uv : strokes) {
-    const QPointF q(centre.x() + (uv.x() - 0.5) * w, centre.y() + (uv.y() - 0.5) * h);
-    path.elementCount() == 0 ? path.moveTo(q) : path.lineTo(q);
+    points.emplace_back(centre.x() + (uv.x() - 0.5) * w, centre.y() + (uv.y() - 0.5) * h);
   }
+  const QPainterPath path = polyline(points);
   p.save();
   p.setPen(QPen(color, h * 0.2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
   p.setBrush(Qt::NoBrush);

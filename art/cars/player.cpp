@@ -3,6 +3,9 @@
 // driving straight, sliding into a turn, and flat out on boost.
 
 #include <QRadialGradient>
+#include <algorithm>
+#include <array>
+#include <iterator>
 
 #include "cars/car_parts.h"
 #include "style.h"
@@ -108,12 +111,10 @@ void paintUltrapex(QPainter& p, double steer) {
   p.setPen(Qt::NoPen);
   p.setBrush(pal::kWhite);
   for (double s : {-1.0, 1.0}) {
-    QPainterPath slit;
-    for (const QPointF& q : kHeadlightSlit) {
-      slit.elementCount() == 0 ? slit.moveTo(side(s, q)) : slit.lineTo(side(s, q));
-    }
-    slit.closeSubpath();
-    p.drawPath(slit);
+    std::array<QPointF, std::size(kHeadlightSlit)> slit;
+    std::transform(std::begin(kHeadlightSlit), std::end(kHeadlightSlit), slit.begin(),
+                   [s](QPointF q) { return side(s, q); });
+    p.drawPath(polygon(slit));
   }
 
   fillOutlined(p, loop({kMid, 21}, kCanopy),
