@@ -1,7 +1,9 @@
 // The battle's missiles, nose up on their exhaust flame: one in each
 // player's colour.
 
+#include <QPolygonF>
 #include <QRadialGradient>
+#include <span>
 
 #include "battle/team_colours.h"
 #include "style.h"

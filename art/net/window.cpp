@@ -13,8 +13,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygonF>
-#include <QRadialGradient>
 #include <tuple>
 #include <utility>
 
