@@ -135,3 +135,93 @@ int Dice::below(int n) {
 }
 
 }  // namespace art
+
+namespace art {
+namespace {
+
+// Traces the steps with each table point passed through `at`.
+template <typename At>
+void traceSteps(QPainterPath& path, std::span<const PathStep> steps, At at) {
+  for (const PathStep& s : steps) {
+    switch (s.kind) {
+      case PathStep::kMove:
+        path.moveTo(at(s.a));
+        break;
+      case PathStep::kLine:
+        path.lineTo(at(s.a));
+        break;
+      case PathStep::kQuad:
+        path.quadTo(at(s.a), at(s.b));
+        break;
+      case PathStep::kCubic:
+        path.cubicTo(at(s.a), at(s.b), at(s.c));
+        break;
+      case PathStep::kOval:
+        path.addEllipse(QRectF(at(s.a), at(s.b)));
+        break;
+      case PathStep::kClose:
+        path.closeSubpath();
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+QPainterPath tracePath(std::span<const PathStep> steps) {
+  QPainterPath path;
+  extendPath(path, steps);
+  return path;
+}
+
+QPainterPath tracePath(std::initializer_list<PathStep> steps) {
+  return tracePath(std::span<const PathStep>(steps.begin(), steps.size()));
+}
+
+QPainterPath tracePath(std::span<const PathStep> steps, QPointF centre, QSizeF size) {
+  QPainterPath path;
+  traceSteps(path, steps, [&](QPointF q) {
+    return QPointF(centre.x() + (q.x() - 0.5) * size.width(),
+                   centre.y() + (q.y() - 0.5) * size.height());
+  });
+  return path;
+}
+
+void extendPath(QPainterPath& path, std::span<const PathStep> steps) {
+  traceSteps(path, steps, [](QPointF q) { return q; });
+}
+
+QPainterPath segment(QPointF a, QPointF b) {
+  QPainterPath path(a);
+  path.lineTo(b);
+  return path;
+}
+
+QPainterPath polyline(std::span<const QPointF> points) {
+  QPainterPath path;
+  if (points.empty()) return path;
+  path.moveTo(points.front());
+  for (const QPointF& q : points.subspan(1)) path.lineTo(q);
+  return path;
+}
+
+QPainterPath polyline(std::initializer_list<QPointF> points) {
+  return polyline(std::span<const QPointF>(points.begin(), points.size()));
+}
+
+QPainterPath roundedRect(const QRectF& r, double radius) {
+  QPainterPath path;
+  path.addRoundedRect(r, radius, radius);
+  return path;
+}
+
+QLinearGradient sunsetSky(QPointF from, QPointF to, double violet, double magenta, double orange) {
+  return gradient(from, to,
+                  {{0.0, pal::kSkyNight},
+                   {violet, pal::kSkyViolet},
+                   {magenta, pal::kSkyMagenta},
+                   {orange, pal::kSkyOrange},
+                   {1.0, pal::kSkyGold}});
+}
+
+}  // namespace art
