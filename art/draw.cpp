@@ -224,4 +224,8 @@ QLinearGradient sunsetSky(QPointF from, QPointF to, double violet, double magent
                    {1.0, pal::kSkyGold}});
 }
 
+QLinearGradient glassGradient(QPointF from, QPointF to, double mid, const QColor& deep) {
+  return gradient(from, to, {{0.0, pal::kGlassSheen}, {mid, pal::kGlass}, {1.0, deep}});
+}
+
 }  // namespace art

@@ -180,4 +180,19 @@ QPainterPath roundedRect(const QRectF& r, double radius);
 // orange stand at the given positions between them (0 to 1).
 QLinearGradient sunsetSky(QPointF from, QPointF to, double violet, double magenta, double orange);
 
+// Tinted glass from its sheen at `from` through the glass colour at `mid`
+// (0 to 1) to `deep` at `to`.
+QLinearGradient glassGradient(QPointF from, QPointF to, double mid,
+                              const QColor& deep = pal::kGlass);
+
+// Runs `draw` with the painter clipped to `path`, as well as to any clip it
+// already has.
+template <typename Draw>
+void clipped(QPainter& p, const QPainterPath& path, Draw draw) {
+  p.save();
+  p.setClipPath(path, Qt::IntersectClip);
+  draw();
+  p.restore();
+}
+
 }  // namespace art

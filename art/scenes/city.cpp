@@ -11,45 +11,28 @@ namespace art::scene {
 namespace {
 
 // The night.
-const QColor kSkyTop(0x0c, 0x0a, 0x26);
-const QColor kSkyMiddle(0x2a, 0x16, 0x52);
-const QColor kSkyGlow(0x6a, 0x24, 0x6a);
-const QColor kMoon(0xff, 0xf4, 0xd0);
-const QColor kMoonGlow(0xff, 0xf0, 0xc8);
+const QColor kSkyTop(0x0c0a26), kSkyMiddle(0x2a1652), kSkyGlow(0x6a246a);
+const QColor kMoon(0xfff4d0), kMoonGlow(0xfff0c8);
 
-// The towers and their windows.
-const QColor kFarTower(0x3a, 0x2a, 0x6a);
-const QColor kFarWindow(0xff, 0xd0, 0x80);
-const QColor kLeftBlock(0x26, 0x1e, 0x44);
-const QColor kLeftWindow(0x9a, 0xe8, 0xff);
-const QColor kRightBlock(0x24, 0x1c, 0x40);
-const QColor kRightWindow(0xff, 0xb0, 0xe0);
+// The towers, and the colours their windows are lit.
+const QColor kFarTower(0x3a2a6a), kFarWindow(0xffd080);
+const QColor kLeftBlock(0x261e44), kLeftWindow(0x9ae8ff);
+const QColor kRightBlock(0x241c40), kRightWindow(0xffb0e0);
 
-// Neon.
-const QColor kPink(0xff, 0x3f, 0xb4);
-const QColor kCyan(0x3f, 0xf0, 0xff);
-const QColor kAmber(0xff, 0xb0, 0x3f);
-const QColor kSignBack(0x14, 0x0e, 0x26, 230);
-const QColor kGantryPost(0x30, 0x2c, 0x44);
-const QColor kGantryTop(0x2a, 0x26, 0x40);
-const QColor kGantryFoot(0x16, 0x12, 0x26);
+// Neon, and what holds it up.
+const QColor kPink(0xff3fb4), kCyan(0x3ff0ff), kAmber(0xffb03f);
+const QColor kSignBack = withAlpha(0x140e26, 230);
+const QColor kGantryPost(0x302c44), kGantryTop(0x2a2640), kGantryFoot(0x161226);
 
-// The pit lane.
-const QColor kStreetFar(0x1e, 0x1a, 0x30);
-const QColor kStreetNear(0x10, 0x0e, 0x1a);
-const QColor kLaneDash(0xff, 0xd2, 0x3a);
-const QColor kLampPool(0xff, 0xd8, 0xa0);
-const QColor kPinkRim(0xff, 0x9a, 0xe0, 200);
-const QColor kCyanRim(0x9a, 0xf0, 0xff, 200);
-const QColor kBriskoOrange(0xff, 0x86, 0x1e);
-const Livery kBrisko{kBriskoOrange, QColor(0x26, 0x24, 0x2e), pal::kWhite, 9};
-const QColor kTyreDark(0x2a, 0x2a, 0x34);
-const QColor kTyreLit(0x4a, 0x4a, 0x5a);
-const QColor kTyreShade(0x1c, 0x1c, 0x24);
-const QColor kDrawerLine(0, 0, 0, 90);
-const QColor kDrawerHandle(0xd8, 0xdc, 0xe4);
-const QColor kBarrierTop(0x4a, 0x46, 0x5e);
-const QColor kBarrierFoot(0x22, 0x20, 0x30);
+// The pit lane and the cars in it.
+const QColor kStreetFar(0x1e1a30), kStreetNear(0x100e1a), kLaneDash(0xffd23a);
+const QColor kLampPool(0xffd8a0);
+const QColor kPinkRim = withAlpha(0xff9ae0, 200), kCyanRim = withAlpha(0x9af0ff, 200);
+const QColor kBriskoOrange(0xff861e);
+const Livery kBrisko{kBriskoOrange, QColor(0x26242e), pal::kWhite, 9};
+const QColor kTyreDark(0x2a2a34), kTyreLit(0x4a4a5a), kTyreShade(0x1c1c24);
+const QColor kDrawerLine = withAlpha(Qt::black, 90), kDrawerHandle(0xd8dce4);
+const QColor kBarrierTop(0x4a465e), kBarrierFoot(0x222030);
 
 // The arrow sign on the left block.
 constexpr PathStep kArrowSign[] = {moveTo(20, 130), lineTo(80, 130), moveTo(66, 118),

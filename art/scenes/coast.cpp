@@ -10,38 +10,24 @@ namespace art::scene {
 namespace {
 
 // Sea and shore under the sunset.
-const QColor kHeadlandTop(0x5a, 0x2c, 0x5c);
-const QColor kHeadlandFoot(0x2c, 0x18, 0x3a);
-const QColor kSeaFar(0x9a, 0x48, 0x7a);
-const QColor kSeaMiddle(0x5a, 0x30, 0x6e);
-const QColor kSeaNear(0x34, 0x22, 0x58);
+const QColor kHeadlandTop(0x5a2c5c), kHeadlandFoot(0x2c183a);
+const QColor kSeaFar(0x9a487a), kSeaMiddle(0x5a306e), kSeaNear(0x342258);
 
 // The road and its rail.
-const QColor kRailPost(0x6a, 0x5a, 0x6e);
-const QColor kRailLit(0xff, 0xe0, 0xa0);
-const QColor kRailMiddle(0xc0, 0x9a, 0xa0);
-const QColor kRailShade(0x6a, 0x52, 0x6e);
-const QColor kRoadFar(0x6a, 0x4e, 0x6a);
-const QColor kRoadMiddle(0x4a, 0x3a, 0x56);
-const QColor kRoadNear(0x30, 0x28, 0x3e);
-const QColor kEdgeLine(0xff, 0xe9, 0xc9);
-const QColor kLaneDash(0xff, 0xe2, 0xbd);
+const QColor kRailPost(0x6a5a6e);
+const QColor kRailLit(0xffe0a0), kRailMiddle(0xc09aa0), kRailShade(0x6a526e);
+const QColor kRoadFar(0x6a4e6a), kRoadMiddle(0x4a3a56), kRoadNear(0x30283e);
+const QColor kEdgeLine(0xffe9c9), kLaneDash(0xffe2bd);
 
 // The cars, lit gold from the side.
-const QColor kSunRim(0xff, 0xd2, 0x70, 230);
-const QColor kSpeedLine(0xff, 0xe6, 0xb0);
-const Livery kQuellan{QColor(0x1a, 0xb4, 0xaa), pal::kWhite, QColor(0xc8, 0xd0, 0xdc), 3};
+const QColor kSunRim = withAlpha(0xffd270, 230), kSpeedLine(0xffe6b0);
+const Livery kQuellan{QColor(0x1ab4aa), pal::kWhite, QColor(0xc8d0dc), 3};
 
-// Below the road.
-const QColor kWallTop(0xe8, 0xb4, 0x8a);
-const QColor kWallFoot(0xa8, 0x70, 0x5c);
-const QColor kWallJoint(0x8a, 0x56, 0x4a, 160);
-const QColor kSandFar(0xc8, 0x7c, 0x62);
-const QColor kSandNear(0xe6, 0xa0, 0x74);
-const QColor kDuneTop(0xf2, 0xb8, 0x84);
-const QColor kDuneFoot(0xe0, 0x96, 0x6a);
-const QColor kBeachGrass(0x7a, 0x6a, 0x3a, 200);
-const QColor kPalm(0x3a, 0x1e, 0x34);
+// Below the road: a stone wall, sand, dunes and palms.
+const QColor kWallTop(0xe8b48a), kWallFoot(0xa8705c), kWallJoint = withAlpha(0x8a564a, 160);
+const QColor kSandFar(0xc87c62), kSandNear(0xe6a074);
+const QColor kDuneTop(0xf2b884), kDuneFoot(0xe0966a);
+const QColor kBeachGrass = withAlpha(0x7a6a3a, 200), kPalm(0x3a1e34);
 
 // The headland with the lighthouse on it, and the dune in front.
 constexpr PathStep kHeadland[] = {moveTo(-2, 132),

@@ -21,13 +21,9 @@ namespace art {
 namespace scene {
 namespace {
 
-// The mount.
-const QColor kPrintShadow(0x3c, 0x30, 0x50, 60);
-
-// The crew.
-const QColor kGlove(0x2a, 0x2a, 0x36);
-const QColor kNeck(0xe6, 0xb8, 0x94);
-const QColor kEar(0xf0, 0xc0, 0x9c);
+// The shadow under the photo, and the crew's gloves and skin.
+const QColor kPrintShadow = withAlpha(0x3c3050, 60);
+const QColor kGlove(0x2a2a36), kNeck(0xe6b894), kEar(0xf0c09c);
 
 // The Vantor chevron: two arrowheads side by side, in units of its height
 // from the centre of each.

@@ -10,60 +10,37 @@ namespace art::scene {
 namespace {
 
 // A clear summer sky.
-const QColor kSkyTop(0x3c, 0x9c, 0xf0);
-const QColor kSkyMiddle(0x8c, 0xd0, 0xff);
-const QColor kSkyHaze(0xd6, 0xf0, 0xff);
-const QColor kSunGlow(0xff, 0xf6, 0xd0);
-const QColor kSun(0xff, 0xf6, 0xd6);
-const QColor kCloudShade(0xb8, 0xd4, 0xf0);
-const QColor kLowCloudShade(0xc0, 0xda, 0xf2);
+const QColor kSkyTop(0x3c9cf0), kSkyMiddle(0x8cd0ff), kSkyHaze(0xd6f0ff);
+const QColor kSun(0xfff6d6), kSunGlow(0xfff6d0);
+const QColor kCloudShade(0xb8d4f0), kLowCloudShade(0xc0daf2);
 
-// The fields.
-const QColor kFarHillTop(0x8c, 0xc4, 0x8e);
-const QColor kFarHillFoot(0x6c, 0xb0, 0x6a);
-const QColor kNearHillTop(0x62, 0xb4, 0x4e);
-const QColor kNearHillFoot(0x4a, 0x9a, 0x3e);
-const QColor kTreeLit(0x4c, 0x9a, 0x3a);
-const QColor kTreeShade(0x2e, 0x6e, 0x2e);
-const QColor kBarn(0xc8, 0x3a, 0x32);
-const QColor kBarnDoor(0x6a, 0x1c, 0x1c);
+// The fields, and a red barn on the hill.
+const QColor kFarHillTop(0x8cc48e), kFarHillFoot(0x6cb06a);
+const QColor kNearHillTop(0x62b44e), kNearHillFoot(0x4a9a3e);
+const QColor kTreeLit(0x4c9a3a), kTreeShade(0x2e6e2e);
+const QColor kBarn(0xc83a32), kBarnDoor(0x6a1c1c);
 
-// The circuit.
-const QColor kBarrierFoot(0xc8, 0xcc, 0xd8);
-const QColor kPlatform(0xee, 0xee, 0xf2);
-const QColor kMarshal(0xff, 0x7e, 0x22);
-const QColor kTrackFar(0x5a, 0x5c, 0x66);
-const QColor kTrackNear(0x44, 0x46, 0x52);
-const QColor kRubber(0, 0, 0, 30);
-const QColor kDust(0xe8, 0xe0, 0xd0);
-const QColor kPitWallTop(0xe8, 0xea, 0xf0);
-const QColor kPitWallFoot(0xa8, 0xac, 0xbc);
-const QColor kBoardShadow(0, 0, 0, 60);
-const QColor kBoardTop(0x30, 0x30, 0x3e);
-const QColor kBoardFoot(0x1c, 0x1c, 0x26);
-const QColor kBoardPole(0x9a, 0x9e, 0xac);
-const QColor kFlagPole(0x5a, 0x4a, 0x3a);
+// The circuit: the barrier, the marshal's post, the track and the pit wall.
+const QColor kBarrierFoot(0xc8ccd8), kFlagPole(0x5a4a3a);
+const QColor kPlatform(0xeeeef2), kMarshal(0xff7e22);
+const QColor kTrackFar(0x5a5c66), kTrackNear(0x444652), kDust(0xe8e0d0);
+const QColor kRubber = withAlpha(Qt::black, 30);
+const QColor kPitWallTop(0xe8eaf0), kPitWallFoot(0xa8acbc);
+const QColor kBoardTop(0x30303e), kBoardFoot(0x1c1c26), kBoardPole(0x9a9eac);
+const QColor kBoardShadow = withAlpha(Qt::black, 60);
 
-// The verge.
-const QColor kGrassFar(0x5a, 0xae, 0x48);
-const QColor kGrassNear(0x6c, 0xbc, 0x52);
-const QColor kMownStripe(255, 255, 255, 16);
-const QColor kBlade(0x3e, 0x8a, 0x34, 150);
-const QColor kDaisy(0xff, 0xfa, 0xee);
-const QColor kButtercup(0xff, 0xd2, 0x4a);
-const QColor kHayShadow(20, 40, 10, 70);
-const QColor kHaySideLit(0xd8, 0xb0, 0x50);
-const QColor kHaySideShade(0xb0, 0x84, 0x30);
-const QColor kHayFaceLit(0xf6, 0xd8, 0x7a);
-const QColor kHayFaceShade(0xd0, 0xa4, 0x44);
-const QColor kHayStraw(0xa8, 0x7c, 0x2c);
+// The verge: mown grass, flowers and hay.
+const QColor kGrassFar(0x5aae48), kGrassNear(0x6cbc52);
+const QColor kMownStripe = withAlpha(Qt::white, 16), kBlade = withAlpha(0x3e8a34, 150);
+const QColor kDaisy(0xfffaee), kButtercup(0xffd24a);
+const QColor kHayShadow = withAlpha(0x14280a, 70);
+const QColor kHaySideLit(0xd8b050), kHaySideShade(0xb08430);
+const QColor kHayFaceLit(0xf6d87a), kHayFaceShade(0xd0a444), kHayStraw(0xa87c2c);
 
 // People.
-const QColor kSkin(0xf4, 0xc8, 0xa2);
-const QColor kSkins[] = {kSkin, QColor(0xd8, 0x9a, 0x6c), QColor(0x9a, 0x64, 0x42),
-                         QColor(0xfa, 0xdc, 0xc4)};
-const QColor kDarkHair(0x3a, 0x2c, 0x28);
-const QColor kBrownHair(0x6a, 0x48, 0x30);
+const QColor kSkin(0xf4c8a2);
+const QColor kSkins[] = {kSkin, QColor(0xd89a6c), QColor(0x9a6442), QColor(0xfadcc4)};
+const QColor kDarkHair(0x3a2c28), kBrownHair(0x6a4830);
 
 // The hills, hazy far off and greener near.
 constexpr PathStep kFarHills[] = {moveTo(0, 92),
@@ -116,17 +93,16 @@ void flag(QPainter& p, QPointF foot, double pole, double w, double h, const QCol
   cloth.closeSubpath();
   if (chequer) {
     fill(p, cloth, pal::kWhite);
-    p.save();
-    p.setClipPath(cloth, Qt::IntersectClip);
-    const double s = h / 4;
-    for (int r = -1; r < 5; ++r) {
-      for (int c = 0; c * s < w + s; ++c) {
-        if ((r + c) % 2) continue;
-        const double dy = wave * std::sin(c * s / w * 2 * kPi) * 0.8;
-        fill(p, rect(top.x() + c * s, top.y() + r * s + dy, s, s), pal::kInk);
+    clipped(p, cloth, [&] {
+      const double s = h / 4;
+      for (int r = -1; r < 5; ++r) {
+        for (int c = 0; c * s < w + s; ++c) {
+          if ((r + c) % 2) continue;
+          const double dy = wave * std::sin(c * s / w * 2 * kPi) * 0.8;
+          fill(p, rect(top.x() + c * s, top.y() + r * s + dy, s, s), pal::kInk);
+        }
       }
-    }
-    p.restore();
+    });
   } else {
     fill(p, cloth,
          gradient(top, top + QPointF(w, 0),

@@ -9,48 +9,29 @@ namespace art::scene {
 namespace {
 
 // The storm.
-const QColor kSkyTop(0x1a, 0x1e, 0x2e);
-const QColor kSkyMiddle(0x3a, 0x44, 0x5a);
-const QColor kSkyLow(0x5e, 0x6c, 0x80);
-const QColor kStormLit(0x4a, 0x52, 0x68, 200);
-const QColor kStormDark(0x22, 0x26, 0x36, 220);
-const QColor kLightning(0xc8, 0xdc, 0xff);
-const QColor kRain(0xd0, 0xe0, 0xf6);
-const QColor kMist(0x9a, 0xa6, 0xb6);
+const QColor kSkyTop(0x1a1e2e), kSkyMiddle(0x3a445a), kSkyLow(0x5e6c80);
+const QColor kStormLit = withAlpha(0x4a5268, 200), kStormDark = withAlpha(0x222636, 220);
+const QColor kLightning(0xc8dcff), kRain(0xd0e0f6), kMist(0x9aa6b6);
 
 // The mountains.
-const QColor kFarRidgeTop(0x62, 0x70, 0x86);
-const QColor kFarRidgeFoot(0x7a, 0x86, 0x98);
-const QColor kNearRidgeTop(0x3e, 0x4a, 0x5c);
-const QColor kNearRidgeFoot(0x56, 0x62, 0x74);
-const QColor kFir(0x26, 0x34, 0x3a);
-const QColor kValleyFir(0x2c, 0x3a, 0x44, 200);
-const QColor kGroundFar(0x2a, 0x36, 0x32);
-const QColor kGroundNear(0x1a, 0x22, 0x22);
-const QColor kDropFar(0x6a, 0x78, 0x8a);
-const QColor kDropNear(0x3a, 0x46, 0x56);
-const QColor kCliffShade(0x3a, 0x40, 0x4a);
-const QColor kCliffLit(0x56, 0x5c, 0x66);
-const QColor kCrack(0x1e, 0x22, 0x2a, 160);
+const QColor kFarRidgeTop(0x627086), kFarRidgeFoot(0x7a8698);
+const QColor kNearRidgeTop(0x3e4a5c), kNearRidgeFoot(0x566274);
+const QColor kFir(0x26343a), kValleyFir = withAlpha(0x2c3a44, 200);
+const QColor kGroundFar(0x2a3632), kGroundNear(0x1a2222);
+const QColor kDropFar(0x6a788a), kDropNear(0x3a4656);
+const QColor kCliffShade(0x3a404a), kCliffLit(0x565c66), kCrack = withAlpha(0x1e222a, 160);
 
-// The road.
-const QColor kRoadFar(0x5a, 0x62, 0x70);
-const QColor kRoadMiddle(0x3a, 0x40, 0x4c);
-const QColor kRoadNear(0x26, 0x2a, 0x34);
-const QColor kSkySheen(0xa8, 0xb8, 0xd0);
-const QColor kCentreLine(0xf2, 0xc2, 0x30);
-const QColor kRailPost(0x8a, 0x90, 0x9a);
-const QColor kRailSteel(0xc8, 0xce, 0xd8);
-const QColor kRailEdge(0x5a, 0x60, 0x6a);
-const QColor kSignPost(0x6a, 0x70, 0x7a);
+// The road, its rail and sign.
+const QColor kRoadFar(0x5a6270), kRoadMiddle(0x3a404c), kRoadNear(0x262a34);
+const QColor kSkySheen(0xa8b8d0), kCentreLine(0xf2c230);
+const QColor kRailPost(0x8a909a), kRailSteel(0xc8ced8), kRailEdge(0x5a606a);
+const QColor kSignPost(0x6a707a);
 
 // The cars and their light on the wet.
-const QColor kDorrinRed(0xe8, 0x26, 0x36);
-const Livery kDorrin{QColor(0x26, 0x24, 0x30), kDorrinRed, kDorrinRed};
-const QColor kDorrinLamps(0xff, 0xf0, 0xc0, 40);
-const QColor kBeam(0xff, 0xf4, 0xc8);
-const QColor kLampOnWet(0xff, 0xf0, 0xb8);
-const QColor kSpray(0xd0, 0xd8, 0xe6);
+const QColor kDorrinRed(0xe82636);
+const Livery kDorrin{QColor(0x262430), kDorrinRed, kDorrinRed};
+const QColor kDorrinLamps = withAlpha(0xfff0c0, 40);
+const QColor kBeam(0xfff4c8), kLampOnWet(0xfff0b8), kSpray(0xd0d8e6);
 
 // Ridges, layered into the mist.
 constexpr QPointF kFarRidge[] = {{-10, 120}, {60, 80},  {110, 100}, {180, 62}, {240, 96}, {300, 84},
@@ -152,16 +133,15 @@ void cliff(QPainter& p, Dice& dice, double H) {
   const QPainterPath cliff = tracePath(kCliff);
   fillOutlined(p, cliff, gradient({0, 140}, {180, 0}, {{0.0, kCliffShade}, {1.0, kCliffLit}}),
                kOutline);
-  p.save();
-  p.setClipPath(cliff, Qt::IntersectClip);
-  for (int i = 0; i < 26; ++i) {
-    const QPointF c(dice.uniform(0, 180), dice.uniform(140, H));
-    stroke(p,
-           polyline({c, c + QPointF(dice.uniform(-14, 14), dice.uniform(8, 24)),
-                     c + QPointF(dice.uniform(-20, 20), dice.uniform(24, 40))}),
-           QPen(kCrack, 1.2));
-  }
-  p.restore();
+  clipped(p, cliff, [&] {
+    for (int i = 0; i < 26; ++i) {
+      const QPointF c(dice.uniform(0, 180), dice.uniform(140, H));
+      stroke(p,
+             polyline({c, c + QPointF(dice.uniform(-14, 14), dice.uniform(8, 24)),
+                       c + QPointF(dice.uniform(-20, 20), dice.uniform(24, 40))}),
+             QPen(kCrack, 1.2));
+    }
+  });
 }
 
 // The guard rail along the outside of the bend, with a warning sign.
@@ -205,15 +185,14 @@ void paintMountain(QPainter& p) {
        gradient({0, 150}, {0, H}, {{0.0, kRoadFar}, {0.4, kRoadMiddle}, {1.0, kRoadNear}}));
   // Wet sheen of the sky on the road, and the yellow centre line curving
   // with it.
-  p.save();
-  p.setClipPath(road, Qt::IntersectClip);
-  fill(p, rect(0, 150, W, H),
-       gradient({0, 150}, {0, 330},
-                {{0.0, withAlpha(kSkySheen, 80)}, {1.0, withAlpha(kSkySheen, 0)}}));
-  QPen dash(kCentreLine, 3.0, Qt::CustomDashLine, Qt::FlatCap);
-  dash.setDashPattern({4, 3});
-  stroke(p, tracePath(kCentreLineCourse), dash);
-  p.restore();
+  clipped(p, road, [&] {
+    fill(p, rect(0, 150, W, H),
+         gradient({0, 150}, {0, 330},
+                  {{0.0, withAlpha(kSkySheen, 80)}, {1.0, withAlpha(kSkySheen, 0)}}));
+    QPen dash(kCentreLine, 3.0, Qt::CustomDashLine, Qt::FlatCap);
+    dash.setDashPattern({4, 3});
+    stroke(p, tracePath(kCentreLineCourse), dash);
+  });
   stroke(p, road, QPen(withAlpha(pal::kWhite, 180), 2.0));
   cliff(p, dice, H);
   guardRail(p);
@@ -253,14 +232,13 @@ void paintMountain(QPainter& p) {
            QPen(withAlpha(kRain, 50 + dice.below(80)), dice.uniform(0.6, 1.2), Qt::SolidLine,
                 Qt::RoundCap));
   }
-  p.save();
-  p.setClipPath(road, Qt::IntersectClip);
-  for (int i = 0; i < 70; ++i) {
-    const QPointF c(dice.uniform(60, W), dice.uniform(220, H));
-    const double r = 2 + (c.y() - 200) / 40;
-    stroke(p, ellipse(c, r, r * 0.3), QPen(withAlpha(kRain, 90), 0.8));
-  }
-  p.restore();
+  clipped(p, road, [&] {
+    for (int i = 0; i < 70; ++i) {
+      const QPointF c(dice.uniform(60, W), dice.uniform(220, H));
+      const double r = 2 + (c.y() - 200) / 40;
+      stroke(p, ellipse(c, r, r * 0.3), QPen(withAlpha(kRain, 90), 0.8));
+    }
+  });
 }
 
 }  // namespace art::scene

@@ -12,43 +12,26 @@ namespace art::scene {
 namespace {
 
 // The night and its fireworks.
-const QColor kSkyTop(0x0a, 0x0c, 0x26);
-const QColor kSkyLow(0x2e, 0x22, 0x5e);
-const QColor kFireworkPink(0xff, 0x5a, 0xb8);
-const QColor kFireworkLilac(0xb8, 0x9a, 0xff);
+const QColor kSkyTop(0x0a0c26), kSkyLow(0x2e225e);
+const QColor kFireworkPink(0xff5ab8), kFireworkLilac(0xb89aff);
 
 // The stands and the floodlights.
-const QColor kStandsTop(0x2a, 0x2c, 0x4c);
-const QColor kStandsFoot(0x1a, 0x1a, 0x30);
-const QColor kTier(0x5a, 0x60, 0x80);
-const QColor kRoofRim(0xd8, 0xdc, 0xe8);
-const QColor kFloodBeam(0xf0, 0xf6, 0xff);
-const QColor kSteelwork(0x4a, 0x4e, 0x62);
-const QColor kLampBank(0x3a, 0x3e, 0x50);
-const QColor kFloodLamp(0xff, 0xfc, 0xec);
-const QColor kFloodGlow(0xf4, 0xf8, 0xff);
+const QColor kStandsTop(0x2a2c4c), kStandsFoot(0x1a1a30), kTier(0x5a6080);
+const QColor kRoofRim(0xd8dce8), kFloodBeam(0xf0f6ff);
+const QColor kSteelwork(0x4a4e62), kLampBank(0x3a3e50);
+const QColor kFloodLamp(0xfffcec), kFloodGlow(0xf4f8ff);
 
-// The podium and the people on and round it.
-const QColor kGold(0xf6, 0xc0, 0x3a);
-const QColor kGoldDeep(0xb0, 0x76, 0x16);
-const QColor kGoldLight(0xff, 0xee, 0xa8);
-const QColor kTrophyBase(0x2a, 0x22, 0x30);
-const QColor kSilver(0xc8, 0xd0, 0xdc);
-const QColor kBronze(0xd8, 0x8a, 0x4a);
-const QColor kStepShade(0xc8, 0xcc, 0xdc);
-const QColor kSilhouette(0x1c, 0x1a, 0x2c);
-const QColor kGreyShirt(0x4a, 0x4e, 0x62);
+// The cup, the podium and the people on and round it.
+const QColor kGold(0xf6c03a), kGoldDeep(0xb07616), kGoldLight(0xffeea8);
+const QColor kTrophyBase(0x2a2230);
+const QColor kSilver(0xc8d0dc), kBronze(0xd88a4a), kStepShade(0xc8ccdc);
+const QColor kSilhouette(0x1c1a2c), kGreyShirt(0x4a4e62);
 
 // The track, the carpet and the crowd in front.
-const QColor kTrackFar(0x3a, 0x3c, 0x4a);
-const QColor kTrackNear(0x22, 0x24, 0x30);
-const QColor kTrackEdge(0xd8, 0xda, 0xe4);
-const QColor kLightPool(0xff, 0xf0, 0xc8);
-const QColor kCarpetFar(0xa8, 0x18, 0x2c);
-const QColor kCarpetNear(0xd8, 0x2a, 0x3a);
-const QColor kShadowCrowd(0x12, 0x10, 0x20);
-const QColor kCrowdRim(0x8a, 0x7a, 0xd8);
-const QColor kCamera(0x2a, 0x2a, 0x3a);
+const QColor kTrackFar(0x3a3c4a), kTrackNear(0x222430), kTrackEdge(0xd8dae4);
+const QColor kLightPool(0xfff0c8);
+const QColor kCarpetFar(0xa8182c), kCarpetNear(0xd82a3a);
+const QColor kShadowCrowd(0x121020), kCrowdRim(0x8a7ad8), kCamera(0x2a2a3a);
 
 // The stands rise in tiers round the track under the curve of the roof.
 constexpr PathStep kStands[] = {moveTo(-2, 168), lineTo(-2, 110),
@@ -118,19 +101,18 @@ void stands(QPainter& p, Dice& dice, double W) {
   const QPainterPath stands = tracePath(kStands);
   fillOutlined(p, stands, gradient({0, 96}, {0, 168}, {{0.0, kStandsTop}, {1.0, kStandsFoot}}),
                kOutline);
-  p.save();
-  p.setClipPath(stands, Qt::IntersectClip);
-  const QColor shirts[] = {pal::kCarRed, pal::kCarBlue, pal::kCarYellow,
-                           pal::kWhite,  pal::kTeal,    pal::kSkyOrange};
-  for (double y = 106; y < 168; y += 5) {
-    for (double x = dice.uniform(0, 4); x < W; x += 4.2) {
-      if (dice.below(4) == 0) continue;
-      fill(p, circle(QPointF(x, y + dice.uniform(-1, 1)), 1.2),
-           withAlpha(shirts[dice.below(6)], 150));
+  clipped(p, stands, [&] {
+    const QColor shirts[] = {pal::kCarRed, pal::kCarBlue, pal::kCarYellow,
+                             pal::kWhite,  pal::kTeal,    pal::kSkyOrange};
+    for (double y = 106; y < 168; y += 5) {
+      for (double x = dice.uniform(0, 4); x < W; x += 4.2) {
+        if (dice.below(4) == 0) continue;
+        fill(p, circle(QPointF(x, y + dice.uniform(-1, 1)), 1.2),
+             withAlpha(shirts[dice.below(6)], 150));
+      }
     }
-  }
-  for (double y : {122.0, 142.0}) fill(p, rect(0, y, W, 2), kTier);
-  p.restore();
+    for (double y : {122.0, 142.0}) fill(p, rect(0, y, W, 2), kTier);
+  });
   const QPainterPath roof = tracePath(kRoofRimLine);
   stroke(p, roof, QPen(kRoofRim, 4));
   for (double t = 0.02; t < 1; t += 0.04)

@@ -13,28 +13,18 @@ namespace art::scene {
 namespace {
 
 // Wheels.
-const QColor kTyreSheen(255, 255, 255, 30);
-const QColor kRimLit(0xd8, 0xdc, 0xe6);
-const QColor kRimShade(0x6a, 0x70, 0x80);
-const QColor kSpoke(0x3a, 0x3e, 0x4c);
-const QColor kSpokeBlur(0x40, 0x44, 0x52, 150);
-const QColor kHub(0x2a, 0x2c, 0x36);
+const QColor kTyreSheen = withAlpha(Qt::white, 30);
+const QColor kRimLit(0xd8dce6), kRimShade(0x6a7080);
+const QColor kSpoke(0x3a3e4c), kSpokeBlur = withAlpha(0x404452, 150), kHub(0x2a2c36);
 
 // Bodywork and its black parts.
-const QColor kRoadShadow(10, 8, 20);
-const QColor kWheelWell(0x14, 0x14, 0x1c);
-const QColor kSplitter(0x1c, 0x1c, 0x26);
-const QColor kSideIntake(0x1a, 0x1a, 0x24);
-const QColor kWingPost(0x2a, 0x2a, 0x36);
-const QColor kGrille(0x16, 0x16, 0x20);
-const QColor kSlat(0x3a, 0x3c, 0x4a);
-const QColor kChin(0x1a, 0x1a, 0x22);
-const QColor kGlint(255, 255, 255);
+const QColor kRoadShadow(0x0a0814), kWheelWell(0x14141c);
+const QColor kSplitter(0x1c1c26), kSideIntake(0x1a1a24), kWingPost(0x2a2a36);
+const QColor kGrille(0x161620), kSlat(0x3a3c4a), kChin(0x1a1a22);
 
 // Lamps, lit.
-const QColor kLampLit(0xff, 0xfc, 0xe8);
-const QColor kLampGlow(0xff, 0xf6, 0xc8);
-const QColor kLampSpark(255, 255, 240, 230);
+const QColor kLampLit(0xfffce8), kLampGlow(0xfff6c8);
+const QColor kLampSpark = withAlpha(0xfffff0, 230);
 
 // The numbers, each in a box one unit square.
 constexpr PathStep kOne[] = {moveTo(0.2, 0.22), lineTo(0.6, 0.0), lineTo(0.6, 1.0)};
@@ -183,34 +173,30 @@ void sideCar(QPainter& p, QPointF rear, double length, int facing, const Livery&
                  {0.35, l.body},
                  {0.75, l.body.darker(115)},
                  {1.0, l.body.darker(160)}}));
-  p.save();
-  p.setClipPath(body, Qt::IntersectClip);
-  // The livery: a broad side stripe edged in trim, and the accent along the
-  // top of the nose, roof and deck where the racing stripes run.
-  fill(p, rect(-0.1, -0.15, 1.2, 0.045), l.accent);
-  fill(p, rect(-0.1, -0.158, 1.2, 0.007), l.trim);
-  fill(p, rect(-0.1, -0.104, 1.2, 0.007), l.trim);
-  QPainterPath crown = tracePath(kCrownStart);
-  extendPath(crown, kRoof);
-  extendPath(crown, kCrownEnd);
-  stroke(p, crown, QPen(l.accent, 0.022));
-  // Splitter and diffuser.
-  fill(p, rect(-0.1, -0.058, 1.2, 0.02), kSplitter);
-  // Side intake behind the door.
-  fill(p, polygon(kIntake), kSideIntake);
-  p.restore();
+  clipped(p, body, [&] {
+    // The livery: a broad side stripe edged in trim, and the accent along
+    // the top of the nose, roof and deck where the racing stripes run.
+    fill(p, rect(-0.1, -0.15, 1.2, 0.045), l.accent);
+    fill(p, rect(-0.1, -0.158, 1.2, 0.007), l.trim);
+    fill(p, rect(-0.1, -0.104, 1.2, 0.007), l.trim);
+    QPainterPath crown = tracePath(kCrownStart);
+    extendPath(crown, kRoof);
+    extendPath(crown, kCrownEnd);
+    stroke(p, crown, QPen(l.accent, 0.022));
+    // Splitter and diffuser.
+    fill(p, rect(-0.1, -0.058, 1.2, 0.02), kSplitter);
+    // Side intake behind the door.
+    fill(p, polygon(kIntake), kSideIntake);
+  });
 
   // Rim light along the top, then the ink.
   stroke(p, tracePath(kRimLine), QPen(rim, 2.2 * px, Qt::SolidLine, Qt::RoundCap));
   stroke(p, body, art::ink(ink));
 
   // The canopy.
-  fillOutlined(
-      p, tracePath(kCanopy),
-      gradient({0.4, -0.26}, {0.6, -0.19},
-               {{0.0, pal::kGlassSheen}, {0.5, pal::kGlass}, {1.0, pal::kGlass.darker(130)}}),
-      ink * 0.7);
-  fill(p, polygon(kCanopyGlint), withAlpha(kGlint, 110));
+  fillOutlined(p, tracePath(kCanopy),
+               glassGradient({0.4, -0.26}, {0.6, -0.19}, 0.5, pal::kGlass.darker(130)), ink * 0.7);
+  fill(p, polygon(kCanopyGlint), withAlpha(Qt::white, 110));
 
   // Number roundel on the door.
   if (l.number > 0) {
@@ -268,32 +254,28 @@ void frontCar(QPainter& p, QPointF base, double width, const Livery& l, bool lam
       p, tracePath(kCabin),
       gradient({0, -0.45}, {0, -0.27}, {{0.0, l.body.lighter(115)}, {1.0, l.body.darker(110)}}),
       ink);
-  fillOutlined(
-      p, tracePath(kScreen),
-      gradient({0, -0.43}, {0, -0.28},
-               {{0.0, pal::kGlassSheen}, {0.45, pal::kGlass}, {1.0, pal::kGlass.darker(140)}}),
-      ink * 0.7);
-  fill(p, polygon(kScreenGlint), withAlpha(kGlint, 70));
+  fillOutlined(p, tracePath(kScreen),
+               glassGradient({0, -0.43}, {0, -0.28}, 0.45, pal::kGlass.darker(140)), ink * 0.7);
+  fill(p, polygon(kScreenGlint), withAlpha(Qt::white, 70));
 
   fill(p, body,
        gradient({0, -0.3}, {0, -0.05},
                 {{0.0, l.body.lighter(130)}, {0.4, l.body}, {1.0, l.body.darker(150)}}));
-  p.save();
-  p.setClipPath(body, Qt::IntersectClip);
-  if (spine) {
-    fill(p, rect(-0.075, -0.4, 0.15, 0.4), l.trim);
-    fill(p, rect(-0.06, -0.4, 0.12, 0.4), l.accent);
-  } else {
-    fill(p, rect(-0.09, -0.4, 0.06, 0.4), l.accent);
-    fill(p, rect(0.03, -0.4, 0.06, 0.4), l.accent);
-  }
-  // The intake and splitter.
-  fillOutlined(p, polygon(kGrilleShape), kGrille, ink * 0.6);
-  for (double x = -0.24; x < 0.25; x += 0.06) {
-    stroke(p, segment(QPointF(x, -0.125), QPointF(x, -0.075)), QPen(kSlat, 0.012));
-  }
-  fill(p, rect(-0.6, -0.06, 1.2, 0.02), kChin);
-  p.restore();
+  clipped(p, body, [&] {
+    if (spine) {
+      fill(p, rect(-0.075, -0.4, 0.15, 0.4), l.trim);
+      fill(p, rect(-0.06, -0.4, 0.12, 0.4), l.accent);
+    } else {
+      fill(p, rect(-0.09, -0.4, 0.06, 0.4), l.accent);
+      fill(p, rect(0.03, -0.4, 0.06, 0.4), l.accent);
+    }
+    // The intake and splitter.
+    fillOutlined(p, polygon(kGrilleShape), kGrille, ink * 0.6);
+    for (double x = -0.24; x < 0.25; x += 0.06) {
+      stroke(p, segment(QPointF(x, -0.125), QPointF(x, -0.075)), QPen(kSlat, 0.012));
+    }
+    fill(p, rect(-0.6, -0.06, 1.2, 0.02), kChin);
+  });
   if (spine) stroke(p, tracePath(kSpineEdges), QPen(pal::kInk, ink * 0.4));
   stroke(p, body, art::ink(ink));
   if (spine) fill(p, polygon(kSpineOverRoof), l.accent);

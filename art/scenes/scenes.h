@@ -48,7 +48,7 @@ struct Livery {
 // The cars the story follows.
 namespace livery {
 inline const Livery kPlayer{pal::kCarRed, pal::kWhite, pal::kWhite, 7};
-inline const Livery kUltrapex{QColor(0xf0, 0xb8, 0x3c), QColor(0x17, 0x16, 0x1f), pal::kWhite};
+inline const Livery kUltrapex{QColor(0xf0b83c), QColor(0x17161f), pal::kWhite};
 }  // namespace livery
 
 // A race number painted as strokes, `h` pixels tall round `c`.
