@@ -30,23 +30,24 @@ const QColor kDuneTop(0xf2b884), kDuneFoot(0xe0966a);
 const QColor kBeachGrass = withAlpha(0x7a6a3a, 200), kPalm(0x3a1e34);
 
 // The headland with the lighthouse on it, and the dune in front.
-constexpr PathStep kHeadland[] = {moveTo(-2, 132),
-                                  lineTo(-2, 68),
-                                  cubicTo(30, 62, 60, 64, 84, 76),
-                                  cubicTo(104, 84, 118, 94, 140, 104),
-                                  lineTo(150, 132),
-                                  closePath()};
+constexpr PathStep kHeadland[] = {
+    // The cliff at the left edge, up to the lighthouse's hill.
+    moveTo(-2, 132), lineTo(-2, 68), cubicTo(30, 62, 60, 64, 84, 76),
+    // Its slope down into the sea.
+    cubicTo(104, 84, 118, 94, 140, 104), lineTo(150, 132), closePath()};
 constexpr QPointF kIsland[] = {{170, 102}, {196, 93}, {220, 96}, {250, 102}};
 constexpr QPointF kLighthouse[] = {{48, 66}, {60, 66}, {58, 30}, {50, 30}};
 constexpr QPointF kLighthouseBands[][4] = {{{49.2, 54}, {58.8, 54}, {58.5, 46}, {49.5, 46}},
                                            {{49.8, 40}, {58.2, 40}, {58, 34}, {50, 34}}};
 constexpr QPointF kLanternRoof[] = {{46, 24}, {62, 24}, {54, 17}};
-constexpr PathStep kDune[] = {moveTo(0, 323),
-                              lineTo(0, 272),
-                              cubicTo(120, 252, 220, 282, 330, 266),
-                              cubicTo(430, 252, 500, 276, 576, 262),
-                              lineTo(576, 323),
-                              closePath()};
+constexpr PathStep kDune[] = {
+    // The dune's crest across the picture, over the sand below.
+    moveTo(0, 323),
+    lineTo(0, 272),
+    cubicTo(120, 252, 220, 282, 330, 266),
+    cubicTo(430, 252, 500, 276, 576, 262),
+    lineTo(576, 323),
+    closePath()};
 
 // A palm tree: a leaning, ringed trunk and a crown of drooping fronds,
 // backlit by the low sun so it stands dark against the sky.

@@ -11,8 +11,7 @@ namespace {
 
 // A clear summer sky.
 const QColor kSkyTop(0x3c9cf0), kSkyMiddle(0x8cd0ff), kSkyHaze(0xd6f0ff);
-const QColor kSun(0xfff6d6), kSunGlow(0xfff6d0);
-const QColor kCloudShade(0xb8d4f0), kLowCloudShade(0xc0daf2);
+const QColor kSun(0xfff6d6), kSunGlow(0xfff6d0), kCloudShade(0xb8d4f0), kLowCloudShade(0xc0daf2);
 
 // The fields, and a red barn on the hill.
 const QColor kFarHillTop(0x8cc48e), kFarHillFoot(0x6cb06a);
@@ -42,20 +41,21 @@ const QColor kSkin(0xf4c8a2);
 const QColor kSkins[] = {kSkin, QColor(0xd89a6c), QColor(0x9a6442), QColor(0xfadcc4)};
 const QColor kDarkHair(0x3a2c28), kBrownHair(0x6a4830);
 
-// The hills, hazy far off and greener near.
-constexpr PathStep kFarHills[] = {moveTo(0, 92),
-                                  cubicTo(80, 62, 160, 70, 230, 80),
-                                  cubicTo(300, 90, 360, 58, 450, 66),
-                                  cubicTo(500, 70, 530, 78, 557, 74),
-                                  lineTo(557, 140),
-                                  lineTo(0, 140),
-                                  closePath()};
-constexpr PathStep kNearHills[] = {moveTo(0, 96),
-                                   cubicTo(100, 80, 180, 92, 280, 90),
-                                   cubicTo(380, 88, 440, 80, 557, 92),
-                                   lineTo(557, 140),
-                                   lineTo(0, 140),
-                                   closePath()};
+// The hills, hazy far off and greener near, down to the grandstand.
+constexpr PathStep kFarHills[] = {
+    // The skyline, from the left edge at the horizon to the right.
+    moveTo(0, 92), cubicTo(80, 62, 160, 70, 230, 80), cubicTo(300, 90, 360, 58, 450, 66),
+    cubicTo(500, 70, 530, 78, 557, 74),
+    // Down behind the stand and back.
+    lineTo(557, 140), lineTo(0, 140), closePath()};
+constexpr PathStep kNearHills[] = {
+    // A gentler line, nearer, down to the same place.
+    moveTo(0, 96),
+    cubicTo(100, 80, 180, 92, 280, 90),
+    cubicTo(380, 88, 440, 80, 557, 92),
+    lineTo(557, 140),
+    lineTo(0, 140),
+    closePath()};
 constexpr QPointF kBarnWalls[] = {{462, 84}, {492, 84}, {492, 68}, {477, 58}, {462, 68}};
 constexpr QPointF kBarnGable[] = {{462, 68}, {477, 58}, {492, 68}};
 constexpr QPointF kBoardPoleShape[] = {{58, 176}, {63, 176}, {54, 262}, {49, 262}};

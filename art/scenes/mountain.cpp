@@ -45,26 +45,22 @@ constexpr PathStep kBolt[] = {moveTo(512, 20), lineTo(500, 48), lineTo(512, 52),
 
 // The road bends away behind the rock at its far end; beyond the rail the
 // mountainside drops away into the mist.
-constexpr PathStep kRoad[] = {moveTo(120, 138),
-                              cubicTo(160, 134, 200, 133, 222, 136),
-                              cubicTo(240, 139, 250, 144, 262, 150),
-                              cubicTo(330, 174, 520, 270, 640, 390),
-                              lineTo(640, 480),
-                              lineTo(50, 480),
-                              cubicTo(120, 330, 160, 200, 170, 156),
-                              lineTo(120, 150),
-                              closePath()};
+constexpr PathStep kRoad[] = {
+    // The far end, from the rock round the bend.
+    moveTo(120, 138), cubicTo(160, 134, 200, 133, 222, 136), cubicTo(240, 139, 250, 144, 262, 150),
+    // The outside of the bend sweeping down past the rail to us.
+    cubicTo(330, 174, 520, 270, 640, 390), lineTo(640, 480), lineTo(50, 480),
+    // The inside edge, back up along the foot of the rock.
+    cubicTo(120, 330, 160, 200, 170, 156), lineTo(120, 150), closePath()};
 constexpr PathStep kDrop[] = {moveTo(262, 152), cubicTo(330, 176, 520, 272, 640, 392),
                               lineTo(640, 176), lineTo(255, 176), closePath()};
 constexpr PathStep kCentreLineCourse[] = {moveTo(150, 137), cubicTo(200, 134, 226, 150, 234, 180),
                                           cubicTo(250, 240, 300, 360, 330, 490)};
-constexpr PathStep kCliff[] = {moveTo(-2, 150),
-                               lineTo(60, 128),
-                               lineTo(130, 140),
-                               cubicTo(168, 150, 166, 186, 158, 216),
-                               cubicTo(138, 300, 84, 400, 26, 482),
-                               lineTo(-2, 482),
-                               closePath()};
+constexpr PathStep kCliff[] = {
+    // Its top, from the left edge to the brow over the road.
+    moveTo(-2, 150), lineTo(60, 128), lineTo(130, 140), cubicTo(168, 150, 166, 186, 158, 216),
+    // Its foot, falling away to the bottom left.
+    cubicTo(138, 300, 84, 400, 26, 482), lineTo(-2, 482), closePath()};
 constexpr PathStep kRail[] = {moveTo(266, 156), cubicTo(340, 184, 520, 268, 650, 378)};
 constexpr QPointF kDorrinPool[] = {{196, 162}, {232, 162}, {252, 200}, {176, 200}};
 constexpr QPointF kUltrapexBeams[] = {{250, 200}, {350, 200}, {470, 480}, {140, 480}};

@@ -34,8 +34,10 @@ const QColor kCarpetFar(0xa8182c), kCarpetNear(0xd82a3a);
 const QColor kShadowCrowd(0x121020), kCrowdRim(0x8a7ad8), kCamera(0x2a2a3a);
 
 // The stands rise in tiers round the track under the curve of the roof.
-constexpr PathStep kStands[] = {moveTo(-2, 168), lineTo(-2, 110),
-                                cubicTo(150, 96, 426, 96, 578, 110), lineTo(578, 168), closePath()};
+constexpr PathStep kStands[] = {
+    // From the track up to the roof's curve and back down.
+    moveTo(-2, 168), lineTo(-2, 110), cubicTo(150, 96, 426, 96, 578, 110), lineTo(578, 168),
+    closePath()};
 constexpr PathStep kRoofRimLine[] = {moveTo(-2, 112), cubicTo(150, 98, 426, 98, 578, 112)};
 constexpr QPointF kCarpet[] = {{250, 228}, {326, 228}, {420, 434}, {156, 434}};
 

@@ -31,12 +31,10 @@ constexpr PathStep kOne[] = {moveTo(0.2, 0.22), lineTo(0.6, 0.0), lineTo(0.6, 1.
 constexpr PathStep kTwo[] = {moveTo(0.05, 0.25), cubicTo(0.1, -0.05, 0.95, -0.05, 0.9, 0.3),
                              cubicTo(0.85, 0.55, 0.2, 0.75, 0.0, 1.0), lineTo(1.0, 1.0)};
 constexpr PathStep kThree[] = {
-    moveTo(0.05, 0.1),
-    cubicTo(0.4, -0.1, 1.0, 0.05, 0.8, 0.35),
-    cubicTo(0.7, 0.48, 0.45, 0.48, 0.35, 0.48),
-    cubicTo(1.1, 0.45, 1.0, 1.05, 0.4, 1.0),
-    cubicTo(0.2, 1.0, 0.05, 0.92, 0.0, 0.85),
-};
+    // The upper bowl, then the lower one curling round to the tail.
+    moveTo(0.05, 0.1), cubicTo(0.4, -0.1, 1.0, 0.05, 0.8, 0.35),
+    cubicTo(0.7, 0.48, 0.45, 0.48, 0.35, 0.48), cubicTo(1.1, 0.45, 1.0, 1.05, 0.4, 1.0),
+    cubicTo(0.2, 1.0, 0.05, 0.92, 0.0, 0.85)};
 constexpr PathStep kSeven[] = {moveTo(0.0, 0.0), lineTo(1.0, 0.0), lineTo(0.35, 1.0)};
 constexpr PathStep kNine[] = {ovalIn(0.05, 0.0, 0.95, 0.5), moveTo(0.95, 0.25), lineTo(0.75, 1.0)};
 constexpr PathStep kZero[] = {ovalIn(0.0, 0.0, 1.0, 1.0)};
@@ -67,15 +65,13 @@ constexpr QPointF kHeadlamp[] = {{0.9, -0.158}, {0.975, -0.135}, {0.988, -0.112}
 
 // The car head-on, in units of its width from the middle of its ground
 // line: wide fenders with the bonnet dipping between them, the cabin above.
-constexpr PathStep kFrontBody[] = {moveTo(-0.52, -0.05),
-                                   lineTo(-0.54, -0.16),
-                                   cubicTo(-0.54, -0.25, -0.48, -0.3, -0.38, -0.3),
-                                   cubicTo(-0.3, -0.3, -0.26, -0.27, -0.2, -0.265),
-                                   lineTo(0.2, -0.265),
-                                   cubicTo(0.26, -0.27, 0.3, -0.3, 0.38, -0.3),
-                                   cubicTo(0.48, -0.3, 0.54, -0.25, 0.54, -0.16),
-                                   lineTo(0.52, -0.05),
-                                   closePath()};
+constexpr PathStep kFrontBody[] = {
+    // Up the left fender and over it to the bonnet.
+    moveTo(-0.52, -0.05), lineTo(-0.54, -0.16), cubicTo(-0.54, -0.25, -0.48, -0.3, -0.38, -0.3),
+    cubicTo(-0.3, -0.3, -0.26, -0.27, -0.2, -0.265),
+    // Across the bonnet and over the right fender.
+    lineTo(0.2, -0.265), cubicTo(0.26, -0.27, 0.3, -0.3, 0.38, -0.3),
+    cubicTo(0.48, -0.3, 0.54, -0.25, 0.54, -0.16), lineTo(0.52, -0.05), closePath()};
 constexpr PathStep kCabin[] = {moveTo(-0.3, -0.27), lineTo(-0.2, -0.43),
                                cubicTo(-0.1, -0.455, 0.1, -0.455, 0.2, -0.43), lineTo(0.3, -0.27),
                                closePath()};
