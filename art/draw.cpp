@@ -215,6 +215,15 @@ QPainterPath roundedRect(const QRectF& r, double radius) {
   return path;
 }
 
+QPainterPath fourPointStar(QPointF c, double s) {
+  QPainterPath star(c + QPointF(0, -s));
+  star.quadTo(c, c + QPointF(s, 0));
+  star.quadTo(c, c + QPointF(0, s));
+  star.quadTo(c, c + QPointF(-s, 0));
+  star.quadTo(c, c + QPointF(0, -s));
+  return star;
+}
+
 QLinearGradient sunsetSky(QPointF from, QPointF to, double violet, double magenta, double orange) {
   return gradient(from, to,
                   {{0.0, pal::kSkyNight},

@@ -176,6 +176,9 @@ QPainterPath polyline(std::span<const QPointF> points);
 // A rectangle with corners rounded to `radius`.
 QPainterPath roundedRect(const QRectF& r, double radius);
 
+// A four-pointed twinkle of light round `c`, its points `s` from the middle.
+QPainterPath fourPointStar(QPointF c, double s);
+
 // The house sunset from night at `from` to gold at `to`; violet, magenta and
 // orange stand at the given positions between them (0 to 1).
 QLinearGradient sunsetSky(QPointF from, QPointF to, double violet, double magenta, double orange);

@@ -41,12 +41,7 @@ void glow(QPainter& p, QPointF c, double r, const QColor& colour, int alpha) {
 }
 
 void twinkle(QPainter& p, QPointF c, double s, const QColor& colour) {
-  QPainterPath star(c + QPointF(0, -s));
-  star.quadTo(c, c + QPointF(s, 0));
-  star.quadTo(c, c + QPointF(0, s));
-  star.quadTo(c, c + QPointF(-s, 0));
-  star.quadTo(c, c + QPointF(0, -s));
-  fill(p, star, colour);
+  fill(p, fourPointStar(c, s), colour);
 }
 
 QPainterPath vantorChevron(QPointF c, double s) {
