@@ -194,3 +194,88 @@ void carbonWeave(QPainter& p, const QRectF& area, int darkAlpha) {
 }
 
 }  // namespace art
+
+namespace art {
+namespace {
+
+// Traces the steps with each table point passed through `at`.
+template <typename At>
+void traceSteps(QPainterPath& path, std::span<const PathStep> steps, At at) {
+  for (const PathStep& s : steps) {
+    switch (s.kind) {
+      case PathStep::kMove:
+        path.moveTo(at(s.a));
+        break;
+      case PathStep::kLine:
+        path.lineTo(at(s.a));
+        break;
+      case PathStep::kQuad:
+        path.quadTo(at(s.a), at(s.b));
+        break;
+      case PathStep::kCubic:
+        path.cubicTo(at(s.a), at(s.b), at(s.c));
+        break;
+      case PathStep::kOval:
+        path.addEllipse(QRectF(at(s.a), at(s.b)));
+        break;
+      case PathStep::kClose:
+        path.closeSubpath();
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+QPainterPath tracePath(std::span<const PathStep> steps) {
+  QPainterPath path;
+  extendPath(path, steps);
+  return path;
+}
+
+QPainterPath tracePath(std::initializer_list<PathStep> steps) {
+  return tracePath(std::span<const PathStep>(steps.begin(), steps.size()));
+}
+
+QPainterPath tracePath(std::span<const PathStep> steps, QPointF centre, QSizeF size) {
+  QPainterPath path;
+  traceSteps(path, steps, [&](QPointF q) {
+    return QPointF(centre.x() + (q.x() - 0.5) * size.width(),
+                   centre.y() + (q.y() - 0.5) * size.height());
+  });
+  return path;
+}
+
+void extendPath(QPainterPath& path, std::span<const PathStep> steps) {
+  traceSteps(path, steps, [](QPointF q) { return q; });
+}
+
+QPainterPath segment(QPointF a, QPointF b) {
+  QPainterPath path(a);
+  path.lineTo(b);
+  return path;
+}
+
+QPainterPath fourPointStar(QPointF c, double s) {
+  QPainterPath star(c + QPointF(0, -s));
+  star.quadTo(c, c + QPointF(s, 0));
+  star.quadTo(c, c + QPointF(0, s));
+  star.quadTo(c, c + QPointF(-s, 0));
+  star.quadTo(c, c + QPointF(0, -s));
+  return star;
+}
+
+QLinearGradient sunsetSky(QPointF from, QPointF to, double violet, double magenta, double orange) {
+  return gradient(from, to,
+                  {{0.0, pal::kSkyNight},
+                   {violet, pal::kSkyViolet},
+                   {magenta, pal::kSkyMagenta},
+                   {orange, pal::kSkyOrange},
+                   {1.0, pal::kSkyGold}});
+}
+
+QLinearGradient glassGradient(QPointF from, QPointF to, double mid, const QColor& deep) {
+  return gradient(from, to, {{0.0, pal::kGlassSheen}, {mid, pal::kGlass}, {1.0, deep}});
+}
+
+}  // namespace art

@@ -177,3 +177,65 @@ void antialiased(QPainter& p, Draw draw) {
 }
 
 }  // namespace art
+
+// Outlines kept as tables, so a silhouette reads as data, and a few more
+// everyday shapes.
+namespace art {
+
+// One step of an outline: `moveTo` starts a figure, `lineTo`, `quadTo` and
+// `cubicTo` carry it on, `ovalIn` adds an ellipse inside the box between two
+// corners, `closePath` shuts the figure.
+struct PathStep {
+  enum Kind : std::uint8_t { kMove, kLine, kQuad, kCubic, kOval, kClose };
+  Kind kind = kMove;
+  QPointF a{}, b{}, c{};
+};
+constexpr PathStep moveTo(double x, double y) { return {PathStep::kMove, {x, y}}; }
+constexpr PathStep lineTo(double x, double y) { return {PathStep::kLine, {x, y}}; }
+constexpr PathStep quadTo(double cx, double cy, double x, double y) {
+  return {PathStep::kQuad, {cx, cy}, {x, y}};
+}
+constexpr PathStep cubicTo(double x1, double y1, double x2, double y2, double x, double y) {
+  return {PathStep::kCubic, {x1, y1}, {x2, y2}, {x, y}};
+}
+constexpr PathStep ovalIn(double x0, double y0, double x1, double y1) {
+  return {PathStep::kOval, {x0, y0}, {x1, y1}};
+}
+constexpr PathStep closePath() { return {PathStep::kClose}; }
+
+// The outline the steps trace, in the painter's units.
+QPainterPath tracePath(std::span<const PathStep> steps);
+QPainterPath tracePath(std::initializer_list<PathStep> steps);
+// The same with the steps' unit square stretched to `size` round `centre`:
+// (0, 0) is its top-left corner, (1, 1) its bottom-right. For marks drawn
+// to a design, such as race numbers.
+QPainterPath tracePath(std::span<const PathStep> steps, QPointF centre, QSizeF size);
+// Carries `path` on with more steps.
+void extendPath(QPainterPath& path, std::span<const PathStep> steps);
+
+// A straight stroke from `a` to `b`.
+QPainterPath segment(QPointF a, QPointF b);
+
+// A four-pointed twinkle of light round `c`, its points `s` from the middle.
+QPainterPath fourPointStar(QPointF c, double s);
+
+// The house sunset from night at `from` to gold at `to`; violet, magenta and
+// orange stand at the given positions between them (0 to 1).
+QLinearGradient sunsetSky(QPointF from, QPointF to, double violet, double magenta, double orange);
+
+// Tinted glass from its sheen at `from` through the glass colour at `mid`
+// (0 to 1) to `deep` at `to`.
+QLinearGradient glassGradient(QPointF from, QPointF to, double mid,
+                              const QColor& deep = pal::kGlass);
+
+// Runs `draw` with the painter clipped to `path`, as well as to any clip it
+// already has.
+template <typename Draw>
+void clipped(QPainter& p, const QPainterPath& path, Draw draw) {
+  p.save();
+  p.setClipPath(path, Qt::IntersectClip);
+  draw();
+  p.restore();
+}
+
+}  // namespace art
