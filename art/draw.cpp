@@ -135,3 +135,48 @@ int Dice::below(int n) {
 }
 
 }  // namespace art
+
+// --- Outlines from tables ---------------------------------------------------------------------
+
+namespace art {
+
+QPainterPath pathFrom(std::span<const Step> steps) {
+  QPainterPath path;
+  for (const Step& s : steps) {
+    switch (s.kind) {
+      case Step::kMove:
+        path.moveTo(s.a);
+        break;
+      case Step::kLine:
+        path.lineTo(s.a);
+        break;
+      case Step::kQuad:
+        path.quadTo(s.a, s.b);
+        break;
+      case Step::kCubic:
+        path.cubicTo(s.a, s.b, s.c);
+        break;
+      case Step::kClose:
+        path.closeSubpath();
+        break;
+    }
+  }
+  return path;
+}
+
+QPainterPath cubic(QPointF a, QPointF c1, QPointF c2, QPointF b) {
+  QPainterPath path(a);
+  path.cubicTo(c1, c2, b);
+  return path;
+}
+
+QPainterPath twinkle(QPointF c, double s) {
+  QPainterPath star(c + QPointF(0, -s));
+  star.quadTo(c, c + QPointF(s, 0));
+  star.quadTo(c, c + QPointF(0, s));
+  star.quadTo(c, c + QPointF(-s, 0));
+  star.quadTo(c, c + QPointF(0, -s));
+  return star;
+}
+
+}  // namespace art

@@ -132,3 +132,33 @@ class Dice {
 };
 
 }  // namespace art
+
+// --- Outlines from tables ---------------------------------------------------------------------
+
+namespace art {
+
+// One step of a path drawn from a table: paths whose shape is fixed are
+// written as constexpr arrays of steps, read like a pen moving over paper.
+struct Step {
+  enum Kind { kMove, kLine, kQuad, kCubic, kClose };
+  Kind kind = kClose;
+  QPointF a{}, b{}, c{};  // the points in the order the pen meets them
+};
+
+constexpr Step moveTo(double x, double y) { return {Step::kMove, {x, y}}; }
+constexpr Step lineTo(double x, double y) { return {Step::kLine, {x, y}}; }
+constexpr Step quadTo(QPointF c, QPointF to) { return {Step::kQuad, c, to}; }
+constexpr Step cubicTo(QPointF c1, QPointF c2, QPointF to) { return {Step::kCubic, c1, c2, to}; }
+constexpr Step close() { return {}; }
+
+// A cubic stroke from `a` to `b`, pulled towards `c1` and then `c2`.
+QPainterPath cubic(QPointF a, QPointF c1, QPointF c2, QPointF b);
+
+// The path the steps draw.
+QPainterPath pathFrom(std::span<const Step> steps);
+
+// A four-pointed twinkle of light: concave sides pinched in to `c`, the
+// points `s` away from it.
+QPainterPath twinkle(QPointF c, double s);
+
+}  // namespace art
