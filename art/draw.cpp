@@ -170,6 +170,18 @@ QPainterPath cubic(QPointF a, QPointF c1, QPointF c2, QPointF b) {
   return path;
 }
 
+QPainterPath symmetric(QPointF start, std::span<const Cubic> left, double midX) {
+  auto mirrored = [midX](QPointF q) { return QPointF(2 * midX - q.x(), q.y()); };
+  QPainterPath path(start);
+  for (const Cubic& c : left) path.cubicTo(c.c1, c.c2, c.end);
+  for (int i = static_cast<int>(left.size()) - 1; i >= 0; --i) {
+    const QPointF from = i > 0 ? left[i - 1].end : start;
+    path.cubicTo(mirrored(left[i].c2), mirrored(left[i].c1), mirrored(from));
+  }
+  path.closeSubpath();
+  return path;
+}
+
 QPainterPath twinkle(QPointF c, double s) {
   QPainterPath star(c + QPointF(0, -s));
   star.quadTo(c, c + QPointF(s, 0));

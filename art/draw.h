@@ -157,6 +157,15 @@ QPainterPath cubic(QPointF a, QPointF c1, QPointF c2, QPointF b);
 // The path the steps draw.
 QPainterPath pathFrom(std::span<const Step> steps);
 
+// One cubic piece of an outline: its two control points and its end.
+struct Cubic {
+  QPointF c1, c2, end;
+};
+
+// A closed outline symmetric about the line x = `midX`, built from its left
+// half: pieces that run from `start` on that line round to the line again.
+QPainterPath symmetric(QPointF start, std::span<const Cubic> left, double midX);
+
 // A four-pointed twinkle of light: concave sides pinched in to `c`, the
 // points `s` away from it.
 QPainterPath twinkle(QPointF c, double s);
