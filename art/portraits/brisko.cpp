@@ -13,17 +13,19 @@ namespace {
 
 using namespace portrait;
 
-// His colours: an orange card, suit and cap, greying brown hair, brown eyes.
-constexpr Card kCard{
-    131, false, {0xff, 0x94, 0x30}, {0xc0, 0x46, 0x12}, {0xff, 0xc2, 0x50}, {0xff, 0xe0, 0x90}};
+// His colours: the orange cap with its dark bill, greying brown hair,
+// weathered skin with stubble and a pale scar, brown eyes, the orange suit
+// with black shoulders, and an orange card.
+constexpr QColor kCap{0xff, 0x8c, 0x1e}, kBill{0x2a, 0x2c, 0x40}, kFlame{0xff, 0xe0, 0x5a};
 constexpr HairTone kHair{{0x6a, 0x56, 0x4a}, {0x3c, 0x2e, 0x28}, {0xa8, 0x98, 0x8c}};
 constexpr QColor kGrey{0xbe, 0xba, 0xb6};
 constexpr Skin kSkin{{0xe6, 0xb0, 0x88}, {0xc4, 0x86, 0x66}};
-constexpr QColor kBrown{0x7a, 0x4a, 0x26}, kBrow{0x4a, 0x3c, 0x34};
 constexpr QColor kStubble{0x5a, 0x44, 0x3a}, kBristle{0x4a, 0x38, 0x30};
 constexpr QColor kScar{0xf6, 0xd4, 0xbc}, kStitches{0xa0, 0x5a, 0x4a};
+constexpr QColor kBrown{0x7a, 0x4a, 0x26}, kBrow{0x4a, 0x3c, 0x34};
 constexpr QColor kSuit{0xff, 0x86, 0x1e}, kBlack{0x26, 0x24, 0x2e};
-constexpr QColor kCap{0xff, 0x8c, 0x1e}, kBill{0x2a, 0x2c, 0x40}, kFlame{0xff, 0xe0, 0x5a};
+constexpr Card kCard{
+    131, false, {0xff, 0x94, 0x30}, {0xc0, 0x46, 0x12}, {0xff, 0xc2, 0x50}, {0xff, 0xe0, 0x90}};
 
 constexpr Face kFace{kSkin,
                      {.brow = {70.5, 50}, .cheek = {70.5, 62}, .chin = {60, 82}, .jaw = {38, 74}},
@@ -41,7 +43,7 @@ constexpr Flow kPiping[] = {{{36, 100}, {16, 103}, {-4, 118}}, {{104, 118}, {86,
 // ear with a grey sideburn.
 constexpr Node kBackHair[] = {{30, 30}, {22, 40}, {24, 58}, {30, 66}, {40, 62}, {42, 38}};
 constexpr Flow kBackStrands[] = {{{26, 44}, {25, 52}, {28, 60}}};
-constexpr Node kSideHair[] = {{20, 36}, {44, 36}, {44.5, 46}, {41.5, 60, true, 0.04},
+constexpr Node kSideHair[] = {{20, 36}, {44, 36}, {44.5, 46}, tip(41.5, 60, 0.04),
                               {38, 48}, {30, 46}, {23, 50}};
 
 // Stubble along the jaw and round the mouth.
@@ -168,8 +170,7 @@ void bust(QPainter& p, double h) {
                  .panels = {{pathFrom(kYoke), kBlack}, {pathFrom(kFarYoke), kBlack}},
                  .piping = pal::kWhite,
                  .pipes = kPiping,
-                 .zip = kSuit.darker(160),
-                 .zipLine = Flow{{62, 93}, {63, 112}, {65, 134}}});
+                 .zip = kSuit.darker(160)});
   paintNumber(p);
   inkTorso(p, torso);
 

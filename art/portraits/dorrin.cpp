@@ -12,14 +12,15 @@ namespace {
 
 using namespace portrait;
 
-// His colours: a deep crimson card, red hair, gold eyes, black and red.
+// His colours: red hair and brows, gold eyes, the black suit slashed with
+// red, a gold bolt on his badge, and a deep crimson card.
+constexpr HairTone kHair{{0xe0, 0x30, 0x34}, {0x8a, 0x10, 0x24}, {0xff, 0x9a, 0x70}};
+constexpr QColor kBrow{0x8a, 0x12, 0x22};
+constexpr Skin kSkin{{0xf6, 0xcc, 0xaa}, {0xd8, 0x98, 0x7e}};
+constexpr QColor kGoldEyes{0xf0, 0xa8, 0x18}, kBolt{0xff, 0xd2, 0x3a};
+constexpr QColor kSuit{0x1e, 0x1c, 0x26}, kRed{0xe8, 0x26, 0x36}, kZip{0x5a, 0x58, 0x6a};
 constexpr Card kCard{
     130, true, {0xa8, 0x1e, 0x36}, {0x30, 0x0c, 0x1a}, {0xd0, 0x3c, 0x52}, {0xff, 0x9a, 0x8a}};
-constexpr HairTone kHair{{0xe0, 0x30, 0x34}, {0x8a, 0x10, 0x24}, {0xff, 0x9a, 0x70}};
-constexpr Skin kSkin{{0xf6, 0xcc, 0xaa}, {0xd8, 0x98, 0x7e}};
-constexpr QColor kGoldEyes{0xf0, 0xa8, 0x18}, kBrow{0x8a, 0x12, 0x22};
-constexpr QColor kSuit{0x1e, 0x1c, 0x26}, kRed{0xe8, 0x26, 0x36}, kZip{0x5a, 0x58, 0x6a};
-constexpr QColor kBolt{0xff, 0xd2, 0x3a};
 
 constexpr Face kFace{kSkin,
                      {.brow = {70, 50}, .cheek = {69.5, 60}, .chin = {59, 81.5}, .jaw = {39, 70}},
@@ -28,24 +29,12 @@ constexpr Face kFace{kSkin,
 
 // Spikes swept back off the crown, each tip bowed out on one side and in on
 // the other.
-constexpr Node kSpikes[] = {{72, 36},
-                            {85, 25, true, 0.04},
-                            {71, 19, true, -0.05},
-                            {79, 6, true, 0.04},
-                            {62, 12, true, -0.05},
-                            {50, 3, true, 0.04},
-                            {43, 12, true, -0.05},
-                            {24, 5, true, 0.04},
-                            {26, 18, true, -0.05},
-                            {4, 19, true, 0.04},
-                            {17, 31, true, -0.05},
-                            {2, 42, true, 0.04},
-                            {19, 46, true, -0.05},
-                            {9, 62, true, 0.04},
-                            {26, 58},
-                            {34, 66},
-                            {42, 48},
-                            {58, 38}};
+constexpr Node kSpikes[] = {{72, 36},           tip(85, 25, 0.04),  tip(71, 19, -0.05),
+                            tip(79, 6, 0.04),   tip(62, 12, -0.05), tip(50, 3, 0.04),
+                            tip(43, 12, -0.05), tip(24, 5, 0.04),   tip(26, 18, -0.05),
+                            tip(4, 19, 0.04),   tip(17, 31, -0.05), tip(2, 42, 0.04),
+                            tip(19, 46, -0.05), tip(9, 62, 0.04),   {26, 58},
+                            {34, 66},           {42, 48},           {58, 38}};
 constexpr Flow kSpikeStrands[] = {{{40, 40}, {24, 40}, {8, 44}}};
 
 // Spikes falling over the forehead, joined to the crown.
@@ -53,13 +42,13 @@ constexpr QPointF kHairline[] = {{-10, 72}, {25, 72}, {27, 50}, {38, 44},
                                  {50, 36},  {66, 34}, {80, 36}};
 constexpr Node kFringe[] = {{38, 36},
                             {40, 46},
-                            {37.5, 62, true, 0.05},
+                            tip(37.5, 62, 0.05),
                             {44, 46},
-                            {48.5, 51, true, 0.08},
+                            tip(48.5, 51, 0.08),
                             {52, 41},
-                            {60, 50, true, 0.08},
+                            tip(60, 50, 0.08),
                             {62, 40},
-                            {70.5, 47, true, 0.06},
+                            tip(70.5, 47, 0.06),
                             {73, 36},
                             {60, 30},
                             {46, 30}};
@@ -88,8 +77,7 @@ void bust(QPainter& p, double h) {
       {.cloth = kSuit,
        .shadow = kSuit.darker(170),
        .panels = {{polygon(kSlash).united(polygon(kThinSlash)), kRed}, {pathFrom(kShoulder), kRed}},
-       .zip = kZip,
-       .zipLine = Flow{{62, 93}, {63, 112}, {65, 134}}});
+       .zip = kZip});
   inkTorso(p, torso);
 
   paintNeck(p, kFace);

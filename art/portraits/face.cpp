@@ -160,11 +160,11 @@ void paintEyes(QPainter& p, const Face& f) {
 void paintNose(QPainter& p, const Face& f) {
   // Just the tip, under the far eye: a short stroke with a soft shadow
   // falling back from it, away from the light.
-  const QPointF tip(kFarEyeX - 0.5, f.eyes.y + 9.4);
-  fill(p, ellipse(tip + QPointF(-1.8, 0.6), 1.9, 0.9), withAlpha(f.skin.shade, 230));
-  QPainterPath line(tip + QPointF(-0.6, -2.6));
-  line.quadTo(tip + QPointF(0.7, -0.8), tip + QPointF(0.6, 0));
-  line.quadTo(tip + QPointF(-0.4, 0.7), tip + QPointF(-1.8, 0.5));
+  const QPointF noseTip(kFarEyeX - 0.5, f.eyes.y + 9.4);
+  fill(p, ellipse(noseTip + QPointF(-1.8, 0.6), 1.9, 0.9), withAlpha(f.skin.shade, 230));
+  QPainterPath line(noseTip + QPointF(-0.6, -2.6));
+  line.quadTo(noseTip + QPointF(0.7, -0.8), noseTip + QPointF(0.6, 0));
+  line.quadTo(noseTip + QPointF(-0.4, 0.7), noseTip + QPointF(-1.8, 0.5));
   stroke(p, line, roundPen(withAlpha(f.skin.shade.darker(170), 235), 0.85));
 }
 

@@ -20,6 +20,9 @@ struct Node {
   double bend = 0.1;
 };
 
+// A sharp node: the tip of a lock, its sides bowed by `bend`.
+constexpr Node tip(double x, double y, double bend = 0.1) { return {x, y, true, bend}; }
+
 // The closed outline through the nodes, in order.
 QPainterPath outline(std::span<const Node> nodes);
 

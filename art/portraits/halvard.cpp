@@ -13,18 +13,18 @@ namespace {
 
 using namespace portrait;
 
-// His colours: a gold card, blue-black hair, amber eyes, gold trim.
-constexpr Card kCard{
-    130, false, {0xff, 0xd8, 0x5a}, {0xd8, 0x8c, 0x14}, {0xff, 0xf0, 0x9a}, {0xff, 0xf4, 0xc0}};
+// His colours: blue-black hair, gold aviators with lenses that reflect the
+// sky, amber eyes, the black suit with white shoulders, and a gold card.
 constexpr HairTone kHair{{0x2c, 0x2a, 0x40}, {0x14, 0x12, 0x22}, {0x7a, 0x82, 0xb8}};
+constexpr QColor kGold{0xf2, 0xbc, 0x3a}, kGoldDeep{0xa0, 0x68, 0x12}, kGoldShine{0xff, 0xf0, 0xb0};
+constexpr QColor kBadgeGold{0xff, 0xd2, 0x4a};
+constexpr QColor kLensSky{0x5a, 0x6e, 0xa8}, kLensDark{0x1c, 0x1e, 0x30},
+    kLensPlum{0x3a, 0x24, 0x44};
 constexpr Skin kSkin{{0xf4, 0xc8, 0xa2}, {0xd8, 0x9a, 0x7c}};
 constexpr QColor kAmber{0xb0, 0x6a, 0x24};
 constexpr QColor kSuit{0x22, 0x22, 0x2e}, kShoulders{0xf4, 0xf2, 0xee}, kZip{0x62, 0x64, 0x78};
-constexpr QColor kGold{0xf2, 0xbc, 0x3a}, kGoldDeep{0xa0, 0x68, 0x12}, kGoldShine{0xff, 0xf0, 0xb0};
-constexpr QColor kBadgeGold{0xff, 0xd2, 0x4a};
-// The sunglasses' lenses reflect the sky.
-constexpr QColor kLensSky{0x5a, 0x6e, 0xa8}, kLensDark{0x1c, 0x1e, 0x30},
-    kLensPlum{0x3a, 0x24, 0x44};
+constexpr Card kCard{
+    130, false, {0xff, 0xd8, 0x5a}, {0xd8, 0x8c, 0x14}, {0xff, 0xf0, 0x9a}, {0xff, 0xf4, 0xc0}};
 
 constexpr Face kFace{kSkin,
                      {.brow = {70, 50}, .cheek = {69.5, 61}, .chin = {58.5, 81}, .jaw = {38, 72}},
@@ -45,14 +45,9 @@ constexpr Flow kPiping[] = {{{40, 88}, {30, 100}, {22, 108}},
                             {{104, 122}, {90, 106}, {72, 106}}};
 
 // Hair: short at the back and sides, the top swept up and back.
-constexpr Node kHairMass[] = {{74, 36}, {78, 20},
-                              {67, 7},  {48, 4},
-                              {30, 8},  {11, 14, true, 0.1},
-                              {22, 21}, {7, 30, true, 0.08},
-                              {20, 34}, {13, 46, true, 0.06},
-                              {24, 46}, {25, 60},
-                              {36, 64}, {44, 46},
-                              {60, 36}};
+constexpr Node kHairMass[] = {{74, 36},    {78, 20}, {67, 7},          {48, 4},  {30, 8},
+                              tip(11, 14), {22, 21}, tip(7, 30, 0.08), {20, 34}, tip(13, 46, 0.06),
+                              {24, 46},    {25, 60}, {36, 64},         {44, 46}, {60, 36}};
 constexpr QPointF kHairline[] = {{-10, 72}, {25, 72}, {27, 50}, {37, 46},
                                  {44, 37},  {56, 32}, {66, 33}, {78, 40}};
 constexpr Flow kQuiffSheens[] = {{{74, 16}, {62, 4}, {40, 8}}, {{36, 10}, {24, 12}, {12, 18}}};
@@ -61,8 +56,8 @@ constexpr Flow kQuiffStrands[] = {{{72, 30}, {62, 14}, {34, 14}},
                                   {{52, 34}, {36, 32}, {18, 36}},
                                   {{44, 40}, {32, 42}, {18, 46}}};
 // Two strands fallen loose over the forehead.
-constexpr Node kLooseStrand[] = {{60, 30}, {66, 31}, {67.5, 46, true, 0.12}, {63, 36}};
-constexpr Node kShortStrand[] = {{55, 31}, {59, 32}, {57, 43, true, 0.12}, {56, 36}};
+constexpr Node kLooseStrand[] = {{60, 30}, {66, 31}, tip(67.5, 46, 0.12), {63, 36}};
+constexpr Node kShortStrand[] = {{55, 31}, {59, 32}, tip(57, 43, 0.12), {56, 36}};
 
 // Gold aviator frames with dark lenses.
 constexpr Node kNearLens[] = {{43, 17}, {56, 15}, {57.5, 21}, {52, 27.5}, {45, 24.5}};

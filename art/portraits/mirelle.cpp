@@ -13,18 +13,19 @@ namespace {
 
 using namespace portrait;
 
-// Her colours: a violet card, pink hair, green eyes, the team's red on white.
-constexpr Card kCard{
-    130, true, {0xc8, 0xb4, 0xff}, {0x74, 0x56, 0xd4}, {0xe6, 0xdc, 0xff}, {0xf0, 0xea, 0xff}};
+// Her colours: pink hair, a grey headset, green eyes, the white jacket in
+// the team's red, a teal tablet screen, and a violet card.
 constexpr HairTone kHair{{0xf2, 0x7c, 0xa8}, {0xb8, 0x46, 0x78}, {0xff, 0xd4, 0xe4}};
+constexpr QColor kHeadset{0x4a, 0x4c, 0x5e}, kMic{0x2a, 0x2a, 0x36};
+constexpr QColor kCupLight{0x6a, 0x6c, 0x80}, kCupDark{0x2a, 0x2a, 0x38};
 constexpr Skin kSkin{{0xfd, 0xde, 0xc8}, {0xf0, 0xb0, 0x9c}};
 constexpr QColor kGreen{0x26, 0xa8, 0x68};
 constexpr QColor kJacket{0xf6, 0xf4, 0xf8}, kJacketShade{0xc8, 0xc4, 0xdc};
 const QColor kRed = pal::kCarRed;
-constexpr QColor kHeadset{0x4a, 0x4c, 0x5e}, kMic{0x2a, 0x2a, 0x36};
-constexpr QColor kCupLight{0x6a, 0x6c, 0x80}, kCupDark{0x2a, 0x2a, 0x38};
 constexpr QColor kTablet{0x2a, 0x2c, 0x3a}, kScreenTop{0x4c, 0xe8, 0xd8},
     kScreenFoot{0x1a, 0x8a, 0x9c};
+constexpr Card kCard{
+    130, true, {0xc8, 0xb4, 0xff}, {0x74, 0x56, 0xd4}, {0xe6, 0xdc, 0xff}, {0xf0, 0xea, 0xff}};
 
 constexpr Face kFace{kSkin,
                      {.brow = {69, 51}, .cheek = {68.5, 62}, .chin = {57, 79}, .jaw = {38, 70}},
@@ -32,33 +33,30 @@ constexpr Face kFace{kSkin,
                      {.colour = kHair.dark, .lift = 8.2, .tilt = -0.9, .weight = 1.3, .arch = 1.6}};
 
 // The ponytail, tied high at the back and swinging out behind her.
-constexpr Node kPonytail[] = {{26, 22}, {14, 18},
-                              {2, 30},  {-2, 52},
-                              {4, 76},  {10, 96, true, 0.06},
-                              {12, 78}, {18, 88, true, 0.08},
-                              {16, 62}, {20, 40},
-                              {30, 32}};
+constexpr Node kPonytail[] = {{26, 22}, {14, 18},          {2, 30},  {-2, 52},
+                              {4, 76},  tip(10, 96, 0.06), {12, 78}, tip(18, 88, 0.08),
+                              {16, 62}, {20, 40},          {30, 32}};
 constexpr Flow kPonytailSheen[] = {{{12, 24}, {0, 40}, {6, 70}}};
 constexpr Flow kPonytailStrands[] = {{{18, 26}, {4, 40}, {8, 80}}, {{22, 32}, {12, 50}, {15, 78}}};
 
 // The rest of her hair, a rounded mass with a lock behind the far cheek.
 constexpr Node kHairMass[] = {{73, 40}, {76, 26}, {68, 10}, {50, 5},  {32, 9},
                               {22, 22}, {22, 42}, {28, 62}, {40, 60}, {56, 38}};
-constexpr Node kCheekLock[] = {{70, 44}, {75, 52}, {75, 68}, {72, 80, true, 0.05}, {70, 64}};
+constexpr Node kCheekLock[] = {{70, 44}, {75, 52}, {75, 68}, tip(72, 80, 0.05), {70, 64}};
 
 // The fringe: pointed locks down to the brows, and a long lock in front of
 // the ear.
 constexpr Node kFringe[] = {{30, 26},
                             {37, 44},
-                            {37, 72, true, 0.06},
+                            tip(37, 72, 0.06),
                             {41, 52},
-                            {44.5, 53, true, 0.1},
+                            tip(44.5, 53),
                             {48, 44},
-                            {53.5, 52, true, 0.1},
+                            tip(53.5, 52),
                             {57.5, 43},
-                            {63, 51, true, 0.1},
+                            tip(63, 51),
                             {66, 45},
-                            {71.5, 52, true, 0.08},
+                            tip(71.5, 52, 0.08),
                             {74, 40},
                             {75, 26},
                             {64, 10},

@@ -13,7 +13,8 @@ namespace {
 
 using namespace portrait;
 
-// His colours: a teal card and suit, silver hair and trim, violet eyes.
+// His colours: a teal card, silver hair and brows, violet eyes, the teal
+// suit with a dark panel and silver trim, and a white collar.
 constexpr Card kCard{
     125, true, {0x6e, 0xe6, 0xd8}, {0x0e, 0x78, 0x7c}, {0xb4, 0xf6, 0xee}, {0xe0, 0xff, 0xfa}};
 constexpr HairTone kHair{{0xcc, 0xd4, 0xe4}, {0x84, 0x8e, 0xae}, {0xff, 0xff, 0xff}};
@@ -28,26 +29,22 @@ constexpr Face kFace{kSkin,
                      {.colour = kBrow, .lift = 6.8, .tilt = 0.2, .weight = 1.2, .arch = 0.6}};
 
 // Hair long enough at the back to brush the collar.
-constexpr Node kHairMass[] = {{72, 40}, {76, 22},
-                              {64, 5},  {44, 3},
-                              {26, 10}, {17, 28},
-                              {17, 50}, {15, 72, true, 0.06},
-                              {24, 66}, {27, 78, true, 0.06},
-                              {34, 68}, {40, 52},
-                              {56, 38}};
+constexpr Node kHairMass[] = {{72, 40}, {76, 22}, {64, 5},           {44, 3},  {26, 10},
+                              {17, 28}, {17, 50}, tip(15, 72, 0.06), {24, 66}, tip(27, 78, 0.06),
+                              {34, 68}, {40, 52}, {56, 38}};
 constexpr Flow kHairStrands[] = {{{30, 20}, {18, 44}, {16, 72}}, {{34, 30}, {24, 52}, {26, 80}}};
 
 // The fringe, parted at the back of the crown and swept forward across the
 // forehead into long points.
 constexpr QPointF kHairline[] = {{-10, 72}, {25, 72}, {27, 50}, {36, 40},
                                  {50, 33},  {66, 31}, {80, 36}};
-constexpr Node kLock1[] = {{27, 18}, {38, 11}, {42, 30}, {40.5, 46}, {37, 63, true, 0.04},
-                           {34, 46}, {29, 32}};
-constexpr Node kLock2[] = {{33, 10}, {47, 5}, {53, 20}, {54, 36}, {56, 50, true, 0.06},
-                           {49, 37}, {41, 22}};
-constexpr Node kLock3[] = {{45, 5},  {60, 4}, {66, 18}, {67.5, 36}, {68.5, 55, true, 0.06},
+constexpr Node kLock1[] = {{27, 18},          {38, 11}, {42, 30}, {40.5, 46},
+                           tip(37, 63, 0.04), {34, 46}, {29, 32}};
+constexpr Node kLock2[] = {{33, 10},          {47, 5},  {53, 20}, {54, 36},
+                           tip(56, 50, 0.06), {49, 37}, {41, 22}};
+constexpr Node kLock3[] = {{45, 5},  {60, 4}, {66, 18}, {67.5, 36}, tip(68.5, 55, 0.06),
                            {62, 39}, {55, 22}};
-constexpr Node kLock4[] = {{57, 4},  {71, 8}, {77, 24}, {76.5, 44}, {73.5, 66, true, 0.03},
+constexpr Node kLock4[] = {{57, 4},  {71, 8}, {77, 24}, {76.5, 44}, tip(73.5, 66, 0.03),
                            {70, 45}, {65, 22}};
 constexpr Flow kFringeSheen[] = {{{75, 26}, {62, 8}, {34, 14}}};
 
@@ -55,7 +52,7 @@ constexpr Flow kFringeSheen[] = {{{75, 26}, {62, 8}, {34, 14}}};
 // shoulder.
 constexpr QPointF kSash[] = {{64, 88}, {104, 106}, {104, 124}, {58, 140}, {46, 140}};
 constexpr Flow kPiping[] = {{{64, 88}, {84, 96}, {104, 106}}, {{46, 140}, {52, 112}, {64, 88}}};
-constexpr Node kCrest[] = {{10, 100}, {20, 98}, {20, 106}, {15, 112, true, 0.05}, {10, 106}};
+constexpr Node kCrest[] = {{10, 100}, {20, 98}, {20, 106}, tip(15, 112, 0.05), {10, 106}};
 
 // The high collar, white with teal piping.
 constexpr Step kHighCollar[] = {moveTo(34, 78), cubicTo({42, 83}, {52, 86}, {62, 84}),

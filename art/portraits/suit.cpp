@@ -41,7 +41,7 @@ QPainterPath paintSuit(QPainter& p, double h, const Suit& s) {
   for (const Flow& pipe : s.pipes) stroke(p, flowLine(pipe), QPen(s.piping, 1.4));
   fill(p, torso.intersected(pathFrom(kShadowSide)), s.shadow);
   fill(p, torso.intersected(collarPath().translated(1, 3.5)), withAlpha(pal::kInk, 70));
-  if (s.zipLine) stroke(p, flowLine(*s.zipLine), QPen(s.zip, 1.2));
+  if (s.zip.isValid()) stroke(p, flowLine(s.zipLine), QPen(s.zip, 1.2));
   return torso;
 }
 

@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -27,9 +26,9 @@ struct Suit {
   QColor shadow;  // down the side away from the light, and under the collar
   std::vector<Panel> panels;
   QColor piping{};
-  std::span<const Flow> pipes{};  // lines of piping, in `piping`
-  QColor zip{};
-  std::optional<Flow> zipLine{};
+  std::span<const Flow> pipes{};                 // lines of piping, in `piping`
+  QColor zip{};                                  // none when invalid
+  Flow zipLine{{62, 93}, {63, 112}, {65, 134}};  // down the middle of the chest
 };
 
 // The body of a card `h` tall, down to below the card's foot.
