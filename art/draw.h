@@ -149,7 +149,7 @@ constexpr Step moveTo(double x, double y) { return {Step::kMove, {x, y}}; }
 constexpr Step lineTo(double x, double y) { return {Step::kLine, {x, y}}; }
 constexpr Step quadTo(QPointF c, QPointF to) { return {Step::kQuad, c, to}; }
 constexpr Step cubicTo(QPointF c1, QPointF c2, QPointF to) { return {Step::kCubic, c1, c2, to}; }
-constexpr Step close() { return {}; }
+constexpr Step closeSubpath() { return {}; }
 
 // A cubic stroke from `a` to `b`, pulled towards `c1` and then `c2`.
 QPainterPath cubic(QPointF a, QPointF c1, QPointF c2, QPointF b);

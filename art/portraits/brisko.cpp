@@ -34,9 +34,10 @@ constexpr Face kFace{kSkin,
 
 // The suit's black shoulders, piped in white.
 constexpr Step kYoke[] = {moveTo(-4, 106), cubicTo({4, 96}, {16, 91}, {30, 89}),    lineTo(40, 86),
-                          lineTo(36, 100), cubicTo({22, 102}, {8, 108}, {-4, 118}), close()};
+                          lineTo(36, 100), cubicTo({22, 102}, {8, 108}, {-4, 118}), closeSubpath()};
 constexpr Step kFarYoke[] = {moveTo(63, 88), cubicTo({74, 92}, {90, 96}, {104, 108}),
-                             lineTo(104, 118), cubicTo({90, 106}, {78, 102}, {66, 100}), close()};
+                             lineTo(104, 118), cubicTo({90, 106}, {78, 102}, {66, 100}),
+                             closeSubpath()};
 constexpr Flow kPiping[] = {{{36, 100}, {16, 103}, {-4, 118}}, {{104, 118}, {86, 103}, {66, 100}}};
 
 // Greying hair under the cap, cropped at the back, and the hair over the
@@ -53,7 +54,7 @@ constexpr Step kBeard[] = {moveTo(40, 66),
                            lineTo(70, 74),
                            lineTo(66, 90),
                            lineTo(34, 90),
-                           close()};
+                           closeSubpath()};
 
 // The cap: a crown of six panels and a bill that curves down towards the
 // viewer, so we see its dark underside.
@@ -65,7 +66,7 @@ constexpr Step kBrim[] = {moveTo(44, 38),
                           cubicTo({93, 36}, {92, 39.5}, {89, 41}),
                           cubicTo({80, 45.5}, {62, 46}, {50, 43}),
                           cubicTo({47, 42}, {45, 40.5}, {44, 38}),
-                          close()};
+                          closeSubpath()};
 
 // A flame on his badge.
 constexpr Step kFlameBadge[] = {moveTo(86, 28),
@@ -74,7 +75,7 @@ constexpr Step kFlameBadge[] = {moveTo(86, 28),
                                 cubicTo({84, 14}, {87, 10}, {90, 8}),
                                 cubicTo({89, 13}, {94, 16}, {93, 22}),
                                 cubicTo({92.5, 26}, {90, 28}, {86, 28}),
-                                close()};
+                                closeSubpath()};
 
 // The race number on his chest.
 void paintNumber(QPainter& p) {

@@ -62,7 +62,7 @@ constexpr Flow kFringeStrands[] = {{{50, 30}, {48, 40}, {48.5, 48}},
 constexpr QPointF kSlash[] = {{104, 100}, {104, 112}, {30, 140}, {14, 140}};
 constexpr QPointF kThinSlash[] = {{104, 116}, {104, 121}, {48, 140}, {40, 140}};
 constexpr Step kShoulder[] = {moveTo(-4, 106), cubicTo({4, 96}, {16, 91}, {30, 89}), lineTo(26, 97),
-                              cubicTo({14, 100}, {4, 108}, {-4, 116}), close()};
+                              cubicTo({14, 100}, {4, 108}, {-4, 116}), closeSubpath()};
 
 // A lightning bolt on his badge.
 constexpr QPointF kBoltBadge[] = {{89, 5},  {80, 18}, {86, 18}, {82, 29},

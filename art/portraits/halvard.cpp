@@ -33,13 +33,13 @@ constexpr Face kFace{kSkin,
 
 // The suit's white shoulder yokes, edged in red.
 constexpr Step kYoke[] = {moveTo(-4, 110), cubicTo({2, 99}, {14, 92}, {28, 90}),    lineTo(40, 88),
-                          lineTo(22, 108), cubicTo({12, 110}, {4, 116}, {-4, 124}), close()};
+                          lineTo(22, 108), cubicTo({12, 110}, {4, 116}, {-4, 124}), closeSubpath()};
 constexpr Step kFarYoke[] = {moveTo(64, 89),
                              cubicTo({72, 92}, {84, 95}, {92, 99}),
                              cubicTo({98, 102}, {102, 107}, {104, 114}),
                              lineTo(104, 122),
                              cubicTo({96, 110}, {84, 106}, {72, 106}),
-                             close()};
+                             closeSubpath()};
 constexpr Flow kPiping[] = {{{40, 88}, {30, 100}, {22, 108}},
                             {{22, 108}, {10, 112}, {-4, 124}},
                             {{104, 122}, {90, 106}, {72, 106}}};

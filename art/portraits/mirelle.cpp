@@ -68,10 +68,10 @@ constexpr Flow kFringeStrands[] = {{{50, 14}, {46, 30}, {44.5, 50}},
 
 // The jacket's red shoulders.
 constexpr Step kShoulder[] = {moveTo(-4, 104), cubicTo({4, 96}, {16, 91}, {30, 89}), lineTo(34, 96),
-                              cubicTo({20, 98}, {8, 104}, {-4, 114}), close()};
+                              cubicTo({20, 98}, {8, 104}, {-4, 114}), closeSubpath()};
 constexpr Step kFarShoulder[] = {moveTo(66, 89), cubicTo({76, 92}, {90, 96}, {104, 106}),
                                  lineTo(104, 114), cubicTo({92, 104}, {80, 100}, {66, 96}),
-                                 close()};
+                                 closeSubpath()};
 
 // The tablet, its screen showing a lap trace.
 constexpr QPointF kTabletCase[] = {{56, 106}, {94, 100}, {100, 134}, {60, 138}};

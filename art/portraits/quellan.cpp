@@ -56,7 +56,8 @@ constexpr Node kCrest[] = {{10, 100}, {20, 98}, {20, 106}, tip(15, 112, 0.05), {
 
 // The high collar, white with teal piping.
 constexpr Step kHighCollar[] = {moveTo(34, 78), cubicTo({42, 83}, {52, 86}, {62, 84}),
-                                lineTo(64, 93), cubicTo({54, 96}, {42, 94}, {32, 88}), close()};
+                                lineTo(64, 93), cubicTo({54, 96}, {42, 94}, {32, 88}),
+                                closeSubpath()};
 
 // A crescent wave on his badge.
 constexpr Step kWave[] = {moveTo(78, 22),
@@ -64,7 +65,7 @@ constexpr Step kWave[] = {moveTo(78, 22),
                           cubicTo({88, 10}, {84, 16}, {88, 20}),
                           cubicTo({91, 22}, {94, 20}, {95, 18}),
                           cubicTo({94, 25}, {84, 28}, {78, 22}),
-                          close()};
+                          closeSubpath()};
 
 void bust(QPainter& p, double h) {
   const QPainterPath mass = outline(kHairMass);

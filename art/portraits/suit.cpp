@@ -24,11 +24,12 @@ QPainterPath torsoPath(double h) {
 namespace {
 
 constexpr Step kCollar[] = {moveTo(35, 82), cubicTo({42, 86}, {52, 89}, {60, 88}), lineTo(63, 87),
-                            lineTo(64, 93), cubicTo({54, 96}, {42, 94}, {33, 89}), close()};
+                            lineTo(64, 93), cubicTo({54, 96}, {42, 94}, {33, 89}), closeSubpath()};
 
 // The shadow side: down the near side of the body, away from the light.
 constexpr Step kShadowSide[] = {moveTo(-6, 92), lineTo(16, 92),
-                                cubicTo({12, 106}, {14, 120}, {20, 140}), lineTo(-6, 140), close()};
+                                cubicTo({12, 106}, {14, 120}, {20, 140}), lineTo(-6, 140),
+                                closeSubpath()};
 
 }  // namespace
 
