@@ -136,7 +136,7 @@ int Dice::below(int n) {
 
 }  // namespace art
 
-// --- Outlines from tables ---------------------------------------------------------------------
+// --- Paths from tables, mirrored outlines and twinkles -------------------------------------
 
 namespace art {
 

@@ -133,7 +133,7 @@ class Dice {
 
 }  // namespace art
 
-// --- Outlines from tables ---------------------------------------------------------------------
+// --- Paths from tables, mirrored outlines and twinkles -------------------------------------
 
 namespace art {
 
