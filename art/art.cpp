@@ -1,81 +1,120 @@
 #include "art.h"
 
 #include <QPainter>
+#include <initializer_list>
 #include <map>
 #include <mutex>
+#include <string>
 #include <tuple>
 
 #include "style.h"
 
 namespace art {
 
+namespace {
+
+using Painter = void (*)(QPainter&);
+
+struct Named {
+  const char* name;
+  Painter paint;
+};
+
+// Pictures that share one size: the cars on a road all fit the same lane,
+// the windows of one kind are all as big as the window.
+void addSized(std::vector<PictureDef>& all, int w, int h, std::initializer_list<Named> pictures) {
+  for (const Named& n : pictures) all.push_back({n.name, w, h, n.paint});
+}
+
+// One picture for each stage, 1 to 5, named `family`-1 to `family`-5.
+void addStages(std::vector<PictureDef>& all, const std::string& family, int w, int h,
+               void (*paint)(QPainter&, int)) {
+  for (int stage = 1; stage <= 5; ++stage) {
+    all.push_back({family + "-" + std::to_string(stage), w, h,
+                   [paint, stage](QPainter& p) { paint(p, stage); }});
+  }
+}
+
+std::vector<PictureDef> buildCatalog() {
+  std::vector<PictureDef> all;
+  addSized(all, 640, 480, {{"title", paintTitle}, {"help", paintHelp}});
+  addSized(all, 256, 256, {{"icon", paintIcon}});
+  addSized(all, 320, 213, {{"setup", paintSetup}});
+  addStages(all, "road", 249, 345, paintRoad);
+  addStages(all, "stage-bg", 592, 345, paintStageBackground);
+  addSized(all, 265, 51, {{"finish-banner", paintFinishBanner}});
+  addSized(all, 124, 135, {{"roadside", paintRoadside}});
+  addSized(all, 24, 34,
+           {{"car-player", paintCarPlayer},
+            {"car-rival-1", paintCarRival1},
+            {"car-rival-2", paintCarRival2},
+            {"car-rival-3", paintCarRival3},
+            {"car-slow", paintCarSlow},
+            {"car-pro-normal", paintCarProNormal},
+            {"car-pro-trun", paintCarProTurn},
+            {"car-pro-speed2", paintCarProSpeed}});
+
+  // Skyforge, the bonus shooter: each sprite at its own size.
+  all.insert(all.end(), {
+                            {"bonus-bg", 640, 480, paintBonusBackground},
+                            {"bonus-ship-1", 81, 74, paintBonusShipOne},
+                            {"bonus-ship-2", 84, 78, paintBonusShipTwo},
+                        });
+  addSized(all, 72, 38, {{"bonus-shot-1", paintBonusShotOne}, {"bonus-shot-2", paintBonusShotTwo}});
+  all.insert(all.end(), {
+                            {"bonus-wall", 96, 114, paintBonusWall},
+                            {"bonus-wall-missile", 43, 28, paintBonusWallMissile},
+                            {"bonus-aimed-missile", 60, 57, paintBonusAimedMissile},
+                            {"bonus-boss", 116, 108, paintBonusBoss},
+                            {"bonus-boss-shot", 34, 30, paintBonusBossShot},
+                            {"bonus-dead", 48, 48, paintBonusDead},
+                        });
+
+  // The story: the cast's cards, a little taller or shorter by character,
+  // and the picture after each stage, each framed to suit its view.
+  addSized(
+      all, 100, 130,
+      {{"portrait-halvard", paintPortraitHalvard}, {"portrait-mirelle", paintPortraitMirelle}});
+  addSized(all, 100, 125, {{"portrait-quellan", paintPortraitQuellan}});
+  addSized(all, 100, 131, {{"portrait-brisko", paintPortraitBrisko}});
+  addSized(all, 100, 130, {{"portrait-dorrin", paintPortraitDorrin}});
+  constexpr int kSceneSizes[5][2] = {{557, 392}, {576, 323}, {570, 395}, {640, 480}, {576, 432}};
+  for (int stage = 1; stage <= 5; ++stage) {
+    all.push_back({"scene-" + std::to_string(stage), kSceneSizes[stage - 1][0],
+                   kSceneSizes[stage - 1][1], [stage](QPainter& p) { paintScene(p, stage); }});
+  }
+
+  // The two-player battle and the network race.
+  addSized(all, 574, 349,
+           {{"battle-bg", paintBattleBackground},
+            {"net-bg", paintNetBackground},
+            {"net-bg-host", paintNetBackgroundHost},
+            {"net-bg-guest", paintNetBackgroundGuest}});
+  addSized(all, 249, 345, {{"battle-road", paintBattleRoad}});
+  addSized(all, 24, 34,
+           {{"battle-car-red", paintBattleCarRed},
+            {"battle-car-blue", paintBattleCarBlue},
+            {"battle-car-gold", paintBattleCarGold},
+            {"battle-rival-1", paintBattleRival1},
+            {"battle-rival-2", paintBattleRival2}});
+  addSized(all, 41, 71,
+           {{"battle-missile-red", paintBattleMissileRed},
+            {"battle-missile-blue", paintBattleMissileBlue}});
+  addSized(all, 12, 71, {{"battle-lane", paintBattleLane}});
+  addSized(all, 265, 51, {{"battle-finish", paintBattleFinish}});
+  addSized(all, 61, 83, {{"battle-deco", paintBattleDeco}});
+  addSized(all, 29, 34,
+           {{"marker-blue-ahead", paintMarkerBlueAhead},
+            {"marker-blue-behind", paintMarkerBlueBehind},
+            {"marker-red-ahead", paintMarkerRedAhead},
+            {"marker-red-behind", paintMarkerRedBehind}});
+  return all;
+}
+
+}  // namespace
+
 const std::vector<PictureDef>& catalog() {
-  static const std::vector<PictureDef> pictures = {
-      {"title", 640, 480, paintTitle},
-      {"help", 640, 480, paintHelp},
-      {"icon", 256, 256, paintIcon},
-      {"setup", 320, 213, paintSetup},
-      {"road-1", 249, 345, [](QPainter& p) { paintRoad(p, 1); }},
-      {"road-2", 249, 345, [](QPainter& p) { paintRoad(p, 2); }},
-      {"road-3", 249, 345, [](QPainter& p) { paintRoad(p, 3); }},
-      {"road-4", 249, 345, [](QPainter& p) { paintRoad(p, 4); }},
-      {"road-5", 249, 345, [](QPainter& p) { paintRoad(p, 5); }},
-      {"stage-bg-1", 592, 345, [](QPainter& p) { paintStageBackground(p, 1); }},
-      {"stage-bg-2", 592, 345, [](QPainter& p) { paintStageBackground(p, 2); }},
-      {"stage-bg-3", 592, 345, [](QPainter& p) { paintStageBackground(p, 3); }},
-      {"stage-bg-4", 592, 345, [](QPainter& p) { paintStageBackground(p, 4); }},
-      {"stage-bg-5", 592, 345, [](QPainter& p) { paintStageBackground(p, 5); }},
-      {"finish-banner", 265, 51, paintFinishBanner},
-      {"roadside", 124, 135, paintRoadside},
-      {"car-player", 24, 34, paintCarPlayer},
-      {"car-rival-1", 24, 34, paintCarRival1},
-      {"car-rival-2", 24, 34, paintCarRival2},
-      {"car-rival-3", 24, 34, paintCarRival3},
-      {"car-slow", 24, 34, paintCarSlow},
-      {"car-pro-normal", 24, 34, paintCarProNormal},
-      {"car-pro-trun", 24, 34, paintCarProTurn},
-      {"car-pro-speed2", 24, 34, paintCarProSpeed},
-      {"bonus-bg", 640, 480, paintBonusBackground},
-      {"bonus-ship-1", 81, 74, paintBonusShipOne},
-      {"bonus-ship-2", 84, 78, paintBonusShipTwo},
-      {"bonus-shot-1", 72, 38, paintBonusShotOne},
-      {"bonus-shot-2", 72, 38, paintBonusShotTwo},
-      {"bonus-wall", 96, 114, paintBonusWall},
-      {"bonus-wall-missile", 43, 28, paintBonusWallMissile},
-      {"bonus-aimed-missile", 60, 57, paintBonusAimedMissile},
-      {"bonus-boss", 116, 108, paintBonusBoss},
-      {"bonus-boss-shot", 34, 30, paintBonusBossShot},
-      {"bonus-dead", 48, 48, paintBonusDead},
-      {"portrait-halvard", 100, 130, paintPortraitHalvard},
-      {"portrait-mirelle", 100, 130, paintPortraitMirelle},
-      {"portrait-quellan", 100, 125, paintPortraitQuellan},
-      {"portrait-brisko", 100, 131, paintPortraitBrisko},
-      {"portrait-dorrin", 100, 130, paintPortraitDorrin},
-      {"scene-1", 557, 392, [](QPainter& p) { paintScene(p, 1); }},
-      {"scene-2", 576, 323, [](QPainter& p) { paintScene(p, 2); }},
-      {"scene-3", 570, 395, [](QPainter& p) { paintScene(p, 3); }},
-      {"scene-4", 640, 480, [](QPainter& p) { paintScene(p, 4); }},
-      {"scene-5", 576, 432, [](QPainter& p) { paintScene(p, 5); }},
-      {"battle-bg", 574, 349, paintBattleBackground},
-      {"net-bg", 574, 349, paintNetBackground},
-      {"net-bg-host", 574, 349, paintNetBackgroundHost},
-      {"net-bg-guest", 574, 349, paintNetBackgroundGuest},
-      {"battle-road", 249, 345, paintBattleRoad},
-      {"battle-car-red", 24, 34, paintBattleCarRed},
-      {"battle-car-blue", 24, 34, paintBattleCarBlue},
-      {"battle-car-gold", 24, 34, paintBattleCarGold},
-      {"battle-rival-1", 24, 34, paintBattleRival1},
-      {"battle-rival-2", 24, 34, paintBattleRival2},
-      {"battle-missile-red", 41, 71, paintBattleMissileRed},
-      {"battle-missile-blue", 41, 71, paintBattleMissileBlue},
-      {"battle-lane", 12, 71, paintBattleLane},
-      {"battle-finish", 265, 51, paintBattleFinish},
-      {"battle-deco", 61, 83, paintBattleDeco},
-      {"marker-blue-ahead", 29, 34, paintMarkerBlueAhead},
-      {"marker-blue-behind", 29, 34, paintMarkerBlueBehind},
-      {"marker-red-ahead", 29, 34, paintMarkerRedAhead},
-      {"marker-red-behind", 29, 34, paintMarkerRedBehind},
-  };
+  static const std::vector<PictureDef> pictures = buildCatalog();
   return pictures;
 }
 

@@ -256,6 +256,12 @@ QPainterPath segment(QPointF a, QPointF b) {
   return path;
 }
 
+QPainterPath cubic(QPointF a, QPointF c1, QPointF c2, QPointF b) {
+  QPainterPath path(a);
+  path.cubicTo(c1, c2, b);
+  return path;
+}
+
 QPainterPath fourPointStar(QPointF c, double s) {
   QPainterPath star(c + QPointF(0, -s));
   star.quadTo(c, c + QPointF(s, 0));

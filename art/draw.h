@@ -201,6 +201,10 @@ constexpr PathStep cubicTo(double x1, double y1, double x2, double y2, double x,
 constexpr PathStep ovalIn(double x0, double y0, double x1, double y1) {
   return {PathStep::kOval, {x0, y0}, {x1, y1}};
 }
+constexpr PathStep quadTo(QPointF c, QPointF to) { return {PathStep::kQuad, c, to}; }
+constexpr PathStep cubicTo(QPointF c1, QPointF c2, QPointF to) {
+  return {PathStep::kCubic, c1, c2, to};
+}
 constexpr PathStep closePath() { return {PathStep::kClose}; }
 
 // The outline the steps trace, in the painter's units.
@@ -213,8 +217,10 @@ QPainterPath tracePath(std::span<const PathStep> steps, QPointF centre, QSizeF s
 // Carries `path` on with more steps.
 void extendPath(QPainterPath& path, std::span<const PathStep> steps);
 
-// A straight stroke from `a` to `b`.
+// A straight stroke from `a` to `b`, and a cubic one pulled towards `c1`
+// and then `c2`.
 QPainterPath segment(QPointF a, QPointF b);
+QPainterPath cubic(QPointF a, QPointF c1, QPointF c2, QPointF b);
 
 // A four-pointed twinkle of light round `c`, its points `s` from the middle.
 QPainterPath fourPointStar(QPointF c, double s);

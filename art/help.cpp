@@ -18,12 +18,14 @@ constexpr double kPaperEdge = 254;
 constexpr double kRoadTop = 258;
 
 // Faint colours for the map; all of them stay close to the paper's brightness.
-const QColor kPaperFar{0xf6, 0xf2, 0xe8};
-const QColor kGrid{0xf4, 0xf0, 0xe7};
-const QColor kMapRoadCasing{0xec, 0xee, 0xf0};
-const QColor kMapRoad{0xff, 0xff, 0xff};
-const QColor kMapWater{0xe6, 0xf1, 0xf1};
-const QColor kMapPark{0xea, 0xf2, 0xe4};
+constexpr QColor kPaperFar{0xf6, 0xf2, 0xe8}, kGrid{0xf4, 0xf0, 0xe7};
+constexpr QColor kMapRoadCasing{0xec, 0xee, 0xf0}, kMapRoad{0xff, 0xff, 0xff};
+constexpr QColor kMapWater{0xe6, 0xf1, 0xf1}, kMapPark{0xea, 0xf2, 0xe4};
+constexpr QColor kTread{60, 50, 70};  // printed at the faintest of alphas
+// The road's grit, the black tape across the map and the shadows the tape
+// and the paper throw.
+constexpr QColor kGritLight{255, 255, 255, 10}, kGritDark{0, 0, 0, 30};
+constexpr QColor kTape{10, 10, 14}, kTapeShadow{0, 0, 0, 40}, kSheetShadow{0, 0, 0, 26};
 
 void paintMap(QPainter& p) {
   p.fillRect(QRectF(0, 0, 640, 480),
@@ -126,7 +128,7 @@ void paintMap(QPainter& p) {
       p.translate(at + normal * side);
       p.rotate(-sweep.angleAtPercent(t));
       p.setPen(Qt::NoPen);
-      p.setBrush(QColor(60, 50, 70, 7 + dice.below(4)));
+      p.setBrush(withAlpha(kTread, 7 + dice.below(4)));
       p.drawRect(QRectF(-1.2, -2.5, 2.4, 5));
       p.restore();
     }
@@ -144,7 +146,7 @@ void paintRoad(QPainter& p) {
   for (int i = 0; i < 900; ++i) {
     const QPointF at(dice.uniform(0, 640), dice.uniform(kRoadTop, 480));
     const bool light = dice.below(2) == 0;
-    p.setBrush(light ? QColor(255, 255, 255, 10) : QColor(0, 0, 0, 30));
+    p.setBrush(light ? kGritLight : kGritDark);
     p.drawEllipse(at, 0.7, 0.7);
   }
 
@@ -172,9 +174,9 @@ void paintRoad(QPainter& p) {
 void paintRedPlayersTape(QPainter& p) {
   const QRectF tape(40, 179, 620, 26);
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 40));
+  p.setBrush(kTapeShadow);
   p.drawRoundedRect(tape.translated(0, 1.5), 5, 5);
-  p.setBrush(QColor(10, 10, 14));
+  p.setBrush(kTape);
   p.drawRoundedRect(tape, 5, 5);
   // A red edge at the start, the player's colour.
   p.setBrush(pal::kCarRed);
@@ -191,7 +193,7 @@ void paintSheet(QPainter& p) {
   sheet.lineTo(0, 0);
   sheet.closeSubpath();
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 26));
+  p.setBrush(kSheetShadow);
   for (int i = 4; i >= 1; --i) p.drawPath(sheet.translated(0, i * 1.2));
 
   p.save();

@@ -7,6 +7,13 @@
 #include "style.h"
 
 namespace art {
+namespace {
+
+// The badge's shadow and the gloss over its top half.
+constexpr QColor kShadow{0, 0, 0, 60};
+constexpr QColor kGloss{255, 255, 255, 70};
+
+}  // namespace
 
 void paintIcon(QPainter& p) {
   p.save();
@@ -17,7 +24,7 @@ void paintIcon(QPainter& p) {
 
   // Drop shadow under the badge.
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 60));
+  p.setBrush(kShadow);
   p.drawPath(badge.translated(0, 5));
 
   p.setBrush(gradient(badgeRect.topLeft(), badgeRect.bottomRight(),
@@ -54,8 +61,7 @@ void paintIcon(QPainter& p) {
 
   // Gloss over the top half of the badge.
   p.setPen(Qt::NoPen);
-  p.setBrush(gradient({0, 10}, {0, 128},
-                      {{0.0, QColor(255, 255, 255, 70)}, {1.0, QColor(255, 255, 255, 0)}}));
+  p.setBrush(gradient({0, 10}, {0, 128}, {{0.0, kGloss}, {1.0, withAlpha(kGloss, 0)}}));
   QPainterPath gloss;
   gloss.addEllipse(QRectF(-40, -150, 336, 270));
   p.drawPath(gloss);

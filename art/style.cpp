@@ -4,23 +4,29 @@
 #include <QPen>
 #include <QTransform>
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace art {
 
 namespace {
 
-// One cubic piece of the car's left flank, in unit coordinates (x across,
-// y from nose to tail).
-struct Piece {
-  QPointF c1, c2, end;
-};
+// The car's own colours: its shadow on the road, the light across the
+// paintwork and the glint on the glass.
+constexpr QColor kCarShadow{10, 8, 20, 70};
+constexpr QColor kSheen{255, 255, 255, 40}, kShade{0, 0, 0, 45};
+constexpr QColor kShine{255, 255, 255, 150}, kGlint{255, 255, 255, 120};
 
-// The left half of the body, from the centre of the nose round to the
-// centre of the tail. The right half is its mirror image.
+// The verge: night grass with blades catching the light, and a steel
+// barrier.
+constexpr QColor kGrassNear{0x1a, 0x36, 0x2a}, kGrassFar{0x20, 0x40, 0x30};
+constexpr QColor kBlade{0x5a, 0x90, 0x66};
+constexpr QColor kSteelLit{0xd8, 0xde, 0xe6}, kSteelShade{0x6a, 0x72, 0x80};
+
+// The left half of the car's body in unit coordinates (x across, y from
+// nose to tail), from the centre of the nose round to the centre of the
+// tail. The right half is its mirror image.
 constexpr QPointF kNose{0.5, 0.0};
-const std::array<Piece, 9> kFlank{{
+constexpr Bezier kFlank[] = {
     {{0.38, 0.0}, {0.30, 0.01}, {0.25, 0.04}},     // nose
     {{0.20, 0.07}, {0.15, 0.09}, {0.14, 0.13}},    // front wing
     {{0.12, 0.16}, {0.09, 0.17}, {0.09, 0.21}},    // into the front arch
@@ -30,20 +36,7 @@ const std::array<Piece, 9> kFlank{{
     {{0.17, 0.61}, {0.07, 0.61}, {0.07, 0.67}},    // rear arch
     {{0.07, 0.75}, {0.07, 0.90}, {0.15, 0.965}},   // haunch
     {{0.25, 0.985}, {0.40, 0.985}, {0.5, 0.985}},  // tail
-}};
-
-QPointF mirror(QPointF q) { return {1.0 - q.x(), q.y()}; }
-
-QPainterPath unitBody() {
-  QPainterPath path(kNose);
-  for (const Piece& s : kFlank) path.cubicTo(s.c1, s.c2, s.end);
-  for (int i = static_cast<int>(kFlank.size()) - 1; i >= 0; --i) {
-    const QPointF start = i > 0 ? kFlank[i - 1].end : kNose;
-    path.cubicTo(mirror(kFlank[i].c2), mirror(kFlank[i].c1), mirror(start));
-  }
-  path.closeSubpath();
-  return path;
-}
+};
 
 }  // namespace
 
@@ -58,23 +51,23 @@ void drawCarTopDown(QPainter& p, const QRectF& rect, QColor body, QColor accent,
   QTransform toRect;
   toRect.translate(rect.left(), rect.top());
   toRect.scale(w, h);
-  const QPainterPath bodyPath = toRect.map(unitBody());
+  const QPainterPath bodyPath = toRect.map(symmetricOutline(kNose, kFlank, 0.5));
   const double ow = outline;
   // Small cars drop the finer details, which would only blur together.
   const bool detailed = w >= 22;
-  const QPen ink(pal::kInk, ow, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  const QPen fineInk(pal::kInk, ow * 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  const QPen outlinePen = ink(ow);
+  const QPen finePen = ink(ow * 0.6);
 
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
 
   // Soft shadow on the road, cast down and to the right.
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(10, 8, 20, 70));
+  p.setBrush(kCarShadow);
   p.drawPath(bodyPath.translated(w * 0.06, h * 0.035));
 
   // Tyres stand proud of the arches; the rear ones are wider.
-  p.setPen(fineInk);
+  p.setPen(finePen);
   p.setBrush(pal::kTyre);
   const double tr = w * 0.04;
   p.drawRoundedRect(box(0.02, 0.185, 0.15, 0.325), tr, tr);
@@ -92,10 +85,8 @@ void drawCarTopDown(QPainter& p, const QRectF& rect, QColor body, QColor accent,
   p.setPen(Qt::NoPen);
   p.setBrush(across);
   p.drawPath(bodyPath);
-  p.setBrush(gradient(at(0, 0), at(0, 1),
-                      {{0.0, QColor(255, 255, 255, 40)},
-                       {0.45, QColor(255, 255, 255, 0)},
-                       {1.0, QColor(0, 0, 0, 45)}}));
+  p.setBrush(
+      gradient(at(0, 0), at(0, 1), {{0.0, kSheen}, {0.45, withAlpha(kSheen, 0)}, {1.0, kShade}}));
   p.drawPath(bodyPath);
 
   // Twin racing stripes, nose to tail.
@@ -115,15 +106,14 @@ void drawCarTopDown(QPainter& p, const QRectF& rect, QColor body, QColor accent,
   shine.cubicTo(at(0.15, 0.16), at(0.14, 0.24), at(0.145, 0.33));
   QPainterPath shineRear(at(0.13, 0.69));
   shineRear.cubicTo(at(0.115, 0.76), at(0.115, 0.84), at(0.16, 0.91));
-  p.setPen(
-      QPen(QColor(255, 255, 255, 150), std::max(ow * 0.7, w * 0.03), Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(kShine, std::max(ow * 0.7, w * 0.03), Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
   p.drawPath(shine);
   p.drawPath(shineRear);
 
   if (detailed) {
     // Headlights and the air intake between them.
-    p.setPen(fineInk);
+    p.setPen(finePen);
     p.setBrush(pal::kHeadlight);
     p.drawEllipse(box(0.25, 0.04, 0.36, 0.075));
     p.drawEllipse(box(0.64, 0.04, 0.75, 0.075));
@@ -134,7 +124,7 @@ void drawCarTopDown(QPainter& p, const QRectF& rect, QColor body, QColor accent,
   }
 
   // The body's ink line goes on after the paintwork so it stays crisp.
-  p.setPen(ink);
+  p.setPen(outlinePen);
   p.setBrush(Qt::NoBrush);
   p.drawPath(bodyPath);
 
@@ -160,7 +150,7 @@ void drawCarTopDown(QPainter& p, const QRectF& rect, QColor body, QColor accent,
   roof.closeSubpath();
   fillOutlined(p, roof, across, 0);
   stripes(roof);
-  p.setPen(fineInk);
+  p.setPen(finePen);
   p.setBrush(Qt::NoBrush);
   p.drawPath(roof);
 
@@ -171,11 +161,11 @@ void drawCarTopDown(QPainter& p, const QRectF& rect, QColor body, QColor accent,
   glint.lineTo(at(0.38, 0.455));
   glint.closeSubpath();
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(255, 255, 255, 120));
+  p.setBrush(kGlint);
   p.drawPath(glint);
 
   // Rear wing, on two short posts when there is room to show them.
-  p.setPen(fineInk);
+  p.setPen(finePen);
   if (detailed) {
     p.setBrush(accent.darker(130));
     p.drawRect(box(0.3, 0.84, 0.36, 0.89));
@@ -194,12 +184,12 @@ void drawCarTopDown(QPainter& p, const QRectF& rect, QColor body, QColor accent,
 void drawVerge(QPainter& p, const QRectF& strip, bool roadOnLeft) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
-  p.fillRect(strip, gradient(strip.topLeft(), strip.topRight(),
-                             {{0.0, QColor(0x1a, 0x36, 0x2a)}, {1.0, QColor(0x20, 0x40, 0x30)}}));
+  p.fillRect(strip,
+             gradient(strip.topLeft(), strip.topRight(), {{0.0, kGrassNear}, {1.0, kGrassFar}}));
   Dice dice(static_cast<std::uint32_t>(strip.left() * 31 + 5));
   p.setPen(Qt::NoPen);
   for (int i = 0; i < static_cast<int>(strip.width() * strip.height() / 12); ++i) {
-    p.setBrush(QColor(0x5a, 0x90, 0x66, 50 + dice.below(70)));
+    p.setBrush(withAlpha(kBlade, 50 + dice.below(70)));
     p.drawEllipse(QPointF(dice.uniform(strip.left(), strip.right()),
                           dice.uniform(strip.top(), strip.bottom())),
                   0.6, 1.2);
@@ -208,8 +198,7 @@ void drawVerge(QPainter& p, const QRectF& strip, bool roadOnLeft) {
   const double rail = roadOnLeft ? strip.left() + gap : strip.right() - gap - 2;
   if (gap >= 1) {
     p.fillRect(QRectF(rail, strip.top(), 2, strip.height()),
-               gradient({rail, 0}, {rail + 2, 0},
-                        {{0.0, QColor(0xd8, 0xde, 0xe6)}, {1.0, QColor(0x6a, 0x72, 0x80)}}));
+               gradient({rail, 0}, {rail + 2, 0}, {{0.0, kSteelLit}, {1.0, kSteelShade}}));
     p.setPen(QPen(withAlpha(pal::kInk, 200), 0.7));
     p.drawLine(QPointF(rail - 0.3, strip.top()), QPointF(rail - 0.3, strip.bottom()));
     p.drawLine(QPointF(rail + 2.3, strip.top()), QPointF(rail + 2.3, strip.bottom()));

@@ -32,7 +32,7 @@ QRectF storyPanel();
 // shows wherever a picture is smaller than the window.
 QColor storyPaper();
 
-// Painters for the pictures of the catalog, one per source file.
+// Painters for the pictures of the catalog.
 void paintTitle(QPainter& p);
 void paintHelp(QPainter& p);
 void paintIcon(QPainter& p);
@@ -72,7 +72,8 @@ void paintBonusBossShot(QPainter& p);
 void paintBonusDead(QPainter& p);
 
 // The story told on the title screen: a character card for each of the
-// cast, and the picture shown after each stage (1 to 5).
+// cast (in portraits/, one file a character on a shared card, face, hair and
+// suit), and the picture shown after each stage (1 to 5).
 void paintPortraitHalvard(QPainter& p);
 void paintPortraitMirelle(QPainter& p);
 void paintPortraitQuellan(QPainter& p);

@@ -26,6 +26,11 @@ constexpr double kSpread = 420;
 constexpr double kNearZ = 1.0;  // the bottom edge of the picture
 constexpr double kFarZ = 400;
 
+// The title's own colours, besides the house sunset: the shadow under the
+// menu panel and the dusk that settles below the cars.
+constexpr QColor kPanelShadow{0, 0, 0, 90};
+const QColor kDusk = pal::kSkyNight.darker(140);
+
 QPointF ground(double u, double z) { return {kCentreX + u * kSpread / z, kHorizon + kDrop / z}; }
 
 // A strip of road paint between two offsets and two depths.
@@ -58,14 +63,8 @@ void paintSky(QPainter& p) {
   }
   // A few brighter twinkles.
   for (const QPointF c : {QPointF(62, 22), QPointF(470, 14), QPointF(540, 44), QPointF(170, 40)}) {
-    const double s = 4.2;
-    QPainterPath star(c + QPointF(0, -s));
-    star.quadTo(c, c + QPointF(s, 0));
-    star.quadTo(c, c + QPointF(0, s));
-    star.quadTo(c, c + QPointF(-s, 0));
-    star.quadTo(c, c + QPointF(0, -s));
     p.setBrush(withAlpha(pal::kWhite, 210));
-    p.drawPath(star);
+    p.drawPath(fourPointStar(c, 4.2));
   }
 
   // The glow around the sun.
@@ -343,16 +342,15 @@ void paintRacer(QPainter& p, double u, double z, const QColor& body, const QColo
 void paintMenuPanel(QPainter& p) {
   const QRectF panelRect = storyPanel();
   // Settle everything below the cars into a deep, quiet dusk.
-  p.fillRect(QRectF(0, 196, 640, 284),
-             gradient({0, 196}, {0, 246},
-                      {{0.0, withAlpha(pal::kSkyNight.darker(140), 0)},
-                       {1.0, withAlpha(pal::kSkyNight.darker(140), 225)}}));
+  p.fillRect(
+      QRectF(0, 196, 640, 284),
+      gradient({0, 196}, {0, 246}, {{0.0, withAlpha(kDusk, 0)}, {1.0, withAlpha(kDusk, 225)}}));
 
   // The panel under the title text: soft paper with a sunset stripe on top.
   QPainterPath panel;
   panel.addRoundedRect(panelRect, 10, 10);
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 90));
+  p.setBrush(kPanelShadow);
   p.drawPath(panel.translated(0, 3));
   fillOutlined(p, panel,
                gradient(panelRect.topLeft(), panelRect.bottomLeft(),
