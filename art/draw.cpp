@@ -134,4 +134,36 @@ int Dice::below(int n) {
   return n > 0 ? static_cast<int>(next() % static_cast<std::uint32_t>(n)) : 0;
 }
 
+QPainterPath outline(QPointF from, std::span<const Segment> steps, bool closed) {
+  QPainterPath path(from);
+  for (const Segment& s : steps) {
+    if (s.curved) {
+      path.cubicTo(s.c1, s.c2, s.to);
+    } else {
+      path.lineTo(s.to);
+    }
+  }
+  if (closed) path.closeSubpath();
+  return path;
+}
+
+QPainterPath roundedRect(const QRectF& r, double radius) {
+  QPainterPath path;
+  path.addRoundedRect(r, radius, radius);
+  return path;
+}
+
+QPainterPath twinkle(QPointF c, double size) {
+  QPainterPath star(c + QPointF(0, -size));
+  star.quadTo(c, c + QPointF(size, 0));
+  star.quadTo(c, c + QPointF(0, size));
+  star.quadTo(c, c + QPointF(-size, 0));
+  star.quadTo(c, c + QPointF(0, -size));
+  return star;
+}
+
+QLinearGradient downward(double top, double bottom, const QColor& from, const QColor& to) {
+  return gradient({0, top}, {0, bottom}, {{0.0, from}, {1.0, to}});
+}
+
 }  // namespace art

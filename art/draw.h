@@ -131,4 +131,29 @@ class Dice {
   std::uint32_t state_;
 };
 
+// --- Outlines as point tables, and a few more shapes ---
+
+// One step along an outline: a straight line to `to`, or a cubic curve to
+// `to` pulled towards the controls `c1` and `c2`. Tables of steps hold the
+// big silhouettes.
+struct Segment {
+  QPointF c1, c2, to;
+  bool curved = false;
+};
+constexpr Segment lineTo(QPointF to) { return {to, to, to, false}; }
+constexpr Segment cubicTo(QPointF c1, QPointF c2, QPointF to) { return {c1, c2, to, true}; }
+
+// The outline from `from` through `steps`, closed back to `from` unless
+// `closed` is false.
+QPainterPath outline(QPointF from, std::span<const Segment> steps, bool closed = true);
+
+// A rectangle with corners rounded to `radius`.
+QPainterPath roundedRect(const QRectF& r, double radius);
+
+// A four-pointed twinkle of a star, `size` from its centre to each point.
+QPainterPath twinkle(QPointF c, double size);
+
+// A two-colour gradient straight down, from `top` to `bottom`.
+QLinearGradient downward(double top, double bottom, const QColor& from, const QColor& to);
+
 }  // namespace art
