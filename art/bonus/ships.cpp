@@ -22,10 +22,8 @@ namespace {
 
 using namespace skyforge;
 
-// The dark inside the wheel arches of each ship, the pilots' visors, the
-// intake on ship one, and the deep blue of ship two's lance.
-const QColor kArchShadowRed{0x16, 0x12, 0x22};
-const QColor kArchShadowBlue{0x10, 0x14, 0x26};
+// The pilots' visors, the intake on ship one, and the deep blue of ship
+// two's lance.
 const QColor kVisor{0x10, 0x12, 0x22};
 const QColor kIntake{0x1a, 0x14, 0x24};
 const QColor kLanceDeep{0x1f, 0x5c, 0xe8};
@@ -125,6 +123,13 @@ void markedFoil(QPainter& p, const QPainterPath& foil, const QBrush& fill, doubl
 
 // --- The ship builder -------------------------------------------------------------------------
 
+// A measurement of both ships: ship one's, then ship two's.
+template <typename T>
+struct Both {
+  T one, two;
+  const T& operator[](int ship) const { return ship == 1 ? one : two; }
+};
+
 struct Wheel {
   QPointF hub;
   double arch, tyre;
@@ -135,37 +140,105 @@ struct Engine {
   double radius, length;
 };
 
-// A jet-car's measurements, in its picture's pixels before the ship is
-// shrunk towards its nose.
-struct Ship {
-  QColor paint;
-  QPointF nose;
-  QLineF slipstream[2];
-  const Flame& flame;
-  std::span<const Engine> engines;
-  // The body, over the dark of its wheel arches; its paint runs from `top`
-  // to `bottom`, with a shine along the bonnet.
-  QPointF shellFrom;
-  std::span<const Segment> shell;
-  QColor archShadow;
-  Wheel rear, front;
-  double top, bottom;
-  QPointF shineFrom;
-  Segment shine;
-  std::span<const Nozzle> nozzles;
-  // The cockpit and the number.
-  QPointF canopyFrom;
-  std::span<const Segment> canopy;
-  QPointF helmet;
-  QColor helmetColour;
-  QPointF roundel;
-  double roundelRadius;
-  int number;
-  // The near wing, swept back under the body.
-  std::span<const QPointF> wing;
-  double wingTop, wingBottom;
-  int wingShadow;
+// The two jet-cars are built on one body plan. Their outlines are tables
+// of the same stretches, side by side: the body from the nose over the
+// cockpit to the tail and back along the belly, the canopy from its front
+// edge, and the tall fin from its root.
+constexpr Both<Segment> kShells[] = {
+    {cubicTo({78, 42.5}, {75, 41}, {70, 40}), cubicTo({80, 44.8}, {76, 43}, {70, 42})},
+    {cubicTo({65, 39}, {61, 37.8}, {57, 36.2}), cubicTo({66, 41.3}, {63, 40.2}, {61, 38.6})},
+    {cubicTo({50, 33.5}, {40, 32.5}, {30, 32.5}), cubicTo({52, 35}, {38, 34.2}, {26, 34.5})},
+    {cubicTo({22, 32.5}, {15, 33}, {9.5, 35}), cubicTo({20, 34.7}, {15, 35.4}, {11.5, 36.5})},
+    {lineTo({9, 48.5}), lineTo({11, 54})},
+    {cubicTo({12, 51.5}, {16, 52.5}, {24, 52.5}), cubicTo({14, 56.5}, {19, 57.5}, {26, 57.5})},
+    {lineTo({60, 52}), lineTo({62, 57})},
+    {cubicTo({68, 51.5}, {74, 50}, {77, 48.2}), cubicTo({70, 56.5}, {77, 52}, {80, 49.8})},
+    {cubicTo({79, 47.2}, {80.5, 46.6}, {80, 45.5}), cubicTo({82, 48.6}, {84, 47.8}, {83.5, 47})},
 };
+constexpr Both<Segment> kCanopies[] = {
+    {cubicTo({55, 28}, {49.5, 24.8}, {44.5, 25.2}), cubicTo({58, 31}, {52, 26.5}, {46, 26.6})},
+    {cubicTo({39, 25.6}, {36, 29}, {35, 33.2}), cubicTo({40, 26.8}, {37, 30.5}, {36, 35})},
+    {cubicTo({42, 32.6}, {51, 33.4}, {59, 36.9}), cubicTo({44, 34.4}, {53, 35.4}, {61.5, 38.9})},
+};
+constexpr Both<Segment> kFins[] = {
+    {lineTo({31, 34}), lineTo({31, 35.2})},
+    {cubicTo({24, 30}, {19, 22}, {17, 12}), cubicTo({24, 30}, {18, 20}, {16, 10})},
+    {lineTo({10, 12}), lineTo({9, 10})},
+    {cubicTo({10, 20}, {9.5, 28}, {10, 37}), cubicTo({10, 18}, {11, 28}, {12, 36.5})},
+};
+
+// Ship one flies on one engine, ship two on two.
+constexpr Engine kShipOneEngines[] = {{{6, 42}, 4.6, 14}};
+constexpr Nozzle kShipOneNozzles[] = {{{5.5, 37.2, 5, 9.6}, 1.5, 37, 47}};
+constexpr Engine kShipTwoEngines[] = {{{7.5, 40.5}, 3.6, 13.5}, {{7.5, 49.5}, 3.6, 13.5}};
+constexpr Nozzle kShipTwoNozzles[] = {{{6.8, 36.8, 5, 7.4}, 1.5, 36.8, 36.8 + 7.4},
+                                      {{6.8, 45.8, 5, 7.4}, 1.5, 45.8, 45.8 + 7.4}};
+// The near wings, swept back under the bodies.
+constexpr QPointF kShipOneWing[] = {{56, 50.5}, {37, 51}, {28, 66}, {35.5, 66}};
+constexpr QPointF kShipTwoWing[] = {{60, 55.5}, {36, 56.5}, {28, 72}, {37, 72}};
+
+// The rest of the body plan, in the ships' pictures' pixels before they are
+// shrunk towards the nose. Each body is painted from `paintTop` to
+// `paintBottom` over the dark of its wheel arches, with a shine along the
+// bonnet; the wing shades from the paint to its darker `wingShadow`.
+struct Ships {
+  Both<QColor> paint;
+  Both<QPointF> nose;
+  Both<QLineF> slipstreamAbove, slipstreamBelow;
+  Both<Flame> flame;
+  Both<std::span<const Engine>> engines;
+  Both<QPointF> shellFrom;
+  Both<QColor> archShadow;
+  Both<Wheel> rear, front;
+  Both<double> paintTop, paintBottom;
+  Both<QPointF> shineFrom;
+  Both<Segment> shine;
+  Both<std::span<const Nozzle>> nozzles;
+  Both<QPointF> canopyFrom, helmet;
+  Both<QColor> helmetColour;
+  Both<QPointF> roundel;
+  Both<double> roundelRadius;
+  Both<QPointF> finFrom;
+  Both<std::span<const QPointF>> wing;
+  Both<double> wingTop, wingBottom;
+  Both<int> wingShadow;
+};
+
+const Ships kShips{
+    .paint = {pal::kCarRed, pal::kCarBlue},
+    .nose = {{81, 40}, {84, 42}},
+    .slipstreamAbove = {QLineF(24, 20, -6, 20), QLineF(26, 22, -4, 22)},
+    .slipstreamBelow = {QLineF(30, 67, 0, 67), QLineF(34, 73, 4, 73)},
+    .flame = {kRedFlame, kBlueFlame},
+    .engines = {kShipOneEngines, kShipTwoEngines},
+    .shellFrom = {{80, 45.5}, {83.5, 47}},
+    .archShadow = {{0x16, 0x12, 0x22}, {0x10, 0x14, 0x26}},
+    .rear = {{{22, 52}, 8.2, 6.5}, {{26, 57}, 8.6, 7}},
+    .front = {{{66, 51.5}, 7.8, 6.2}, {{67, 56}, 7.8, 6.2}},
+    .paintTop = {32.5, 34.5},
+    .paintBottom = {52.5, 57.5},
+    .shineFrom = {{72, 41.4}, {76, 43.4}},
+    .shine = {cubicTo({67, 40.2}, {63, 39.4}, {59, 37.8}),
+              cubicTo({71, 42.2}, {66, 41.4}, {62.5, 39.8})},
+    .nozzles = {kShipOneNozzles, kShipTwoNozzles},
+    .canopyFrom = {{59, 36.9}, {61.5, 38.9}},
+    .helmet = {{45.5, 31.5}, {47, 33}},
+    .helmetColour = {pal::kWhite, pal::kCarYellow},
+    .roundel = {{40, 44.8}, {44, 46.2}},
+    .roundelRadius = {4.6, 5},
+    .finFrom = {{10, 37}, {12, 36.5}},
+    .wing = {kShipOneWing, kShipTwoWing},
+    .wingTop = {50, 55},
+    .wingBottom = {66, 72},
+    .wingShadow = {125, 130},
+};
+
+// One ship's stretches of a side-by-side outline table.
+QPainterPath outlineOf(int ship, QPointF from, std::span<const Both<Segment>> table) {
+  std::vector<Segment> steps;
+  for (const Both<Segment>& step : table) steps.push_back(step[ship]);
+  return outline(from, steps);
+}
 
 // What each ship adds: the parts behind its body, the livery painted on
 // the body, the fittings over it, and the trim on its near wing.
@@ -181,185 +254,76 @@ void shrinkTowardsNose(QPainter& p, QPointF nose) {
   p.translate(-nose);
 }
 
-void paintShip(QPainter& p, const Ship& s, const ShipParts& parts) {
+// Ship `ship` (1 or 2), carrying its number on its roundel.
+void paintShip(QPainter& p, int ship, const ShipParts& parts) {
+  const Ships& s = kShips;
   p.save();
-  shrinkTowardsNose(p, s.nose);
+  shrinkTowardsNose(p, s.nose[ship]);
   // Bright lines of rushing air streaming back from the ship.
-  for (const QLineF& l : s.slipstream)
+  for (const QLineF& l : {s.slipstreamAbove[ship], s.slipstreamBelow[ship]})
     drawStreak(p, l.p1(), l.p2(), 1.6, withAlpha(pal::kWhite, 110));
-  for (const Engine& e : s.engines) exhaust(p, e.mouth, e.radius, e.length, -1, s.flame);
+  for (const Engine& e : s.engines[ship])
+    exhaust(p, e.mouth, e.radius, e.length, -1, s.flame[ship]);
   parts.behind();
 
   // The body, with arches cut for the folded wheels.
-  const QPainterPath shell = outline(s.shellFrom, s.shell);
+  const Wheel& rear = s.rear[ship];
+  const Wheel& front = s.front[ship];
+  const QPainterPath shell = outlineOf(ship, s.shellFrom[ship], kShells);
   QPainterPath arches;
-  arches.addEllipse(s.rear.hub, s.rear.arch, s.rear.arch);
-  arches.addEllipse(s.front.hub, s.front.arch, s.front.arch);
-  fillOutlined(p, shell, s.archShadow, 0);
-  flightWheel(p, s.rear.hub, s.rear.tyre);
-  flightWheel(p, s.front.hub, s.front.tyre);
+  arches.addEllipse(rear.hub, rear.arch, rear.arch);
+  arches.addEllipse(front.hub, front.arch, front.arch);
+  fillOutlined(p, shell, s.archShadow[ship], 0);
+  flightWheel(p, rear.hub, rear.tyre);
+  flightWheel(p, front.hub, front.tyre);
   const QPainterPath body = shell.subtracted(arches);
-  fillOutlined(p, body, paintwork(s.paint, s.top, s.bottom), 0);
+  fillOutlined(p, body, paintwork(s.paint[ship], s.paintTop[ship], s.paintBottom[ship]), 0);
   within(p, body, [&] {
     p.setPen(Qt::NoPen);
     parts.livery();
   });
   p.setPen(QPen(withAlpha(kWhiteHot, 150), 1.3, Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
-  p.drawPath(outline(s.shineFrom, {&s.shine, 1}, false));
+  p.drawPath(outline(s.shineFrom[ship], {&s.shine[ship], 1}, false));
   stroke(p, body);
-  for (const Nozzle& n : s.nozzles) nozzle(p, n, kOutline * 0.7);
+  for (const Nozzle& n : s.nozzles[ship]) nozzle(p, n, kOutline * 0.7);
   parts.fittings();
 
-  canopy(p, outline(s.canopyFrom, s.canopy), s.helmet, s.helmetColour);
-  roundel(p, s.roundel, s.roundelRadius, s.number);
+  canopy(p, outlineOf(ship, s.canopyFrom[ship], kCanopies), s.helmet[ship], s.helmetColour[ship]);
+  roundel(p, s.roundel[ship], s.roundelRadius[ship], ship);
 
-  const QPainterPath wing = polygon(s.wing);
-  fillOutlined(
-      p, wing,
-      downward(s.wingTop, s.wingBottom, s.paint.lighter(112), s.paint.darker(s.wingShadow)), 0);
+  const QPainterPath wing = polygon(s.wing[ship]);
+  const QColor paint = s.paint[ship];
+  fillOutlined(p, wing,
+               downward(s.wingTop[ship], s.wingBottom[ship], paint.lighter(112),
+                        paint.darker(s.wingShadow[ship])),
+               0);
   parts.wingTrim();
   stroke(p, wing);
   p.restore();
 }
 
-// --- Ship one ---------------------------------------------------------------------------------
-
-// Ship one: the red jet-car of the team's first pilot. A long low body with
-// twin white stripes, one tall swept fin carrying the car's rear wing on
-// top, one engine, and lift coils glowing in its wheel hubs.
-constexpr Engine kShipOneEngines[] = {{{6, 42}, 4.6, 14}};
-constexpr Segment kShipOneShell[] = {
-    cubicTo({78, 42.5}, {75, 41}, {70, 40}),
-    cubicTo({65, 39}, {61, 37.8}, {57, 36.2}),
-    cubicTo({50, 33.5}, {40, 32.5}, {30, 32.5}),
-    cubicTo({22, 32.5}, {15, 33}, {9.5, 35}),
-    lineTo({9, 48.5}),
-    cubicTo({12, 51.5}, {16, 52.5}, {24, 52.5}),
-    lineTo({60, 52}),
-    cubicTo({68, 51.5}, {74, 50}, {77, 48.2}),
-    cubicTo({79, 47.2}, {80.5, 46.6}, {80, 45.5}),
-};
-constexpr Nozzle kShipOneNozzles[] = {{{5.5, 37.2, 5, 9.6}, 1.5, 37, 47}};
-constexpr Segment kShipOneCanopy[] = {
-    cubicTo({55, 28}, {49.5, 24.8}, {44.5, 25.2}),
-    cubicTo({39, 25.6}, {36, 29}, {35, 33.2}),
-    cubicTo({42, 32.6}, {51, 33.4}, {59, 36.9}),
-};
-constexpr QPointF kShipOneWing[] = {{56, 50.5}, {37, 51}, {28, 66}, {35.5, 66}};
-constexpr Segment kShipOneFin[] = {
-    lineTo({31, 34}),
-    cubicTo({24, 30}, {19, 22}, {17, 12}),
-    lineTo({10, 12}),
-    cubicTo({10, 20}, {9.5, 28}, {10, 37}),
-};
-
-const Ship kShipOne{
-    .paint = pal::kCarRed,
-    .nose = {81, 40},
-    .slipstream = {QLineF(24, 20, -6, 20), QLineF(30, 67, 0, 67)},
-    .flame = kRedFlame,
-    .engines = kShipOneEngines,
-    .shellFrom = {80, 45.5},
-    .shell = kShipOneShell,
-    .archShadow = kArchShadowRed,
-    .rear = {{22, 52}, 8.2, 6.5},
-    .front = {{66, 51.5}, 7.8, 6.2},
-    .top = 32.5,
-    .bottom = 52.5,
-    .shineFrom = {72, 41.4},
-    .shine = cubicTo({67, 40.2}, {63, 39.4}, {59, 37.8}),
-    .nozzles = kShipOneNozzles,
-    .canopyFrom = {59, 36.9},
-    .canopy = kShipOneCanopy,
-    .helmet = {45.5, 31.5},
-    .helmetColour = pal::kWhite,
-    .roundel = {40, 44.8},
-    .roundelRadius = 4.6,
-    .number = 1,
-    .wing = kShipOneWing,
-    .wingTop = 50,
-    .wingBottom = 66,
-    .wingShadow = 125,
-};
-
-// --- Ship two ---------------------------------------------------------------------------------
-
-// Ship two: the second pilot's blue interceptor. A needle nose with canard
-// vanes, twin fins with yellow tips, two engines, and a single broad white
-// stripe sweeping along the flank.
-constexpr Engine kShipTwoEngines[] = {{{7.5, 40.5}, 3.6, 13.5}, {{7.5, 49.5}, 3.6, 13.5}};
-constexpr Segment kShipTwoShell[] = {
-    cubicTo({80, 44.8}, {76, 43}, {70, 42}),
-    cubicTo({66, 41.3}, {63, 40.2}, {61, 38.6}),
-    cubicTo({52, 35}, {38, 34.2}, {26, 34.5}),
-    cubicTo({20, 34.7}, {15, 35.4}, {11.5, 36.5}),
-    lineTo({11, 54}),
-    cubicTo({14, 56.5}, {19, 57.5}, {26, 57.5}),
-    lineTo({62, 57}),
-    cubicTo({70, 56.5}, {77, 52}, {80, 49.8}),
-    cubicTo({82, 48.6}, {84, 47.8}, {83.5, 47}),
-};
-constexpr Nozzle kShipTwoNozzles[] = {{{6.8, 36.8, 5, 7.4}, 1.5, 36.8, 36.8 + 7.4},
-                                      {{6.8, 45.8, 5, 7.4}, 1.5, 45.8, 45.8 + 7.4}};
-constexpr Segment kShipTwoCanopy[] = {
-    cubicTo({58, 31}, {52, 26.5}, {46, 26.6}),
-    cubicTo({40, 26.8}, {37, 30.5}, {36, 35}),
-    cubicTo({44, 34.4}, {53, 35.4}, {61.5, 38.9}),
-};
-constexpr QPointF kShipTwoWing[] = {{60, 55.5}, {36, 56.5}, {28, 72}, {37, 72}};
+// Ship two's far fin, set a little forward of the near one.
 constexpr Segment kShipTwoFarFin[] = {
     lineTo({38, 35}),
     cubicTo({32, 30}, {27, 22}, {25, 14}),
     lineTo({19, 14}),
 };
-constexpr Segment kShipTwoFin[] = {
-    lineTo({31, 35.2}),
-    cubicTo({24, 30}, {18, 20}, {16, 10}),
-    lineTo({9, 10}),
-    cubicTo({10, 18}, {11, 28}, {12, 36.5}),
-};
-
-const Ship kShipTwo{
-    .paint = pal::kCarBlue,
-    .nose = {84, 42},
-    .slipstream = {QLineF(26, 22, -4, 22), QLineF(34, 73, 4, 73)},
-    .flame = kBlueFlame,
-    .engines = kShipTwoEngines,
-    .shellFrom = {83.5, 47},
-    .shell = kShipTwoShell,
-    .archShadow = kArchShadowBlue,
-    .rear = {{26, 57}, 8.6, 7},
-    .front = {{67, 56}, 7.8, 6.2},
-    .top = 34.5,
-    .bottom = 57.5,
-    .shineFrom = {76, 43.4},
-    .shine = cubicTo({71, 42.2}, {66, 41.4}, {62.5, 39.8}),
-    .nozzles = kShipTwoNozzles,
-    .canopyFrom = {61.5, 38.9},
-    .canopy = kShipTwoCanopy,
-    .helmet = {47, 33},
-    .helmetColour = pal::kCarYellow,
-    .roundel = {44, 46.2},
-    .roundelRadius = 5,
-    .number = 2,
-    .wing = kShipTwoWing,
-    .wingTop = 55,
-    .wingBottom = 72,
-    .wingShadow = 130,
-};
 
 }  // namespace
 
+// Ship one: the red jet-car of the team's first pilot. A long low body with
+// twin white stripes, one tall swept fin carrying the car's rear wing on
+// top, one engine, and lift coils glowing in its wheel hubs.
 void paintBonusShipOne(QPainter& p) {
-  const QColor red = kShipOne.paint;
+  const QColor red = kShips.paint[1];
   paintShip(
-      p, kShipOne,
+      p, 1,
       {.behind =
            [&] {
              // The far wing, in shadow, and the fin with the rear wing on top of it.
              fillOutlined(p, polygon({{28, 34}, {50, 34}, {31, 21}, {24, 21}}), red.darker(160));
-             markedFoil(p, outline({10, 37}, kShipOneFin),
+             markedFoil(p, outlineOf(1, kShips.finFrom[1], kFins),
                         gradient({10, 0}, {31, 0}, {{0.0, red.darker(130)}, {1.0, red}}), kOutline,
                         [&] {
                           p.setPen(Qt::NoPen);
@@ -393,14 +357,16 @@ void paintBonusShipOne(QPainter& p) {
            }});
 }
 
+// Ship two: the second pilot's blue interceptor. A needle nose with canard
+// vanes, twin fins with yellow tips, two engines, and a single broad white
+// stripe sweeping along the flank.
 void paintBonusShipTwo(QPainter& p) {
-  const QColor blue = kShipTwo.paint;
+  const QColor blue = kShips.paint[2];
   const QColor trim = pal::kCarYellow;
   paintShip(
-      p, kShipTwo,
+      p, 2,
       {.behind =
            [&] {
-             // The far fin, set a little forward of the near one.
              fillOutlined(p, outline({20, 36}, kShipTwoFarFin), blue.darker(165));
            },
        .livery =
@@ -423,7 +389,7 @@ void paintBonusShipTwo(QPainter& p) {
            [&] {
              // The near fin, tipped in yellow, and canard vanes near the nose.
              markedFoil(
-                 p, outline({12, 36.5}, kShipTwoFin),
+                 p, outlineOf(2, kShips.finFrom[2], kFins),
                  gradient({9, 0}, {31, 0}, {{0.0, blue.darker(125)}, {1.0, blue.lighter(110)}}), 0,
                  [&] { p.fillRect(QRectF(0, 8, 30, 7), trim); });
              fillOutlined(p, polygon({{75, 43}, {67, 41.6}, {63.5, 35.5}, {67, 35.5}}),
@@ -432,7 +398,7 @@ void paintBonusShipTwo(QPainter& p) {
        .wingTrim =
            [&] {
              // Yellow at the wing's tip.
-             within(p, polygon(kShipTwo.wing), [&] { p.fillRect(QRectF(20, 68.5, 30, 5), trim); });
+             within(p, polygon(kShipTwoWing), [&] { p.fillRect(QRectF(20, 68.5, 30, 5), trim); });
            }});
 }
 

@@ -18,6 +18,7 @@
 #include "tests/support/tone.h"
 #include "ui/program.h"
 #include "ui/qt/render.h"
+#include "ui/qt/widgets.h"
 #include "ui/virtual/session.h"
 #include "ui/window.h"
 
