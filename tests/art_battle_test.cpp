@@ -129,12 +129,7 @@ TEST(BattleRoad, OpaqueEverywhereAndTheSameAllTheWayDown) {
   }
   // The lane dash scrolls over it; the road itself must not seem to move.
   const QImage image = renderAt("battle-road", 1);
-  std::vector<double> rows;
-  for (int y = 0; y < image.height(); ++y) {
-    double sum = 0;
-    for (int x = 0; x < image.width(); ++x) sum += luminanceOf(image, x, y);
-    rows.push_back(sum / image.width());
-  }
+  const std::vector<double> rows = rowBrightness(image);
   const auto [lo, hi] = std::minmax_element(rows.begin(), rows.end());
   EXPECT_LT(*hi - *lo, 0.012);
 }

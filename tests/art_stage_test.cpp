@@ -90,12 +90,7 @@ TEST(Roads, LookTheSameAllTheWayDown) {
   // picture (dashes, stripes across) would seem to ride along with the player.
   for (int stage = 1; stage <= 5; ++stage) {
     const QImage image = renderAt("road-" + std::to_string(stage), 1);
-    std::vector<double> rows;
-    for (int y = 0; y < image.height(); ++y) {
-      double sum = 0;
-      for (int x = 0; x < image.width(); ++x) sum += luminanceOf(image, x, y);
-      rows.push_back(sum / image.width());
-    }
+    const std::vector<double> rows = rowBrightness(image);
     const auto [lo, hi] = std::minmax_element(rows.begin(), rows.end());
     EXPECT_LT(*hi - *lo, 0.012) << "road-" << stage;
   }

@@ -20,7 +20,8 @@ using namespace skyforge;
 const QColor kSeekerPink{0xff, 0x9a, 0x9a};
 
 // A core of the fortress: a round port burning from white to magenta in a
-// heavy gunmetal ring, with `bolts` bolts round it, the first at `turn`.
+// heavy gunmetal ring, with `bolts` bolts of radius `bolt` round it on a
+// circle of radius `boltRing`, the first at the angle `turn`.
 struct Core {
   QPointF centre;
   double ring, port;
@@ -142,13 +143,7 @@ void paintBonusWall(QPainter& p) {
   glow(p, QPointF(48, 102), 18, 10, kCore.glow, 130);
   paintCrag(p);
   paintBunker(p);
-  paintCore(p, {.centre = {48, 41},
-                .ring = 13,
-                .port = 9,
-                .bolts = 4,
-                .turn = kPi / 4,
-                .boltRing = 11,
-                .bolt = 1.1});
+  paintCore(p, {{48, 41}, 13, 9, 4, kPi / 4, 11, 1.1});
 
   // The gun in its housing on the left wall.
   fillOutlined(p, circle({11, 47}, 6), downward(41, 53, kGunmetal.light, kGunmetal.dark));
@@ -353,13 +348,7 @@ void paintBonusBoss(QPainter& p) {
 
   paintBridge(p);
   paintHull(p);
-  paintCore(p, {.centre = {58, 47},
-                .ring = 12.5,
-                .port = 8.5,
-                .bolts = 6,
-                .turn = 0,
-                .boltRing = 10.6,
-                .bolt = 1.0});
+  paintCore(p, {{58, 47}, 12.5, 8.5, 6, 0, 10.6, 1.0});
   paintEngineBlock(p);
 
   // The near dorsal fin, crimson-edged.

@@ -22,6 +22,16 @@ namespace {
 
 using namespace skyforge;
 
+// A measurement of both ships: ship one's, then ship two's.
+template <typename T>
+struct Both {
+  T one, two;
+  const T& operator[](int ship) const { return ship == 1 ? one : two; }
+};
+
+// The dark inside each ship's wheel arches.
+const Both<QColor> kArchShadow{{0x16, 0x12, 0x22}, {0x10, 0x14, 0x26}};
+
 // The pilots' visors, the intake on ship one, and the deep blue of ship
 // two's lance.
 const QColor kVisor{0x10, 0x12, 0x22};
@@ -123,13 +133,6 @@ void markedFoil(QPainter& p, const QPainterPath& foil, const QBrush& fill, doubl
 
 // --- The ship builder -------------------------------------------------------------------------
 
-// A measurement of both ships: ship one's, then ship two's.
-template <typename T>
-struct Both {
-  T one, two;
-  const T& operator[](int ship) const { return ship == 1 ? one : two; }
-};
-
 struct Wheel {
   QPointF hub;
   double arch, tyre;
@@ -188,7 +191,6 @@ struct Ships {
   Both<Flame> flame;
   Both<std::span<const Engine>> engines;
   Both<QPointF> shellFrom;
-  Both<QColor> archShadow;
   Both<Wheel> rear, front;
   Both<double> paintTop, paintBottom;
   Both<QPointF> shineFrom;
@@ -212,7 +214,6 @@ const Ships kShips{
     .flame = {kRedFlame, kBlueFlame},
     .engines = {kShipOneEngines, kShipTwoEngines},
     .shellFrom = {{80, 45.5}, {83.5, 47}},
-    .archShadow = {{0x16, 0x12, 0x22}, {0x10, 0x14, 0x26}},
     .rear = {{{22, 52}, 8.2, 6.5}, {{26, 57}, 8.6, 7}},
     .front = {{{66, 51.5}, 7.8, 6.2}, {{67, 56}, 7.8, 6.2}},
     .paintTop = {32.5, 34.5},
@@ -273,7 +274,7 @@ void paintShip(QPainter& p, int ship, const ShipParts& parts) {
   QPainterPath arches;
   arches.addEllipse(rear.hub, rear.arch, rear.arch);
   arches.addEllipse(front.hub, front.arch, front.arch);
-  fillOutlined(p, shell, s.archShadow[ship], 0);
+  fillOutlined(p, shell, kArchShadow[ship], 0);
   flightWheel(p, rear.hub, rear.tyre);
   flightWheel(p, front.hub, front.tyre);
   const QPainterPath body = shell.subtracted(arches);

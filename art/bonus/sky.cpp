@@ -18,13 +18,17 @@ namespace {
 
 using namespace skyforge;
 
-// The sky's own colours: the deep night at the top, moonlight and the
-// moon's two faces, the near stone of the keep, the night settling over the
-// top band and the dark glass of the instrument plates.
+// The moon: the light it casts on the clouds, and its crescent shading
+// from a warm tip to a cool one.
+struct Moon {
+  QColor light, warm, cool;
+};
+const Moon kMoon{{0xc8, 0xc0, 0xff}, {0xff, 0xf8, 0xe2}, {0xe8, 0xd8, 0xff}};
+
+// The deep night at the top of the sky, the near stone of the keep, the
+// night settling over the top band and the dark glass of the instrument
+// plates.
 const QColor kDeepSky{0x0b, 0x09, 0x1c};
-const QColor kMoonlight{0xc8, 0xc0, 0xff};
-const QColor kMoonWarm{0xff, 0xf8, 0xe2};
-const QColor kMoonCool{0xe8, 0xd8, 0xff};
 const QColor kKeepStone{0x12, 0x0e, 0x22};
 const QColor kNight{0x08, 0x06, 0x14};
 const QColor kPlateGlass{0x14, 0x10, 0x2c};
@@ -96,7 +100,7 @@ void paintStars(QPainter& p) {
 void paintMoon(QPainter& p) {
   const QPointF c(566, 98);
   const double r = 22;
-  glow(p, c, 70, 70, kMoonlight, 60);
+  glow(p, c, 70, 70, kMoon.light, 60);
   QPainterPath disc;
   disc.addEllipse(c, r, r);
   QPainterPath bite;
@@ -106,7 +110,7 @@ void paintMoon(QPainter& p) {
   p.setBrush(withAlpha(pal::kSkyNight.lighter(130), 120));
   p.drawPath(disc);
   p.setBrush(
-      gradient(c + QPointF(r, -r), c - QPointF(0, -r), {{0.0, kMoonWarm}, {1.0, kMoonCool}}));
+      gradient(c + QPointF(r, -r), c - QPointF(0, -r), {{0.0, kMoon.warm}, {1.0, kMoon.cool}}));
   p.drawPath(crescent);
 }
 
@@ -143,7 +147,7 @@ void cloudBank(QPainter& p, const QRectF& base, const QColor& body, const QColor
 void paintHighCloud(QPainter& p) {
   // Thin streamers high up, silvered on top by the moon.
   const QColor body = mix(pal::kSkyNight, pal::kSkyViolet, 0.3);
-  const QColor moonlit = mix(pal::kSkyViolet, kMoonlight, 0.45);
+  const QColor moonlit = mix(pal::kSkyViolet, kMoon.light, 0.45);
   cloudBank(p, QRectF(196, 86, 190, 6), body, moonlit, 190, 3, 1.2);
   cloudBank(p, QRectF(440, 128, 230, 7), body, moonlit, 200, 4, 1.2);
   cloudBank(p, QRectF(-30, 146, 170, 6), body, moonlit, 180, 5, 1.2);

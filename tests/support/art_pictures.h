@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "art.h"
 #include "frontend/game.h"
@@ -112,6 +113,17 @@ inline double colourDistance(QColor a, QColor b) {
 
 inline double luminanceOf(const QImage& image, int x, int y) {
   return luminance(image.pixelColor(x, y));
+}
+
+// The mean luminance of each row of `image`, top to bottom.
+inline std::vector<double> rowBrightness(const QImage& image) {
+  std::vector<double> rows;
+  for (int y = 0; y < image.height(); ++y) {
+    double sum = 0;
+    for (int x = 0; x < image.width(); ++x) sum += luminanceOf(image, x, y);
+    rows.push_back(sum / image.width());
+  }
+  return rows;
 }
 
 }  // namespace art_pictures
