@@ -122,6 +122,7 @@ void paintBunker(QPainter& p) {
       for (double y = 22; y < 56; y += 7) p.drawEllipse(QPointF(x + 4.5, y), 1.0, 1.0);
       p.setPen(fineInk());
     }
+    // A band of hazard chevrons along the foot.
     p.setPen(Qt::NoPen);
     p.setBrush(kBrass);
     p.drawRect(QRectF(10, 58, 76, 8));
