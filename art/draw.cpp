@@ -250,6 +250,17 @@ void extendPath(QPainterPath& path, std::span<const PathStep> steps) {
   traceSteps(path, steps, [](QPointF q) { return q; });
 }
 
+QPainterPath outline(QPointF from, std::span<const PathStep> steps, bool closed) {
+  QPainterPath path(from);
+  extendPath(path, steps);
+  if (closed) path.closeSubpath();
+  return path;
+}
+
+QLinearGradient downward(double top, double bottom, const QColor& from, const QColor& to) {
+  return gradient({0, top}, {0, bottom}, {{0.0, from}, {1.0, to}});
+}
+
 QPainterPath segment(QPointF a, QPointF b) {
   QPainterPath path(a);
   path.lineTo(b);

@@ -192,6 +192,7 @@ struct PathStep {
 };
 constexpr PathStep moveTo(double x, double y) { return {PathStep::kMove, {x, y}}; }
 constexpr PathStep lineTo(double x, double y) { return {PathStep::kLine, {x, y}}; }
+constexpr PathStep lineTo(QPointF to) { return {PathStep::kLine, to}; }
 constexpr PathStep quadTo(double cx, double cy, double x, double y) {
   return {PathStep::kQuad, {cx, cy}, {x, y}};
 }
@@ -216,6 +217,12 @@ QPainterPath tracePath(std::initializer_list<PathStep> steps);
 QPainterPath tracePath(std::span<const PathStep> steps, QPointF centre, QSizeF size);
 // Carries `path` on with more steps.
 void extendPath(QPainterPath& path, std::span<const PathStep> steps);
+// The outline from `from` through `steps`, closed back to `from` unless
+// `closed` is false.
+QPainterPath outline(QPointF from, std::span<const PathStep> steps, bool closed = true);
+
+// A two-colour gradient straight down, from `top` to `bottom`.
+QLinearGradient downward(double top, double bottom, const QColor& from, const QColor& to);
 
 // A straight stroke from `a` to `b`, and a cubic one pulled towards `c1`
 // and then `c2`.
