@@ -18,11 +18,11 @@
 #include <vector>
 
 #include "frontend/game.h"
+#include "platform/qt/render.h"
+#include "platform/qt/widgets.h"
 #include "stage/dashboard.h"
 #include "tests/support/tone.h"
 #include "ui/program.h"
-#include "ui/qt/render.h"
-#include "ui/qt/widgets.h"
 #include "ui/virtual/session.h"
 #include "ui/window.h"
 
@@ -67,13 +67,13 @@ const ui::Element& designed(const ui::Design& d, std::string_view name, int inde
 
 // An element's rectangle in window pixels at `scale`, as the desktop places it.
 QRect pixelsOf(const ui::Element& e, int scale) {
-  return QRect(ui::qt::px(e.Left, scale), ui::qt::px(e.Top, scale), ui::qt::px(e.Width, scale),
-               ui::qt::px(e.Height, scale));
+  return QRect(platform::qt::px(e.Left, scale), platform::qt::px(e.Top, scale),
+               platform::qt::px(e.Width, scale), platform::qt::px(e.Height, scale));
 }
 
 QSize windowPixels(const ui::Design& d, int scale) {
-  return QSize(ui::qt::px(static_cast<float>(d.width), scale),
-               ui::qt::px(static_cast<float>(d.height), scale));
+  return QSize(platform::qt::px(static_cast<float>(d.width), scale),
+               platform::qt::px(static_cast<float>(d.height), scale));
 }
 
 }  // namespace
@@ -452,7 +452,7 @@ class Dashboard : public testing::TestWithParam<int> {
 
  private:
   QImage draw(int scale) {
-    return ui::qt::renderWindow(game_.program(), window(), scale)
+    return platform::qt::renderWindow(game_.program(), window(), scale)
         .convertToFormat(QImage::Format_ARGB32);
   }
   ui::VirtualSession game_;
@@ -730,7 +730,9 @@ TEST(Catalog, StoryPicturesHaveTheirNativeSizes) {
 
 namespace {
 
-QColor titlePaper() { return ui::qt::toQColor(designed(designOf("Form1"), "Picture1").BackColor); }
+QColor titlePaper() {
+  return platform::qt::toQColor(designed(designOf("Form1"), "Picture1").BackColor);
+}
 
 // The title window behind its elements while it shows `picture`: the picture
 // area's own colour, and the picture drawn unscaled from the top-left corner.
@@ -778,7 +780,7 @@ TEST(StoryPictures, PaperUnderTheStoryBoxAndTheLinks) {
       for (const char* link : {"Label1", "Label2"}) {
         const ui::Element& e = designed(d, link);
         const Tone under = measure(window, pixelsOf(e, scale));
-        EXPECT_GE(contrast(under.darkest, luminance(ui::qt::toQColor(e.ForeColor))), 4.5)
+        EXPECT_GE(contrast(under.darkest, luminance(platform::qt::toQColor(e.ForeColor))), 4.5)
             << link << " on " << picture << " at " << scale << "x";
       }
     }

@@ -12,14 +12,14 @@
 
 #include "app/options.h"
 #include "frontend/game.h"
+#include "platform/qt/language.h"
+#include "platform/qt/render.h"
 #include "tools/replay/realtime.h"
 #include "tools/replay/runner.h"
 #include "tools/replay/script.h"
 #include "ui/json.h"
 #include "ui/parse.h"
 #include "ui/program.h"
-#include "ui/qt/language.h"
-#include "ui/qt/render.h"
 
 namespace {
 
@@ -144,10 +144,10 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qapp = std::make_unique<QApplication>(argc, argv);
     if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
-    if (!lang.empty()) ui::qt::setLanguage(QString::fromStdString(lang));
+    if (!lang.empty()) platform::qt::setLanguage(QString::fromStdString(lang));
   }
   replay::PngWriter png = [](ui::Window& w, int scale, const std::string& file, std::string& err) {
-    QImage image = ui::qt::renderWindow(w.program(), w, scale);
+    QImage image = platform::qt::renderWindow(w.program(), w, scale);
     if (image.isNull() || !image.save(QString::fromStdString(file), "PNG")) {
       err = "cannot write the picture " + file;
       return false;

@@ -8,9 +8,9 @@ class Program;
 class Window;
 }  // namespace ui
 
-namespace ui::qt {
+namespace platform::qt {
 
 // Needs a QApplication (the offscreen platform will do).
-QImage renderWindow(Program& program, Window& window, int scale);
+QImage renderWindow(ui::Program& program, ui::Window& window, int scale);
 
-}  // namespace ui::qt
+}  // namespace platform::qt
