@@ -3,10 +3,7 @@
 
 #include <QImage>
 
-namespace ui {
-class Program;
-class Window;
-}  // namespace ui
+#include "ui/window.h"
 
 namespace platform::qt {
 
