@@ -45,9 +45,10 @@ class Gamepads {
   int count() const { return static_cast<int>(pads_.size()); }
 
   // The key events due at `now` (milliseconds), the window in front being
-  // `front` (empty for none) with its `bindings` (null for none). A key goes down in the window in
-  // front and comes up in the same window: when the front window changes, when its pad is unplugged
-  // or lets go. A button still held when the front window changes, or when its pad moves up a
+  // `front` (empty for none) with its `bindings` (null for none). A key goes
+  // down in the window in front and comes up in the same window: when the
+  // front window changes, when its pad is unplugged or lets go. A button
+  // still held when the front window changes, or when its pad moves up a
   // place, acts again once let go.
   std::vector<PadKey> keys(std::int64_t now, std::string_view front, const PadBindings* bindings);
 
