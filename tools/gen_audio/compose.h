@@ -69,6 +69,8 @@ class Song {
   Song(std::string title, double bpm, int bars);
 
   int add(Voice voice);  // returns the part index
+  // The drum kit, on channel 10 in the middle; returns its part index.
+  int addKit(int volume) { return add({"Drums", 9, 0, volume, 64, 0.5}); }
   // The band, part by part; returns their part indexes in order.
   template <std::size_t N>
   std::array<int, N> addBand(const Voice (&voices)[N]) {

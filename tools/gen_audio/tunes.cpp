@@ -16,13 +16,12 @@ const Groove kTomFill = {{kKick, "x.....x.x......."},    {kSnare, "....x........
 // climbing higher, with glockenspiel), then a fanfare turnaround on G and A.
 std::vector<std::uint8_t> titleTheme() {
   Song s("Driftwing Title", 120, 24);
-  const auto [lead, brass, strings, glock, bass, drums] =
-      s.addBand({{"Trumpet", 0, 56, 112, 64, 0.92},
-                 {"Brass", 1, 61, 96, 44, 0.85},
-                 {"Strings", 2, 48, 84, 84, 1.0},
-                 {"Glockenspiel", 3, 9, 100, 96, 0.5},
-                 {"Bass", 4, 33, 96, 64, 0.85},
-                 {"Drums", 9, 0, 104, 64, 0.5}});
+  const auto [lead, brass, strings, glock, bass] = s.addBand({{"Trumpet", 0, 56, 112, 64, 0.92},
+                                                              {"Brass", 1, 61, 96, 44, 0.85},
+                                                              {"Strings", 2, 48, 84, 84, 1.0},
+                                                              {"Glockenspiel", 3, 9, 100, 96, 0.5},
+                                                              {"Bass", 4, 33, 96, 64, 0.85}});
+  const int drums = s.addKit(104);
 
   s.chords(0, "D G Em A | D A Bm G D A G A | D A Bm G D A G:8 A:8 D | G A G A");
 
@@ -68,13 +67,13 @@ std::vector<std::uint8_t> titleTheme() {
 // brighter variation over the horn's long notes; ends on Bb and C to loop back home.
 std::vector<std::uint8_t> endingTheme() {
   Song s("Driftwing Ending", 96, 20);
-  const auto [horn, flute, piano, strings, bass, drums] =
+  const auto [horn, flute, piano, strings, bass] =
       s.addBand({{"French Horn", 0, 60, 110, 56, 0.95},
                  {"Flute", 1, 73, 104, 76, 0.9},
                  {"Piano", 2, 0, 112, 40, 1.0},
                  {"Strings", 3, 49, 84, 90, 1.0},
-                 {"Fretless Bass", 4, 35, 104, 64, 0.9},
-                 {"Drums", 9, 0, 100, 64, 0.5}});
+                 {"Fretless Bass", 4, 35, 104, 64, 0.9}});
+  const int drums = s.addKit(100);
 
   s.chords(0, "F Bb:8 C:8 | F C Dm Bb F C Bb:8 C:8 F | Bb C Am Dm Gm C Am:8 Dm:8 Gm:8 C:8 | Bb C");
 

@@ -7,11 +7,11 @@ namespace audiogen {
 // sixteenth-note synth arpeggio when the tune comes round again.
 std::vector<std::uint8_t> raceTheme() {
   Song s("Driftwing Race", 160, 28);
-  const auto [lead, guitar, arp, bass, drums] = s.addBand({{"Saw Lead", 0, 81, 56, 64, 0.9},
-                                                           {"Guitar", 1, 29, 80, 36, 0.85},
-                                                           {"Poly Arp", 2, 90, 62, 92, 0.6},
-                                                           {"Synth Bass", 3, 38, 80, 64, 0.8},
-                                                           {"Drums", 9, 0, 100, 64, 0.5}});
+  const auto [lead, guitar, arp, bass] = s.addBand({{"Saw Lead", 0, 81, 56, 64, 0.9},
+                                                    {"Guitar", 1, 29, 80, 36, 0.85},
+                                                    {"Poly Arp", 2, 90, 62, 92, 0.6},
+                                                    {"Synth Bass", 3, 38, 80, 64, 0.8}});
+  const int drums = s.addKit(100);
 
   s.chords(0, "A A F:8 G:8 E | A G D A A G D E | A G D A F G E E | F#m D A E | F G A A");
 
@@ -67,11 +67,11 @@ std::vector<std::uint8_t> raceTheme() {
 // dark chords (Ab, Db, G7) and plucked strings ticking underneath.
 std::vector<std::uint8_t> chaseTheme() {
   Song s("Driftwing Chase", 172, 28);
-  const auto [lead, strings, pizz, bass, drums] = s.addBand({{"Square Lead", 0, 80, 64, 64, 0.85},
-                                                             {"Synth Strings", 1, 50, 48, 40, 1.0},
-                                                             {"Pizzicato", 2, 45, 60, 92, 0.9},
-                                                             {"Synth Bass", 3, 39, 80, 64, 0.7},
-                                                             {"Drums", 9, 0, 100, 64, 0.5}});
+  const auto [lead, strings, pizz, bass] = s.addBand({{"Square Lead", 0, 80, 64, 64, 0.85},
+                                                      {"Synth Strings", 1, 50, 48, 40, 1.0},
+                                                      {"Pizzicato", 2, 45, 60, 92, 0.9},
+                                                      {"Synth Bass", 3, 39, 80, 64, 0.7}});
+  const int drums = s.addKit(100);
 
   s.chords(0,
            "Cm Cm Ab G | Cm Ab Fm G Cm Ab Db G7 | Cm Ab Fm G Eb Ab Fm:8 G:8 G | Fm Cm Ab G | Cm Db "
@@ -133,13 +133,12 @@ std::vector<std::uint8_t> chaseTheme() {
 // buzzing lead (right) trade phrases, then lock together an octave apart.
 std::vector<std::uint8_t> battleTheme() {
   Song s("Driftwing Battle", 140, 24);
-  const auto [one, two, guitar, hits, bass, drums] =
-      s.addBand({{"Player One Brass", 0, 62, 80, 28, 0.9},
-                 {"Player Two Lead", 1, 87, 66, 100, 0.9},
-                 {"Distortion Guitar", 2, 30, 78, 64, 0.8},
-                 {"Orchestra Hits", 3, 55, 80, 64, 0.5},
-                 {"Pick Bass", 4, 34, 96, 64, 0.8},
-                 {"Drums", 9, 0, 100, 64, 0.5}});
+  const auto [one, two, guitar, hits, bass] = s.addBand({{"Player One Brass", 0, 62, 80, 28, 0.9},
+                                                         {"Player Two Lead", 1, 87, 66, 100, 0.9},
+                                                         {"Distortion Guitar", 2, 30, 78, 64, 0.8},
+                                                         {"Orchestra Hits", 3, 55, 80, 64, 0.5},
+                                                         {"Pick Bass", 4, 34, 96, 64, 0.8}});
+  const int drums = s.addKit(100);
 
   s.chords(0,
            "Em Em C:8 D:8 B | Em Em C D Em Em C B | Am Em C D Am Em F:8 D:8 B | Em:8 F:8 Em:8 F:8 "
