@@ -14,13 +14,13 @@
 #include "app/options.h"
 #include "art/art.h"
 #include "frontend/game.h"
-#include "media/sdl_media.h"
 #include "net/net_state.h"
-#include "net/qt_socket.h"
+#include "platform/net/qt_socket.h"
+#include "platform/qt/language.h"
+#include "platform/qt/qt_driver.h"
+#include "platform/sdl/sdl_media.h"
+#include "platform/sdl/sdl_pads.h"
 #include "ui/program.h"
-#include "ui/qt/language.h"
-#include "ui/qt/qt_driver.h"
-#include "ui/qt/sdl_pads.h"
 
 namespace {
 
@@ -98,17 +98,19 @@ int main(int argc, char** argv) {
   if (lang.empty())
     if (const char* env = std::getenv("DRIFTWING_LANG"); env != nullptr && app::validLanguage(env))
       lang = env;
-  if (!lang.empty()) ui::qt::setLanguage(QString::fromStdString(lang));
+  if (!lang.empty()) platform::qt::setLanguage(QString::fromStdString(lang));
 
   const std::string folder = QCoreApplication::applicationDirPath().toStdString();
-  ui::qt::QtDriver driver(1);
-  media::SdlMedia media(folder);
-  ui::qt::DesktopShell shell;
+  platform::qt::QtDriver driver(1);
+  platform::SdlMedia media(folder);
+  platform::qt::DesktopShell shell;
   ui::Program program(driver, media, shell, folder);
   driver.attach(program);
   frontend::addWindows(program);
-  program.module<net::NetState>().makeSocket = [] { return std::make_unique<net::QtSocket>(); };
-  ui::qt::SdlPads pads(program);
+  program.module<net::NetState>().makeSocket = [] {
+    return std::make_unique<platform::QtSocket>();
+  };
+  platform::SdlPads pads(program);
 
   const std::string first = opt->screen.empty() ? frontend::kFirstWindow : opt->screen;
   ui::Window* start = program.find(first);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/command_line.h"
 #include "ui/parse.h"
 
 namespace app {
@@ -15,53 +16,45 @@ bool parseSetting(const std::string& text, std::pair<std::string, long long>& ou
   return true;
 }
 
+bool parseScale(const std::string& text, int& out) {
+  long long n = 0;
+  if (!ui::parseWhole(text, n) || n < 1 || n > kLargestScale) return false;
+  out = static_cast<int>(n);
+  return true;
+}
+
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
   Options o;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](std::string& out) {
-      if (i + 1 >= args.size()) {
-        error = a + " needs a value";
-        return false;
-      }
-      out = args[++i];
-      return true;
-    };
-    std::string v;
-    if (a == "--help" || a == "-h") {
-      o.help = true;
-    } else if (a == "--version") {
-      o.version = true;
-    } else if (a == "--scale") {
-      long long n = 0;
-      if (!value(v)) return std::nullopt;
-      if (!ui::parseWhole(v, n) || n < 1 || n > 16) {
-        error = "--scale takes a whole number from 1 to 16";
-        return std::nullopt;
-      }
-      o.scale = static_cast<int>(n);
-    } else if (a == "--screen") {
-      if (!value(o.screen)) return std::nullopt;
-    } else if (a == "--lang") {
-      if (!value(v)) return std::nullopt;
-      if (!validLanguage(v)) {
-        error = "--lang takes zh, en or auto";
-        return std::nullopt;
-      }
-      o.lang = v;
-    } else if (a == "--set") {
-      std::pair<std::string, long long> s;
-      if (!value(v)) return std::nullopt;
-      if (!parseSetting(v, s)) {
-        error = "--set takes NAME=VALUE with a whole number";
-        return std::nullopt;
-      }
-      o.sets.push_back(s);
-    } else {
-      error = "unknown option " + a;
-      return std::nullopt;
-    }
-  }
+  CommandLine line;
+  line.flag({"--help", "-h"}, [&] { o.help = true; })
+      .flag({"--version"}, [&] { o.version = true; })
+      .option(
+          "--scale", [&](const std::string& v) { return parseScale(v, o.scale.emplace()); },
+          kScaleWrong)
+      .option("--screen",
+              [&](const std::string& v) {
+                o.screen = v;
+                return true;
+              },
+              {})
+      .option(
+          "--lang",
+          [&](const std::string& v) {
+            if (!validLanguage(v)) return false;
+            o.lang = v;
+            return true;
+          },
+          kLangWrong)
+      .option(
+          "--set",
+          [&](const std::string& v) {
+            std::pair<std::string, long long> s;
+            if (!parseSetting(v, s)) return false;
+            o.sets.push_back(s);
+            return true;
+          },
+          "--set takes NAME=VALUE with a whole number");
+  if (!line.read(args, error)) return std::nullopt;
   return o;
 }
 

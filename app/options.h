@@ -21,11 +21,17 @@ struct Options {
 // and says why.
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
 
+// The scales a window may be drawn at: 1 to kLargestScale.
+constexpr int kLargestScale = 16;
+bool parseScale(const std::string& text, int& out);
+inline constexpr const char* kScaleWrong = "--scale takes a whole number from 1 to 16";
+
 // "NAME=VALUE" with a whole-number value.
 bool parseSetting(const std::string& text, std::pair<std::string, long long>& out);
 
 // A language `--lang` knows.
 bool validLanguage(const std::string& code);
+inline constexpr const char* kLangWrong = "--lang takes zh, en or auto";
 
 const char* usage();
 

@@ -13,6 +13,7 @@ class BattleScreen : public ui::Window {
  public:
   explicit BattleScreen(ui::Program& program);
   const ui::Design& design() const override;
+  const ui::PadBindings* padBindings() const override;
 
   std::int16_t speed1 = 0, speed2 = 0;        // red and blue
   std::int16_t distance1 = 0, distance2 = 0;  // hundreds of twips

@@ -29,15 +29,15 @@
 #include "frontend/game.h"
 #include "frontend/settings.h"
 #include "media/media.h"
-#include "media/sdl_media.h"
 #include "net/net_state.h"
-#include "net/qt_socket.h"
 #include "net/race_screen.h"
+#include "platform/net/qt_socket.h"
+#include "platform/qt/qt_driver.h"
+#include "platform/qt/render.h"
+#include "platform/qt/window_view.h"
+#include "platform/sdl/sdl_media.h"
 #include "stage/stage_screen.h"
 #include "ui/program.h"
-#include "ui/qt/qt_driver.h"
-#include "ui/qt/render.h"
-#include "ui/qt/window_view.h"
 #include "ui/virtual/session.h"
 
 namespace {
@@ -100,7 +100,7 @@ class NoShell : public ui::Shell {
 };
 
 void timerFigures(int seconds) {
-  ui::qt::QtDriver driver(1);
+  platform::qt::QtDriver driver(1);
   media::SilentMedia media;
   NoShell shell;
   ui::Program program(driver, media, shell, ".");
@@ -145,9 +145,9 @@ void drawFigures() {
     for (int scale : {1, 3}) {
       QElapsedTimer t;
       t.start();
-      ui::qt::renderWindow(game.program(), w, scale);  // first: pictures drawn and cached
+      platform::qt::renderWindow(game.program(), w, scale);  // first: pictures drawn and cached
       const double cold = t.nsecsElapsed() / 1e6;
-      ui::qt::WindowView view(game.program(), w, scale, false);
+      platform::qt::WindowView view(game.program(), w, scale, false);
       view.setAttribute(Qt::WA_DontShowOnScreen);
       view.show();
       const int n = 50;
@@ -223,7 +223,7 @@ void networkFigures() {
   ui::VirtualSession b(clockB, frontend::addWindows, ".", nullptr);
   for (ui::VirtualSession* s : {&a, &b})
     s->program().module<net::NetState>().makeSocket = [] {
-      return std::make_unique<net::QtSocket>();
+      return std::make_unique<platform::QtSocket>();
     };
   a.start("Form5");
   b.start("Form5");
@@ -268,8 +268,8 @@ void networkFigures() {
 // every 150 ms and steering now and then; CPU time and peak memory over
 // `seconds` of racing.
 int raceChild(int scale, int seconds) {
-  ui::qt::QtDriver driver(scale);
-  media::SdlMedia media(QCoreApplication::applicationDirPath().toStdString());
+  platform::qt::QtDriver driver(scale);
+  platform::SdlMedia media(QCoreApplication::applicationDirPath().toStdString());
   NoShell shell;
   ui::Program program(driver, media, shell, ".");
   driver.attach(program);
@@ -316,8 +316,8 @@ int raceChild(int scale, int seconds) {
 // reported the moment its first frame is drawn.
 int startupChild() {
   if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
-  ui::qt::QtDriver driver(2);
-  media::SdlMedia media(QCoreApplication::applicationDirPath().toStdString());
+  platform::qt::QtDriver driver(2);
+  platform::SdlMedia media(QCoreApplication::applicationDirPath().toStdString());
   NoShell shell;
   ui::Program program(driver, media, shell, ".");
   driver.attach(program);

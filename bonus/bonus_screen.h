@@ -18,6 +18,7 @@ class BonusScreen : public ui::Window {
  public:
   explicit BonusScreen(ui::Program& program);
   const ui::Design& design() const override;
+  const ui::PadBindings* padBindings() const override;
 
   // The field's height: the background's inner height (ScaleHeight), which
   // is the height of the window, 6825 twips, though the picture runs on

@@ -35,23 +35,20 @@ SetupScreen::SetupScreen(ui::Program& program)
 
 const ui::Design& SetupScreen::design() const {
   using namespace ui;
-  static const Design d = [] {
-    Design d;
-    d.caption = "Set up";
-    d.width = 4800;
-    d.height = 3195;
-    d.picture = "setup";
-    d.elements = {
-        label("Label1", 720, 720, 1455, 495).caption("Name :").font(12, true),
-        textBox("Text1", 1920, 720, 1815, 510).text("Tarvos").font(12).tab(0),
-        label("Label2", 480, 1440, 1215, 495).caption("Password:").font(12, true),
-        textBox("Text2", 1920, 1440, 1695, 375).font(10.5f).tab(1),
-        button("Command1", 360, 2280, 1095, 375, "Easy Mode").tab(2),
-        button("Command2", 1680, 2280, 1215, 375, "Normal Mode").tab(3),
-        button("Command3", 3120, 2280, 1095, 375, "Hard Mode ").tab(4),
-    };
-    return d;
-  }();
+  static const Design d{
+      .caption = "Set up",
+      .width = 4800,
+      .height = 3195,
+      .picture = "setup",
+      .elements = {
+          label("Label1", 720, 720, 1455, 495).caption("Name :").font(12, true),
+          textBox("Text1", 1920, 720, 1815, 510).text("Tarvos").font(12).tab(0),
+          label("Label2", 480, 1440, 1215, 495).caption("Password:").font(12, true),
+          textBox("Text2", 1920, 1440, 1695, 375).font(10.5f).tab(1),
+          button("Command1", 360, 2280, 1095, 375, "Easy Mode").tab(2),
+          button("Command2", 1680, 2280, 1215, 375, "Normal Mode").tab(3),
+          button("Command3", 3120, 2280, 1095, 375, "Hard Mode ").tab(4),
+      }};
   return d;
 }
 

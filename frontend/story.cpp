@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "frontend/settings.h"
-#include "frontend/title_screen.h"
 #include "media/media.h"
 #include "ui/program.h"
 #include "ui/words.h"
@@ -137,14 +136,14 @@ struct TitleLook {
   std::vector<std::pair<const char*, bool>> portraits;
 };
 
-TitleLook lookOf(TitleScreen& title) {
+TitleLook lookOf(ui::Window& title) {
   TitleLook look{title.el("Text1").Visible, {}};
   for (const char* image : {"Image1", "Image2", "Image3", "Image4", "Image5"})
     look.portraits.emplace_back(image, title.el(image).Visible);
   return look;
 }
 
-void restore(TitleScreen& title, const TitleLook& look) {
+void restore(ui::Window& title, const TitleLook& look) {
   title.el("Text1").Visible = look.storyBox;
   for (const auto& [image, shown] : look.portraits) title.el(image).Visible = shown;
 }
@@ -158,7 +157,7 @@ struct Ending {
 
 // Runs a scene's actions from `from` on. A stage or the setup screen is shown
 // modally; the rest of the scene waits until it has closed for good.
-void run(TitleScreen& title, std::vector<Action> actions, std::size_t from, Ending ending) {
+void run(ui::Window& title, std::vector<Action> actions, std::size_t from, Ending ending) {
   ui::Program& program = title.program();
   Settings& settings = program.module<Settings>();
   for (std::size_t i = from; i < actions.size(); ++i) {
@@ -209,7 +208,7 @@ void run(TitleScreen& title, std::vector<Action> actions, std::size_t from, Endi
 
 }  // namespace
 
-void playScene(TitleScreen& title, std::function<void()> then) {
+void playScene(ui::Window& title, std::function<void()> then) {
   Settings& settings = title.program().module<Settings>();
   if (!settings.storyStep) {
     then();

@@ -18,6 +18,7 @@ class RaceScreen : public ui::Window, public SocketEvents {
   explicit RaceScreen(ui::Program& program);
   ~RaceScreen() override;
   const ui::Design& design() const override;
+  const ui::PadBindings* padBindings() const override;
   // The dashboard marks this player's own name once they have hosted or joined.
   std::string backdrop() const override;
 

@@ -19,6 +19,7 @@ class StageScreen : public ui::Window {
  public:
   StageScreen(ui::Program& program, int stage);
   const ui::Design& design() const override;
+  const ui::PadBindings* padBindings() const override;
   const StageParams& params() const { return p_; }
 
   // Screen-level variables.

@@ -15,8 +15,8 @@
 #include "art.h"
 #include "stage/dashboard.h"
 #include "tests/support/art_pictures.h"
-#include "ui/qt/render.h"
-#include "ui/qt/widgets.h"
+#include "platform/qt/render.h"
+#include "platform/qt/widgets.h"
 #include "ui/virtual/session.h"
 #include "ui/window.h"
 
@@ -209,7 +209,7 @@ class Dashboard : public testing::TestWithParam<int> {
 
  private:
   QImage draw(int scale) {
-    return ui::qt::renderWindow(game_.program(), window(), scale)
+    return platform::qt::renderWindow(game_.program(), window(), scale)
         .convertToFormat(QImage::Format_ARGB32);
   }
   ui::VirtualSession game_;

@@ -11,7 +11,7 @@
 
 #include "art.h"
 #include "tests/support/art_pictures.h"
-#include "ui/qt/render.h"
+#include "platform/qt/render.h"
 #include "ui/window.h"
 
 using namespace art_pictures;
@@ -50,7 +50,7 @@ TEST(Catalog, StoryPicturesHaveTheirNativeSizes) {
 
 namespace {
 
-QColor titlePaper() { return ui::qt::toQColor(designed(designOf("Form1"), "Picture1").BackColor); }
+QColor titlePaper() { return platform::qt::toQColor(designed(designOf("Form1"), "Picture1").BackColor); }
 
 // The title window behind its elements while it shows `picture`: the picture
 // area's own colour, and the picture drawn unscaled from the top-left corner.
@@ -98,7 +98,7 @@ TEST(StoryPictures, PaperUnderTheStoryBoxAndTheLinks) {
       for (const char* link : {"Label1", "Label2"}) {
         const ui::Element& e = designed(d, link);
         const Tone under = measure(window, pixelsOf(e, scale));
-        EXPECT_GE(contrast(under.darkest, luminance(ui::qt::toQColor(e.ForeColor))), 4.5)
+        EXPECT_GE(contrast(under.darkest, luminance(platform::qt::toQColor(e.ForeColor))), 4.5)
             << link << " on " << picture << " at " << scale << "x";
       }
     }

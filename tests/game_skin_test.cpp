@@ -10,8 +10,8 @@
 
 #include "frontend/game.h"
 #include "net/net_state.h"
-#include "ui/qt/widgets.h"
-#include "ui/qt/window_view.h"
+#include "platform/qt/widgets.h"
+#include "platform/qt/window_view.h"
 #include "ui/virtual/session.h"
 #include "ui/words.h"
 
@@ -22,29 +22,29 @@ class GameSkinTest : public ::testing::Test {
   GameSkinTest() : game(frontend::addWindows) { game.start("Form1"); }
 
   // A view of the window as the desktop draws it, brought in line with it.
-  ui::qt::WindowView& viewOf(const char* name) {
+  platform::qt::WindowView& viewOf(const char* name) {
     ui::Window& w = game.program().window(name);
     if (!w.loaded()) game.program().load(w);
-    views.push_back(std::make_unique<ui::qt::WindowView>(game.program(), w, 1, false));
+    views.push_back(std::make_unique<platform::qt::WindowView>(game.program(), w, 1, false));
     views.back()->setAttribute(Qt::WA_DontShowOnScreen);
     views.back()->show();
     views.back()->sync();
     return *views.back();
   }
-  QWidget* widgetOf(ui::qt::WindowView& view, const std::string& id) {
+  QWidget* widgetOf(platform::qt::WindowView& view, const std::string& id) {
     for (QWidget* w : view.findChildren<QWidget*>()) {
       const ui::Element* e = view.elementOf(w);
       if (e != nullptr && e->id() == id) return w;
     }
     return nullptr;
   }
-  QImage grab(ui::qt::WindowView& view, const std::string& id) {
+  QImage grab(platform::qt::WindowView& view, const std::string& id) {
     QWidget* w = widgetOf(view, id);
     return w ? w->grab().toImage().convertToFormat(QImage::Format_ARGB32) : QImage();
   }
 
   ui::VirtualSession game;
-  std::vector<std::unique_ptr<ui::qt::WindowView>> views;
+  std::vector<std::unique_ptr<platform::qt::WindowView>> views;
 };
 
 int differing(const QImage& a, const QImage& b) {
@@ -57,7 +57,7 @@ int differing(const QImage& a, const QImage& b) {
 }
 
 TEST_F(GameSkinTest, ShooterReadoutsTakeNoFocusAndHaveNothingToSelect) {
-  ui::qt::WindowView& shooter = viewOf("frmMain");
+  platform::qt::WindowView& shooter = viewOf("frmMain");
   for (const char* id : {"Text1", "Text2", "Text3", "Text4"}) {
     QWidget* w = widgetOf(shooter, id);
     ASSERT_NE(w, nullptr) << id;
@@ -65,14 +65,14 @@ TEST_F(GameSkinTest, ShooterReadoutsTakeNoFocusAndHaveNothingToSelect) {
     EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << id;
   }
   // The stage's password stays a box the player can select and copy from.
-  ui::qt::WindowView& stage = viewOf("frm1");
+  platform::qt::WindowView& stage = viewOf("frm1");
   auto* password = qobject_cast<QLineEdit*>(widgetOf(stage, "Text1"));
   ASSERT_NE(password, nullptr);
   EXPECT_TRUE(password->isReadOnly());
 }
 
 TEST_F(GameSkinTest, AReadoutShowsEachNewValue) {
-  ui::qt::WindowView& shooter = viewOf("frmMain");
+  platform::qt::WindowView& shooter = viewOf("frmMain");
   ui::Element& hp = game.program().window("frmMain").el("Text1");
   const QImage before = grab(shooter, "Text1");
   hp.Text = "5";
@@ -85,7 +85,7 @@ TEST_F(GameSkinTest, AReadoutShowsEachNewValue) {
 }
 
 TEST_F(GameSkinTest, GameOverStandsOnAGoldRuledBanner) {
-  ui::qt::WindowView& shooter = viewOf("frmMain");
+  platform::qt::WindowView& shooter = viewOf("frmMain");
   game.program().window("frmMain").el("Label1").Visible = true;
   shooter.sync();
   const QImage banner = grab(shooter, "Label1");
@@ -100,7 +100,7 @@ TEST_F(GameSkinTest, GameOverStandsOnAGoldRuledBanner) {
 }
 
 TEST_F(GameSkinTest, TheNetworkRaceDashboardFollowsThePlayersSide) {
-  ui::qt::WindowView& race = viewOf("Form5");
+  platform::qt::WindowView& race = viewOf("Form5");
   const QImage unknown = race.grab().toImage();
   ui::Window& w = game.program().window("Form5");
   game.program().module<net::NetState>().netRole = 2;

@@ -17,53 +17,55 @@
 #include <string>
 #include <vector>
 
-#include "audiogen.h"
-#include "compose.h"
-#include "midi.h"
+#include "tools/gen_audio/audiogen.h"
+#include "tools/gen_audio/compose.h"
+#include "tools/gen_audio/midi.h"
 
-namespace driftwing::audiogen {
+namespace audiogen {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+using Bytes = std::vector<std::uint8_t>;
 
-uint32_t ReadBE(const Bytes& b, size_t at, int n) {
+std::uint32_t readBE(const Bytes& b, std::size_t at, int n) {
   if (at + n > b.size()) throw std::runtime_error("truncated");
-  uint32_t v = 0;
+  std::uint32_t v = 0;
   for (int i = 0; i < n; ++i) v = v << 8 | b[at + i];
   return v;
 }
 
-uint32_t ReadLE(const Bytes& b, size_t at, int n) {
+std::uint32_t readLE(const Bytes& b, std::size_t at, int n) {
   if (at + n > b.size()) throw std::runtime_error("truncated");
-  uint32_t v = 0;
+  std::uint32_t v = 0;
   for (int i = n - 1; i >= 0; --i) v = v << 8 | b[at + i];
   return v;
 }
 
-uint8_t At(const Bytes& b, size_t at) { return static_cast<uint8_t>(ReadBE(b, at, 1)); }
+std::uint8_t byteAt(const Bytes& b, std::size_t at) {
+  return static_cast<std::uint8_t>(readBE(b, at, 1));
+}
 
 struct Wav {
   int format = 0, channels = 0, rate = 0, bits = 0;
-  std::vector<int16_t> samples;
-  double Seconds() const { return static_cast<double>(samples.size()) / rate; }
+  std::vector<std::int16_t> samples;
+  double seconds() const { return static_cast<double>(samples.size()) / rate; }
 };
 
-Wav ParseWav(const Bytes& b) {
+Wav parseWav(const Bytes& b) {
   if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF" ||
-      std::string(b.begin() + 8, b.begin() + 12) != "WAVE" || ReadLE(b, 4, 4) + 8 != b.size())
+      std::string(b.begin() + 8, b.begin() + 12) != "WAVE" || readLE(b, 4, 4) + 8 != b.size())
     throw std::runtime_error("not a RIFF/WAVE file");
   Wav w;
-  for (size_t at = 12; at < b.size();) {
-    const uint32_t size = ReadLE(b, at + 4, 4);
+  for (std::size_t at = 12; at < b.size();) {
+    const std::uint32_t size = readLE(b, at + 4, 4);
     const std::string id(b.begin() + at, b.begin() + at + 4);
     if (id == "fmt ") {
-      w.format = ReadLE(b, at + 8, 2);
-      w.channels = ReadLE(b, at + 10, 2);
-      w.rate = ReadLE(b, at + 12, 4);
-      w.bits = ReadLE(b, at + 22, 2);
+      w.format = readLE(b, at + 8, 2);
+      w.channels = readLE(b, at + 10, 2);
+      w.rate = readLE(b, at + 12, 4);
+      w.bits = readLE(b, at + 22, 2);
     } else if (id == "data") {
-      for (uint32_t i = 0; i < size; i += 2)
-        w.samples.push_back(static_cast<int16_t>(ReadLE(b, at + 8 + i, 2)));
+      for (std::uint32_t i = 0; i < size; i += 2)
+        w.samples.push_back(static_cast<std::int16_t>(readLE(b, at + 8 + i, 2)));
     }
     at += 8 + size + (size & 1);
   }
@@ -72,44 +74,44 @@ Wav ParseWav(const Bytes& b) {
 
 struct MidiNote {
   int channel, key;
-  uint32_t start, end;
+  std::uint32_t start, end;
 };
 
 struct Midi {
-  int format = -1, declared_tracks = 0, tracks = 0, division = 0;
+  int format = -1, declaredTracks = 0, tracks = 0, division = 0;
   double bpm = 0;
-  uint32_t end_tick = 0;
+  std::uint32_t endTick = 0;
   std::vector<MidiNote> notes;
   std::map<int, int> programs;  // channel -> program
   int unmatched = 0;            // stray note offs plus notes never released
   int overlaps = 0;             // a key struck again while still sounding on its channel
 
-  double Seconds() const { return end_tick * 60.0 / (division * bpm); }
+  double seconds() const { return endTick * 60.0 / (division * bpm); }
 };
 
-uint32_t ReadVarLen(const Bytes& b, size_t& at) {
-  uint32_t v = 0;
+std::uint32_t readVarLen(const Bytes& b, std::size_t& at) {
+  std::uint32_t v = 0;
   for (int i = 0; i < 4; ++i) {
-    const uint8_t c = At(b, at++);
+    const std::uint8_t c = byteAt(b, at++);
     v = v << 7 | (c & 0x7F);
     if (!(c & 0x80)) return v;
   }
   throw std::runtime_error("variable-length number too long");
 }
 
-void ParseTrack(const Bytes& b, size_t at, size_t end, Midi& m) {
-  std::map<std::pair<int, int>, uint32_t> open;  // (channel, key) -> start tick
-  uint32_t tick = 0;
-  uint8_t status = 0;
+void parseTrack(const Bytes& b, std::size_t at, std::size_t end, Midi& m) {
+  std::map<std::pair<int, int>, std::uint32_t> open;  // (channel, key) -> start tick
+  std::uint32_t tick = 0;
+  std::uint8_t status = 0;
   bool ended = false;
   while (at < end) {
     if (ended) throw std::runtime_error("events after end of track");
-    tick += ReadVarLen(b, at);
-    if (At(b, at) & 0x80) status = At(b, at++);
+    tick += readVarLen(b, at);
+    if (byteAt(b, at) & 0x80) status = byteAt(b, at++);
     if (status == 0xFF) {
-      const uint8_t type = At(b, at++);
-      const uint32_t len = ReadVarLen(b, at);
-      if (type == 0x51) m.bpm = 60'000'000.0 / ReadBE(b, at, 3);
+      const std::uint8_t type = byteAt(b, at++);
+      const std::uint32_t len = readVarLen(b, at);
+      if (type == 0x51) m.bpm = 60'000'000.0 / readBE(b, at, 3);
       if (type == 0x2F) ended = true;
       at += len;
       status = 0;
@@ -117,8 +119,8 @@ void ParseTrack(const Bytes& b, size_t at, size_t end, Midi& m) {
     }
     if (status < 0x80 || status >= 0xF0) throw std::runtime_error("bad status byte");
     const int kind = status & 0xF0, channel = status & 0x0F;
-    const int d1 = At(b, at++);
-    const int d2 = kind == 0xC0 || kind == 0xD0 ? 0 : At(b, at++);
+    const int d1 = byteAt(b, at++);
+    const int d2 = kind == 0xC0 || kind == 0xD0 ? 0 : byteAt(b, at++);
     if (kind == 0xC0) m.programs[channel] = d1;
     const auto sounding = open.find({channel, d1});
     if (kind == 0x90 && d2 > 0) {
@@ -135,26 +137,26 @@ void ParseTrack(const Bytes& b, size_t at, size_t end, Midi& m) {
   }
   if (!ended || at != end) throw std::runtime_error("track does not close with end of track");
   m.unmatched += static_cast<int>(open.size());
-  m.end_tick = std::max(m.end_tick, tick);
+  m.endTick = std::max(m.endTick, tick);
 }
 
-Midi ParseMidi(const Bytes& b) {
-  if (ReadBE(b, 0, 4) != 0x4D546864 || ReadBE(b, 4, 4) != 6) throw std::runtime_error("no MThd");
+Midi parseMidi(const Bytes& b) {
+  if (readBE(b, 0, 4) != 0x4D546864 || readBE(b, 4, 4) != 6) throw std::runtime_error("no MThd");
   Midi m;
-  m.format = ReadBE(b, 8, 2);
-  m.declared_tracks = ReadBE(b, 10, 2);
-  m.division = ReadBE(b, 12, 2);
-  for (size_t at = 14; at < b.size(); ++m.tracks) {
-    if (ReadBE(b, at, 4) != 0x4D54726B) throw std::runtime_error("no MTrk");
-    const size_t size = ReadBE(b, at + 4, 4);
+  m.format = readBE(b, 8, 2);
+  m.declaredTracks = readBE(b, 10, 2);
+  m.division = readBE(b, 12, 2);
+  for (std::size_t at = 14; at < b.size(); ++m.tracks) {
+    if (readBE(b, at, 4) != 0x4D54726B) throw std::runtime_error("no MTrk");
+    const std::size_t size = readBE(b, at + 4, 4);
     if (at + 8 + size > b.size()) throw std::runtime_error("track chunk overruns file");
-    ParseTrack(b, at + 8, at + 8 + size, m);
+    parseTrack(b, at + 8, at + 8 + size, m);
     at += 8 + size;
   }
   return m;
 }
 
-const AudioFile& Find(const std::vector<AudioFile>& files, const std::string& name) {
+const AudioFile& find(const std::vector<AudioFile>& files, const std::string& name) {
   for (const AudioFile& f : files)
     if (f.name == name) return f;
   throw std::runtime_error("missing " + name);
@@ -164,20 +166,20 @@ const AudioFile& Find(const std::vector<AudioFile>& files, const std::string& na
 
 struct SoundCase {
   const char* name;
-  double min_seconds, max_seconds;
+  double minSeconds, maxSeconds;
 };
 
 class SoundTest : public ::testing::TestWithParam<SoundCase> {
  protected:
-  static void SetUpTestSuite() { sounds_ = new std::vector<AudioFile>(MakeSounds()); }
+  static void SetUpTestSuite() { sounds_ = new std::vector<AudioFile>(makeSounds()); }
   static void TearDownTestSuite() { delete sounds_; }
-  Wav Load() const { return ParseWav(Find(*sounds_, GetParam().name).bytes); }
+  Wav load() const { return parseWav(find(*sounds_, GetParam().name).bytes); }
   static std::vector<AudioFile>* sounds_;
 };
 std::vector<AudioFile>* SoundTest::sounds_ = nullptr;
 
 TEST_P(SoundTest, IsMono16BitPcmAtAGameRate) {
-  const Wav w = Load();
+  const Wav w = load();
   EXPECT_EQ(w.format, 1);
   EXPECT_EQ(w.channels, 1);
   EXPECT_EQ(w.bits, 16);
@@ -185,31 +187,31 @@ TEST_P(SoundTest, IsMono16BitPcmAtAGameRate) {
 }
 
 TEST_P(SoundTest, LastsTheIntendedTime) {
-  const double seconds = Load().Seconds();
-  EXPECT_GE(seconds, GetParam().min_seconds);
-  EXPECT_LE(seconds, GetParam().max_seconds);
+  const double seconds = load().seconds();
+  EXPECT_GE(seconds, GetParam().minSeconds);
+  EXPECT_LE(seconds, GetParam().maxSeconds);
 }
 
 TEST_P(SoundTest, IsWellLevelledWithoutClipping) {
-  const Wav w = Load();
-  int peak = 0, run = 0, longest_run = 0;
+  const Wav w = load();
+  int peak = 0, run = 0, longestRun = 0;
   double power = 0;
-  for (int16_t s : w.samples) {
+  for (std::int16_t s : w.samples) {
     const int a = std::abs(static_cast<int>(s));
     peak = std::max(peak, a);
     run = a >= 32000 ? run + 1 : 0;
-    longest_run = std::max(longest_run, run);
+    longestRun = std::max(longestRun, run);
     power += static_cast<double>(s) * s;
   }
   const double rms = std::sqrt(power / w.samples.size()) / 32768.0;
   EXPECT_GE(peak, 16000) << "too quiet";
   EXPECT_LT(peak, 32767);
-  EXPECT_LT(longest_run, 2) << "flat-topped samples";
+  EXPECT_LT(longestRun, 2) << "flat-topped samples";
   EXPECT_GT(rms, 0.03);
 }
 
 TEST_P(SoundTest, StartsAndEndsAtSilence) {
-  const Wav w = Load();
+  const Wav w = load();
   ASSERT_FALSE(w.samples.empty());
   EXPECT_LT(std::abs(w.samples.front()), 330);
   EXPECT_LT(std::abs(w.samples.back()), 330);
@@ -231,29 +233,29 @@ INSTANTIATE_TEST_SUITE_P(
 
 class TuneTest : public ::testing::TestWithParam<const char*> {
  protected:
-  static void SetUpTestSuite() { tunes_ = new std::vector<AudioFile>(MakeTunes()); }
+  static void SetUpTestSuite() { tunes_ = new std::vector<AudioFile>(makeTunes()); }
   static void TearDownTestSuite() { delete tunes_; }
-  Midi Load() const { return ParseMidi(Find(*tunes_, GetParam()).bytes); }
+  Midi load() const { return parseMidi(find(*tunes_, GetParam()).bytes); }
   static std::vector<AudioFile>* tunes_;
 };
 std::vector<AudioFile>* TuneTest::tunes_ = nullptr;
 
 TEST_P(TuneTest, IsAFormatOneFileWithSeveralTracks) {
-  const Midi m = Load();
+  const Midi m = load();
   EXPECT_EQ(m.format, 1);
-  EXPECT_EQ(m.tracks, m.declared_tracks);
+  EXPECT_EQ(m.tracks, m.declaredTracks);
   EXPECT_GE(m.tracks, 5);
   EXPECT_GT(m.bpm, 0);
 }
 
-TEST_P(TuneTest, PlaysForAtLeastThirtySeconds) { EXPECT_GE(Load().Seconds(), 30.0); }
+TEST_P(TuneTest, PlaysForAtLeastThirtySeconds) { EXPECT_GE(load().seconds(), 30.0); }
 
 TEST_P(TuneTest, EveryNoteEndsInsideTheLoop) {
-  const Midi m = Load();
+  const Midi m = load();
   EXPECT_EQ(m.unmatched, 0);
   EXPECT_EQ(m.overlaps, 0);
-  EXPECT_EQ(m.end_tick % (4 * m.division), 0u) << "loop point must fall on a bar line";
-  for (const MidiNote& n : m.notes) ASSERT_LE(n.end, m.end_tick);
+  EXPECT_EQ(m.endTick % (4 * m.division), 0u) << "loop point must fall on a bar line";
+  for (const MidiNote& n : m.notes) ASSERT_LE(n.end, m.endTick);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tunes, TuneTest,
@@ -267,64 +269,64 @@ INSTANTIATE_TEST_SUITE_P(Tunes, TuneTest,
 // ---- Arranger and MIDI writer ----
 
 TEST(Notation, ParsesNoteNamesWithAccidentals) {
-  EXPECT_EQ(ParseNote("C4"), 60);
-  EXPECT_EQ(ParseNote("F#3"), 54);
-  EXPECT_EQ(ParseNote("Bb5"), 82);
-  EXPECT_EQ(ParseNote("A0"), 21);
-  EXPECT_EQ(ParseNote("Cb4"), 59);
+  EXPECT_EQ(parseNote("C4"), 60);
+  EXPECT_EQ(parseNote("F#3"), 54);
+  EXPECT_EQ(parseNote("Bb5"), 82);
+  EXPECT_EQ(parseNote("A0"), 21);
+  EXPECT_EQ(parseNote("Cb4"), 59);
 }
 
 TEST(Notation, RejectsMalformedNotes) {
   for (const char* bad : {"H4", "C", "C#", "c4", "E10", ""})
-    EXPECT_THROW(ParseNote(bad), std::invalid_argument) << bad;
+    EXPECT_THROW(parseNote(bad), std::invalid_argument) << bad;
 }
 
 TEST(Notation, ParsesChordSymbols) {
-  const Chord c = ParseChord("F#m7");
+  const Chord c = parseChord("F#m7");
   EXPECT_EQ(c.root, 6);
   EXPECT_EQ(c.intervals, (std::vector<int>{0, 3, 7, 10}));
-  EXPECT_EQ(ParseChord("Bb").root, 10);
-  EXPECT_EQ(ParseChord("Cb").root, 11);
-  EXPECT_THROW(ParseChord("Cmaj9"), std::invalid_argument);
+  EXPECT_EQ(parseChord("Bb").root, 10);
+  EXPECT_EQ(parseChord("Cb").root, 11);
+  EXPECT_THROW(parseChord("Cmaj9"), std::invalid_argument);
 }
 
 TEST(Song, RejectsMisplacedBarLine) {
   Song s("t", 120, 2);
-  const int p = s.Add({"p", 0, 0, 100, 64, 1.0});
-  EXPECT_THROW(s.Melody(p, 0, "C4:4 D4:4 E4:4 | F4:4", 90), std::invalid_argument);
+  const int p = s.add({"p", 0, 0, 100, 64, 1.0});
+  EXPECT_THROW(s.melody(p, 0, "C4:4 D4:4 E4:4 | F4:4", 90), std::invalid_argument);
 }
 
 TEST(Song, RejectsNotesPastTheLastBar) {
   Song s("t", 120, 1);
-  const int p = s.Add({"p", 0, 0, 100, 64, 1.0});
-  EXPECT_THROW(s.Melody(p, 0, "C4:12 D4:8", 90), std::out_of_range);
+  const int p = s.add({"p", 0, 0, 100, 64, 1.0});
+  EXPECT_THROW(s.melody(p, 0, "C4:12 D4:8", 90), std::out_of_range);
 }
 
 TEST(Song, RejectsBassWhereNoChordIsSet) {
   Song s("t", 120, 2);
-  const int p = s.Add({"p", 0, 0, 100, 64, 1.0});
-  s.Chords(0, "C");
-  EXPECT_THROW(s.Bass(p, 0, 2, "R-------R-------", 90), std::out_of_range);
+  const int p = s.add({"p", 0, 0, 100, 64, 1.0});
+  s.chords(0, "C");
+  EXPECT_THROW(s.bass(p, 0, 2, "R-------R-------", 90), std::out_of_range);
 }
 
 TEST(Song, BassFollowsTheChordChanges) {
   Song s("t", 120, 1);
-  const int p = s.Add({"p", 3, 33, 100, 64, 1.0});
-  s.Chords(0, "C:8 G7:8");
-  s.Bass(p, 0, 1, "R---5---R---7---", 90);
+  const int p = s.add({"p", 3, 33, 100, 64, 1.0});
+  s.chords(0, "C:8 G7:8");
+  s.bass(p, 0, 1, "R---5---R---7---", 90);
   std::vector<int> keys;
-  for (const MidiNote& n : ParseMidi(s.ToMidi()).notes) keys.push_back(n.key);
+  for (const MidiNote& n : parseMidi(s.toMidi()).notes) keys.push_back(n.key);
   EXPECT_EQ(keys, (std::vector<int>{36, 43, 31, 41}));
 }
 
 TEST(Song, HeldStepsLengthenNotesAndGateShortensThem) {
   Song s("t", 120, 1);
-  const int p = s.Add({"p", 0, 0, 100, 64, 0.5});
-  s.Chords(0, "C");
-  s.Arp(p, 0, 1, "0-------2...1...", 90, 60);
-  const Midi m = ParseMidi(s.ToMidi());
+  const int p = s.add({"p", 0, 0, 100, 64, 0.5});
+  s.chords(0, "C");
+  s.arp(p, 0, 1, "0-------2...1...", 90, 60);
+  const Midi m = parseMidi(s.toMidi());
   ASSERT_EQ(m.notes.size(), 3u);
-  std::map<int, uint32_t> length;
+  std::map<int, std::uint32_t> length;
   for (const MidiNote& n : m.notes) length[n.key] = n.end - n.start;
   EXPECT_EQ(length[60], 8u * kTicksPerStep / 2);
   EXPECT_EQ(length[67], kTicksPerStep / 2);
@@ -333,10 +335,10 @@ TEST(Song, HeldStepsLengthenNotesAndGateShortensThem) {
 
 TEST(MidiWriter, KeepsLongGapsAndRepeatedKeysApart) {
   MidiTrack t("t");
-  t.Note(0, 480, 2, 60, 100);
-  t.Note(480, 480, 2, 60, 100);  // same key straight after: the off must come first
-  t.Note(300000, 10, 2, 72, 100);
-  const Midi m = ParseMidi(EncodeMidiFile({t}, 480));
+  t.note(0, 480, 2, 60, 100);
+  t.note(480, 480, 2, 60, 100);  // same key straight after: the off must come first
+  t.note(300000, 10, 2, 72, 100);
+  const Midi m = parseMidi(encodeMidiFile({t}, 480));
   ASSERT_EQ(m.notes.size(), 3u);
   EXPECT_EQ(m.unmatched, 0);
   EXPECT_EQ(m.overlaps, 0);
@@ -348,15 +350,15 @@ TEST(MidiWriter, KeepsLongGapsAndRepeatedKeysApart) {
 // ---- Output ----
 
 TEST(Generator, TwoRunsGiveIdenticalBytes) {
-  const std::vector<AudioFile> a = MakeAll(), b = MakeAll();
+  const std::vector<AudioFile> a = makeAll(), b = makeAll();
   ASSERT_EQ(a.size(), b.size());
-  for (size_t i = 0; i < a.size(); ++i) EXPECT_TRUE(a[i].bytes == b[i].bytes) << a[i].name;
+  for (std::size_t i = 0; i < a.size(); ++i) EXPECT_TRUE(a[i].bytes == b[i].bytes) << a[i].name;
 }
 
 TEST(Generator, WritesEveryFileUnderItsExactName) {
   const auto dir = std::filesystem::temp_directory_path() / "driftwing-gen-audio-test" / "nested";
   std::filesystem::remove_all(dir.parent_path());
-  WriteAll(dir);
+  writeAll(dir);
   std::set<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(dir))
     names.insert(entry.path().filename().string());
@@ -367,4 +369,4 @@ TEST(Generator, WritesEveryFileUnderItsExactName) {
 }
 
 }  // namespace
-}  // namespace driftwing::audiogen
+}  // namespace audiogen

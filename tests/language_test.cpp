@@ -1,7 +1,7 @@
 // The game in English on the desktop: every Chinese text the player can meet
 // shows translated, names and typing pass through untouched, and the
 // designed Chinese stays exactly as written when no language is chosen.
-#include "ui/qt/language.h"
+#include "platform/qt/language.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +15,11 @@
 #include <set>
 
 #include "frontend/game.h"
+#include "platform/qt/qt_driver.h"
+#include "platform/qt/widgets.h"
+#include "platform/qt/window_view.h"
 #include "tools/replay/runner.h"
 #include "tools/replay/script.h"
-#include "ui/qt/qt_driver.h"
-#include "ui/qt/widgets.h"
-#include "ui/qt/window_view.h"
 #include "ui/virtual/session.h"
 #include "ui/window.h"
 
@@ -33,17 +33,17 @@ bool hasHan(const QString& s) {
 
 class English : public ::testing::Test {
  protected:
-  English() { EXPECT_TRUE(ui::qt::setLanguage("en")); }
-  ~English() override { ui::qt::setLanguage("zh"); }
+  English() { EXPECT_TRUE(platform::qt::setLanguage("en")); }
+  ~English() override { platform::qt::setLanguage("zh"); }
 };
 
 TEST(Language, WithoutAChoiceTheDesignedChineseStaysExactly) {
-  ASSERT_TRUE(ui::qt::setLanguage("zh"));
-  EXPECT_EQ(ui::qt::shown("按此"), QStringLiteral("按此"));
-  EXPECT_EQ(ui::qt::shown("Halvard:你就是新來的Mei?!"),
+  ASSERT_TRUE(platform::qt::setLanguage("zh"));
+  EXPECT_EQ(platform::qt::shown("按此"), QStringLiteral("按此"));
+  EXPECT_EQ(platform::qt::shown("Halvard:你就是新來的Mei?!"),
             QStringLiteral("Halvard:你就是新來的Mei?!"));
-  EXPECT_FALSE(ui::qt::setLanguage("tlh")) << "a language the game does not have";
-  EXPECT_EQ(ui::qt::language(), QStringLiteral("zh"));
+  EXPECT_FALSE(platform::qt::setLanguage("tlh")) << "a language the game does not have";
+  EXPECT_EQ(platform::qt::language(), QStringLiteral("zh"));
 }
 
 TEST_F(English, NoWindowShowsAChineseText) {
@@ -52,11 +52,12 @@ TEST_F(English, NoWindowShowsAChineseText) {
   for (const auto& window : game.program().windows()) {
     ui::Window& w = *window;
     game.program().load(w);
-    EXPECT_FALSE(hasHan(ui::qt::shown(w.Caption))) << w.name();
+    EXPECT_FALSE(hasHan(platform::qt::shown(w.Caption))) << w.name();
     for (const ui::Element& e : w.elements()) {
-      EXPECT_FALSE(hasHan(ui::qt::shown(e.Caption)))
+      EXPECT_FALSE(hasHan(platform::qt::shown(e.Caption)))
           << w.name() << "." << e.id() << " " << e.Caption;
-      EXPECT_FALSE(hasHan(ui::qt::shown(e.Text))) << w.name() << "." << e.id() << " " << e.Text;
+      EXPECT_FALSE(hasHan(platform::qt::shown(e.Text)))
+          << w.name() << "." << e.id() << " " << e.Text;
     }
   }
 }
@@ -76,7 +77,7 @@ TEST_F(English, EveryLineOfTheStoryReadsInEnglishAroundTheName) {
     game.runUntil(line.t);
     ASSERT_TRUE(replay::apply(game.program(), line, error)) << error;
     const std::string said = game.program().window("Form1").el("Text1").Text;
-    const QString shown = ui::qt::shown(said);
+    const QString shown = platform::qt::shown(said);
     EXPECT_FALSE(hasHan(shown)) << said << " shows as " << shown.toStdString();
     if (said.find("Mei") != std::string::npos) {
       EXPECT_TRUE(shown.contains("Mei")) << said;
@@ -90,13 +91,13 @@ TEST_F(English, EveryLineOfTheStoryReadsInEnglishAroundTheName) {
 
 TEST_F(English, ThePlayersOwnTypingIsLeftAsTyped) {
   media::SilentMedia media;
-  ui::qt::DesktopShell shell;
-  ui::qt::QtDriver driver(1);
+  platform::qt::DesktopShell shell;
+  platform::qt::QtDriver driver(1);
   ui::Program program(driver, media, shell, ".");
   driver.attach(program);
   frontend::addWindows(program);
   program.start(program.window("Form6"));
-  ui::qt::WindowView* view = driver.viewOf(program.window("Form6"));
+  platform::qt::WindowView* view = driver.viewOf(program.window("Form6"));
   ASSERT_NE(view, nullptr);
   QLineEdit* name = nullptr;
   for (auto* edit : view->findChildren<QLineEdit*>())

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <thread>
 
-#include "media/sdl_media.h"
+#include "platform/sdl/sdl_media.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ class MediaTest : public ::testing::Test {
 };
 
 TEST_F(MediaTest, AWavePlaysFromTheProgramFolder) {
-  media::SdlMedia m(folder);
+  platform::SdlMedia m(folder);
   ASSERT_TRUE(m.open());
   EXPECT_GE(m.deviceCount(), 1);
   m.playWave("\\Ding.wav");
@@ -54,7 +54,7 @@ TEST_F(MediaTest, AWavePlaysFromTheProgramFolder) {
 }
 
 TEST_F(MediaTest, ANewerWaveReplacesTheOneStillPlaying) {
-  media::SdlMedia m(folder);
+  platform::SdlMedia m(folder);
   m.playWave("\\Ding.wav");  // over a second long
   m.playWave("\\C6.wav");
   EXPECT_EQ(m.playingWave(), folder + "/C6.wav");
@@ -63,7 +63,7 @@ TEST_F(MediaTest, ANewerWaveReplacesTheOneStillPlaying) {
 }
 
 TEST_F(MediaTest, AMissingWaveIsSilenceAndLeavesThePlayingOneAlone) {
-  media::SdlMedia m(folder);
+  platform::SdlMedia m(folder);
   m.playWave("\\no-such-sound.wav");
   EXPECT_EQ(m.playingWave(), "");
   wait(100);
@@ -74,7 +74,7 @@ TEST_F(MediaTest, AMissingWaveIsSilenceAndLeavesThePlayingOneAlone) {
 }
 
 TEST_F(MediaTest, NamesAreUsedExactlyAsWritten) {
-  media::SdlMedia m(folder);
+  platform::SdlMedia m(folder);
   m.playWave("\\ding.wav");  // the file is Ding.wav
   EXPECT_EQ(m.playingWave(), "");
   m.playWave("\\dead.WAV");
@@ -82,8 +82,8 @@ TEST_F(MediaTest, NamesAreUsedExactlyAsWritten) {
 }
 
 TEST_F(MediaTest, MusicStartsAtOnceAndTheNextTuneReplacesIt) {
-  if (media::findSoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
-  media::SdlMedia m(folder);
+  if (platform::findSoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  platform::SdlMedia m(folder);
   m.setMusic("tvop.Mid");
   m.settle();
   EXPECT_EQ(m.playing(), folder + "/tvop.Mid");
@@ -95,7 +95,7 @@ TEST_F(MediaTest, MusicStartsAtOnceAndTheNextTuneReplacesIt) {
 }
 
 TEST_F(MediaTest, MissingMusicIsSilence) {
-  media::SdlMedia m(folder);
+  platform::SdlMedia m(folder);
   m.setMusic("tvop.Mid");
   m.setMusic("no-such-tune.mid");
   m.settle();
@@ -104,7 +104,7 @@ TEST_F(MediaTest, MissingMusicIsSilence) {
 
 TEST_F(MediaTest, WithoutASoundfontMusicIsSilentAndWavesStillPlay) {
   setenv("SDL_SOUNDFONTS", "/nonexistent/none.sf2", 1);
-  media::SdlMedia without(folder);
+  platform::SdlMedia without(folder);
   without.setMusic("tvop.Mid");
   without.settle();
   wait(300);
@@ -116,18 +116,18 @@ TEST_F(MediaTest, WithoutASoundfontMusicIsSilentAndWavesStillPlay) {
 // Tunes change quickly when a player clicks through the story: the music
 // thread takes the requests in order, and the last one asked for plays.
 TEST_F(MediaTest, TheLastTuneAskedForIsTheOneThatPlays) {
-  media::SdlMedia m(folder);
+  platform::SdlMedia m(folder);
   for (const char* tune : {"tvop.Mid", "2.mid", "4.mid", "3.mid", "come_orl.mid", "2.mid"})
     m.setMusic(tune);
   m.settle();
-  if (!media::findSoundFont().empty()) {
+  if (!platform::findSoundFont().empty()) {
     EXPECT_EQ(m.playing(), folder + "/2.mid");
   }
 }
 
 TEST_F(MediaTest, NoAudioDeviceMeansSilenceAndNoDevices) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-  media::SdlMedia m(folder);
+  platform::SdlMedia m(folder);
   EXPECT_FALSE(m.open());
   EXPECT_EQ(m.deviceCount(), 0);
   m.playWave("\\C6.wav");

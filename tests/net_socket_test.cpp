@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "net/protocol.h"
-#include "net/qt_socket.h"
+#include "platform/net/qt_socket.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ class SocketTest : public ::testing::Test {
 
   int port = 0;
   Recorder hostEvents, guestEvents;
-  net::QtSocket host, guest;
+  platform::QtSocket host, guest;
 };
 
 TEST_F(SocketTest, AGuestJoinsAndTheirNamesCross) {
@@ -73,7 +73,7 @@ TEST_F(SocketTest, SendingWithoutAConnectionIsDropped) {
 
 TEST_F(SocketTest, ASecondRequestReplacesTheFirstConnection) {
   join();
-  net::QtSocket other;
+  platform::QtSocket other;
   Recorder otherEvents;
   other.setEvents(&otherEvents);
   other.RemoteHost = "127.0.0.1";

@@ -1,6 +1,6 @@
 // The desktop driver on Qt's offscreen platform: real widgets, real key
 // events, the game's key codes coming out.
-#include "ui/qt/qt_driver.h"
+#include "platform/qt/qt_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +13,19 @@
 
 #include "frontend/game.h"
 #include "media/media.h"
+#include "platform/qt/key_map.h"
+#include "platform/qt/language.h"
+#include "platform/qt/render.h"
+#include "platform/qt/widgets.h"
+#include "platform/qt/window_view.h"
 #include "tests/toy_windows.h"
 #include "ui/keys.h"
-#include "ui/qt/key_map.h"
-#include "ui/qt/language.h"
-#include "ui/qt/render.h"
-#include "ui/qt/widgets.h"
-#include "ui/qt/window_view.h"
 #include "ui/virtual/session.h"
 
 namespace {
 
-using ui::qt::KeyAction;
-using ui::qt::virtualKey;
+using platform::qt::KeyAction;
+using platform::qt::virtualKey;
 
 TEST(KeyMap, LettersArrowsAndControlKeysGiveTheirWindowsCodes) {
   EXPECT_EQ(virtualKey(Qt::Key_A, Qt::NoModifier), 65);
@@ -53,10 +53,10 @@ TEST(KeyMap, KeypadDigitsWhateverTheNumLock) {
 }
 
 TEST(KeyMap, RepeatedPressesCountButAKeyComesUpOnce) {
-  EXPECT_EQ(ui::qt::keyAction(true, false), KeyAction::Down);
-  EXPECT_EQ(ui::qt::keyAction(true, true), KeyAction::Down);
-  EXPECT_EQ(ui::qt::keyAction(false, true), KeyAction::None);
-  EXPECT_EQ(ui::qt::keyAction(false, false), KeyAction::Up);
+  EXPECT_EQ(platform::qt::keyAction(true, false), KeyAction::Down);
+  EXPECT_EQ(platform::qt::keyAction(true, true), KeyAction::Down);
+  EXPECT_EQ(platform::qt::keyAction(false, true), KeyAction::None);
+  EXPECT_EQ(platform::qt::keyAction(false, false), KeyAction::Up);
 }
 
 class NoShell : public ui::Shell {
@@ -72,10 +72,10 @@ class DesktopTest : public ::testing::Test {
     toy::gLog = &log;
   }
   ~DesktopTest() override { toy::gLog = nullptr; }
-  ui::qt::WindowView* view(const char* name) { return driver.viewOf(program.window(name)); }
+  platform::qt::WindowView* view(const char* name) { return driver.viewOf(program.window(name)); }
   template <class W>
   W* widget(const char* window, const char* name) {
-    ui::qt::WindowView* v = view(window);
+    platform::qt::WindowView* v = view(window);
     for (QObject* child : v->findChildren<QWidget*>())
       if (auto* w = qobject_cast<W*>(child))
         if (auto* e = v->elementOf(w); e && e->name == name) return w;
@@ -89,13 +89,13 @@ class DesktopTest : public ::testing::Test {
   std::vector<std::string> log;
   media::SilentMedia media;
   NoShell shell;
-  ui::qt::QtDriver driver;
+  platform::qt::QtDriver driver;
   ui::Program program;
 };
 
 TEST_F(DesktopTest, KeysReachTheFocusedElementAsGameCodes) {
   program.start(program.window("Keys"));
-  ui::qt::WindowView* v = view("Keys");
+  platform::qt::WindowView* v = view("Keys");
   ASSERT_NE(v, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowActive(v));
   QWidget* area = QApplication::focusWidget();
@@ -165,7 +165,7 @@ TEST_F(DesktopTest, TimersTickOnTheRealClock) {
 
 TEST_F(DesktopTest, F11FillsTheScreenAndComesBackWithoutTheGameHearingIt) {
   program.start(program.window("Keys"));
-  ui::qt::WindowView* v = view("Keys");
+  platform::qt::WindowView* v = view("Keys");
   ASSERT_TRUE(QTest::qWaitForWindowActive(v));
   const QSize normal = v->size();
   auto* go = widget<QPushButton>("Keys", "Go");
@@ -217,8 +217,8 @@ TEST_F(DesktopTest, AWindowOpenedInFullScreenFillsTheScreenToo) {
 // every scale, in Chinese as designed and in the longer English.
 class ScreenLayout : public ::testing::TestWithParam<std::tuple<int, const char*>> {
  protected:
-  ScreenLayout() { ui::qt::setLanguage(std::get<1>(GetParam())); }
-  ~ScreenLayout() override { ui::qt::setLanguage("zh"); }
+  ScreenLayout() { platform::qt::setLanguage(std::get<1>(GetParam())); }
+  ~ScreenLayout() override { platform::qt::setLanguage("zh"); }
 };
 
 TEST_P(ScreenLayout, EveryTextFitsItsPlace) {
@@ -231,9 +231,9 @@ TEST_P(ScreenLayout, EveryTextFitsItsPlace) {
     for (const ui::Element& e : w.elements()) {
       if (e.Caption.empty()) continue;
       const std::string where = w.name() + "." + e.id() + " at scale " + std::to_string(scale);
-      QFontMetrics fm(ui::qt::gameFont(e.FontSize, e.FontBold, scale));
-      const QString text = ui::qt::shown(e.Caption).replace("\r\n", "\n").trimmed();
-      const QRect box(0, 0, ui::qt::px(e.Width, scale), ui::qt::px(e.Height, scale));
+      QFontMetrics fm(platform::qt::gameFont(e.FontSize, e.FontBold, scale));
+      const QString text = platform::qt::shown(e.Caption).replace("\r\n", "\n").trimmed();
+      const QRect box(0, 0, platform::qt::px(e.Width, scale), platform::qt::px(e.Height, scale));
       if (e.kind == ui::Kind::Label) {
         const QRect need = fm.boundingRect(box, Qt::TextWordWrap | Qt::AlignTop, text);
         EXPECT_LE(need.height(), box.height()) << where;
@@ -244,9 +244,9 @@ TEST_P(ScreenLayout, EveryTextFitsItsPlace) {
         EXPECT_LE(fm.horizontalAdvance(text), room) << where;
       }
     }
-    const QImage picture = ui::qt::renderWindow(game.program(), w, scale);
-    EXPECT_EQ(picture.width(), ui::qt::px(static_cast<float>(w.design().width), scale));
-    EXPECT_EQ(picture.height(), ui::qt::px(static_cast<float>(w.design().height), scale));
+    const QImage picture = platform::qt::renderWindow(game.program(), w, scale);
+    EXPECT_EQ(picture.width(), platform::qt::px(static_cast<float>(w.design().width), scale));
+    EXPECT_EQ(picture.height(), platform::qt::px(static_cast<float>(w.design().height), scale));
   }
 }
 

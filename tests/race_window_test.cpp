@@ -14,10 +14,10 @@
 #include "frontend/game.h"
 #include "frontend/settings.h"
 #include "media/media.h"
+#include "platform/qt/qt_driver.h"
+#include "platform/qt/window_view.h"
 #include "stage/stage_screen.h"
 #include "ui/program.h"
-#include "ui/qt/qt_driver.h"
-#include "ui/qt/window_view.h"
 
 namespace {
 
@@ -34,20 +34,20 @@ class RaceWindow : public ::testing::Test {
     settings().difficultyBonus = 10;
   }
   frontend::Settings& settings() { return program.module<frontend::Settings>(); }
-  ui::qt::WindowView* show(const char* name) {
+  platform::qt::WindowView* show(const char* name) {
     program.start(program.window(name));
-    ui::qt::WindowView* v = driver.viewOf(program.window(name));
+    platform::qt::WindowView* v = driver.viewOf(program.window(name));
     EXPECT_TRUE(v != nullptr && QTest::qWaitForWindowActive(v));
     return v;
   }
   template <class W>
-  W* widget(ui::qt::WindowView* v, const char* name) {
+  W* widget(platform::qt::WindowView* v, const char* name) {
     for (auto* w : v->findChildren<W*>())
       if (auto* e = v->elementOf(w); e != nullptr && e->name == name) return w;
     return nullptr;
   }
   // The element whose widget has the keyboard focus, "" for none.
-  std::string focusedElement(ui::qt::WindowView* v) {
+  std::string focusedElement(platform::qt::WindowView* v) {
     const ui::Element* e = v->elementOf(QApplication::focusWidget());
     return e != nullptr ? e->id() : std::string();
   }
@@ -74,12 +74,12 @@ class RaceWindow : public ::testing::Test {
 
   media::SilentMedia media;
   NoShell shell;
-  ui::qt::QtDriver driver;
+  platform::qt::QtDriver driver;
   ui::Program program;
 };
 
 TEST_F(RaceWindow, ThePasswordBoxCanBeSelectedButTheRoadKeepsTheKeys) {
-  ui::qt::WindowView* v = show("frm1");
+  platform::qt::WindowView* v = show("frm1");
   auto& stage = static_cast<stage::StageScreen&>(program.window("frm1"));
   ASSERT_EQ(focusedElement(v), "Picture1");
   auto* password = widget<QLineEdit>(v, "Text1");
@@ -102,7 +102,7 @@ TEST_F(RaceWindow, ThePasswordBoxCanBeSelectedButTheRoadKeepsTheKeys) {
 }
 
 TEST_F(RaceWindow, TheBattleClockNeverTakesTheKeysFromTheViews) {
-  ui::qt::WindowView* v = show("Form3");
+  platform::qt::WindowView* v = show("Form3");
   QWidget* clock = nullptr;
   for (auto* w : v->findChildren<QWidget*>())
     if (auto* e = v->elementOf(w); e != nullptr && e->name == "Picture3") clock = w;
@@ -117,14 +117,14 @@ TEST_F(RaceWindow, TheBattleClockNeverTakesTheKeysFromTheViews) {
 
 TEST_F(RaceWindow, ClosingAStageWindowAbandonsTheRace) {
   settings().storyStep = 15;
-  ui::qt::WindowView* title = show("Form1");
+  platform::qt::WindowView* title = show("Form1");
   program.window("Form1").vars().set("titleClicks", 4);
   auto* story = widget<QPushButton>(title, "Command1");
   ASSERT_NE(story, nullptr);
   QTest::mouseClick(story, Qt::LeftButton);  // the heading line
   QTest::mouseClick(story, Qt::LeftButton);  // the race
   ui::Window& stage = program.window("frm2");
-  ui::qt::WindowView* race = driver.viewOf(stage);
+  platform::qt::WindowView* race = driver.viewOf(stage);
   ASSERT_NE(race, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowActive(race));
   pressKey(Qt::Key_Space);

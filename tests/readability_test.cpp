@@ -22,20 +22,20 @@
 #include "frontend/game.h"
 #include "frontend/links.h"
 #include "frontend/settings.h"
+#include "platform/qt/legibility.h"
+#include "platform/qt/render.h"
+#include "platform/qt/widgets.h"
+#include "platform/qt/window_view.h"
 #include "tools/replay/runner.h"
 #include "tools/replay/script.h"
 #include "ui/program.h"
-#include "ui/qt/legibility.h"
-#include "ui/qt/render.h"
-#include "ui/qt/widgets.h"
-#include "ui/qt/window_view.h"
 #include "ui/virtual/session.h"
 #include "ui/window.h"
 
 namespace {
 
-using ui::qt::contrastRatio;
-using ui::qt::px;
+using platform::qt::contrastRatio;
+using platform::qt::px;
 
 const std::string kGolden = DRIFTWING_GOLDEN_DIR;
 
@@ -107,7 +107,7 @@ Reading readLabel(const QImage& shot, const QImage& bare, QRect area, QColor for
   Reading r;
   const int w = area.width(), h = area.height();
   if (w <= 0 || h <= 0) return r;
-  const QColor outline = ui::qt::outlineColour(fore);
+  const QColor outline = platform::qt::outlineColour(fore);
   enum : char { kAround, kRim, kBody };
   std::vector<char> kind(static_cast<std::size_t>(w) * h, kAround);
   for (int y = 0; y < h; ++y)
@@ -182,17 +182,17 @@ void look(ui::Window& w, Survey& survey) {
   if (fresh.empty()) return;
   for (int scale : {1, 2}) {
     const QImage shot =
-        ui::qt::renderWindow(w.program(), w, scale).convertToFormat(QImage::Format_RGB32);
+        platform::qt::renderWindow(w.program(), w, scale).convertToFormat(QImage::Format_RGB32);
     // The same moment without any caption: what lies behind the letters.
     std::vector<std::pair<ui::Element*, std::string>> captions;
     for (ui::Element& e : w.elements())
       if (e.kind == ui::Kind::Label) captions.push_back({&e, std::exchange(e.Caption, "")});
     const QImage bare =
-        ui::qt::renderWindow(w.program(), w, scale).convertToFormat(QImage::Format_RGB32);
+        platform::qt::renderWindow(w.program(), w, scale).convertToFormat(QImage::Format_RGB32);
     for (auto& [e, caption] : captions) e->Caption = caption;
     for (ui::Element* e : fresh) {
       Reading r =
-          readLabel(shot, bare, placeOf(w, *e, scale), ui::qt::toQColor(e->ForeColor), scale);
+          readLabel(shot, bare, placeOf(w, *e, scale), platform::qt::toQColor(e->ForeColor), scale);
       r.what = w.name() + " " + e->id() + " \"" + e->Caption + "\" at scale " +
                std::to_string(scale) + " over " + backdrop;
       survey.readings.push_back(r);
@@ -257,8 +257,8 @@ TEST(Contrast, MeasuresAsTheGuidelinesDo) {
   EXPECT_NEAR(contrastRatio(Qt::white, Qt::white), 1.0, 1e-9);
   EXPECT_NEAR(contrastRatio(QColor(255, 0, 0), Qt::black), 5.25, 0.01);
   EXPECT_NEAR(contrastRatio(QColor(118, 118, 118), Qt::white), 4.54, 0.01);
-  EXPECT_EQ(ui::qt::outlineColour(QColor(255, 255, 0)), QColor(Qt::black));
-  EXPECT_EQ(ui::qt::outlineColour(QColor(0, 0, 255)), QColor(Qt::white));
+  EXPECT_EQ(platform::qt::outlineColour(QColor(255, 255, 0)), QColor(Qt::black));
+  EXPECT_EQ(platform::qt::outlineColour(QColor(0, 0, 255)), QColor(Qt::white));
 }
 
 // One survey of the recorded games, read once: playing them takes a while.
@@ -273,7 +273,7 @@ TEST(Readability, EveryLabelStandsOutInEveryStateOfTheRecordedGames) {
   ASSERT_FALSE(survey.readings.empty());
   for (const Reading& r : survey.readings) {
     EXPECT_GT(r.letterPixels, 0) << r.what << ": no letters to be seen";
-    EXPECT_GE(r.contrast, ui::qt::kReadableContrast) << r.what;
+    EXPECT_GE(r.contrast, platform::qt::kReadableContrast) << r.what;
   }
   if (std::getenv("DRIFTWING_SHOW_CONTRAST") != nullptr)
     for (const Reading& r : survey.readings)
@@ -310,7 +310,7 @@ TEST(Outline, OnlyWhereTheLettersNeedIt) {
   ui::VirtualSession game(frontend::addWindows);
   game.start("Form5");
   ui::Window& race = game.front();
-  using ui::qt::needsOutline;
+  using platform::qt::needsOutline;
   EXPECT_TRUE(needsOutline(race, race.el("Label9", 0))) << "the panel is a picture of its own";
   EXPECT_TRUE(needsOutline(race, race.el("Label8"))) << "red on the dark panel does not";
   EXPECT_TRUE(needsOutline(race, race.el("Label3", 1))) << "the chat line lies on the picture";
@@ -354,7 +354,7 @@ std::vector<int> heights(const std::vector<Band>& b, std::size_t from, std::size
 }
 
 template <class W>
-W* widgetOf(ui::qt::WindowView& view, const std::string& name, int index = -1) {
+W* widgetOf(platform::qt::WindowView& view, const std::string& name, int index = -1) {
   for (W* w : view.findChildren<W*>())
     if (const ui::Element* e = view.elementOf(w); e && e->name == name && e->index == index)
       return w;
@@ -387,13 +387,13 @@ TEST(WholeLines, AStoryLineWithALongNameWrapsAndScrollsToItsEnd) {
 
   for (int scale : {1, 2}) {
     SCOPED_TRACE("scale " + std::to_string(scale));
-    ui::qt::WindowView view(game.program(), title, scale, true);
+    platform::qt::WindowView view(game.program(), title, scale, true);
     view.setAttribute(Qt::WA_DontShowOnScreen);
     view.show();
-    auto* box = widgetOf<ui::qt::TextBoxWidget>(view, "Text1");
+    auto* box = widgetOf<platform::qt::TextBoxWidget>(view, "Text1");
     ASSERT_NE(box, nullptr);
     // The same text in a box of the same width and room for all of it.
-    ui::qt::TextBoxWidget whole(nullptr);
+    platform::qt::TextBoxWidget whole(nullptr);
     whole.setAttribute(Qt::WA_DontShowOnScreen);
     whole.setFont(box->font());
     whole.setPlainText(box->toPlainText());
@@ -444,19 +444,19 @@ TEST(WholeLines, ALongChatLineShowsWholeLinesAndTellsTheRestInATip) {
   chat.Caption = "Rin, " + kLongName +
                  " says: the last corner before the finish is the "
                  "one to watch, brake early and keep your turbo for the straight!";
-  const QColor fore = ui::qt::toQColor(chat.ForeColor);
+  const QColor fore = platform::qt::toQColor(chat.ForeColor);
   // The chat's letters are the only reddish pixels there, thin strokes too.
   auto ink = [fore](QRgb c) { return qRed(c) - qBlue(c) > (fore.red() - fore.blue()) / 2; };
   for (int scale : {1, 2}) {
     SCOPED_TRACE("scale " + std::to_string(scale));
-    ui::qt::WindowView view(game.program(), race, scale, true);
+    platform::qt::WindowView view(game.program(), race, scale, true);
     view.setAttribute(Qt::WA_DontShowOnScreen);
     view.show();
-    auto* label = widgetOf<ui::qt::LabelWidget>(view, "Label3", 1);
+    auto* label = widgetOf<platform::qt::LabelWidget>(view, "Label3", 1);
     ASSERT_NE(label, nullptr);
     EXPECT_TRUE(label->toolTip().contains(QString::fromStdString(kLongName)))
         << "the whole line is there to read";
-    ui::qt::LabelWidget whole(nullptr, scale);
+    platform::qt::LabelWidget whole(nullptr, scale);
     whole.setAttribute(Qt::WA_DontShowOnScreen);
     whole.resize(label->width(), label->height() * 12);
     whole.setLook(chat);

@@ -1,6 +1,6 @@
 // Gamepads through the real SDL2: virtual pads made by SDL itself, read by
 // the game's poller, driving the real game windows.
-#include "ui/qt/sdl_pads.h"
+#include "platform/sdl/sdl_pads.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -12,9 +12,9 @@
 #include "battle/battle_screen.h"
 #include "frontend/game.h"
 #include "media/media.h"
-#include "media/sdl_media.h"
+#include "platform/qt/qt_driver.h"
+#include "platform/sdl/sdl_media.h"
 #include "stage/stage_screen.h"
-#include "ui/qt/qt_driver.h"
 #include "ui/virtual/session.h"
 
 namespace {
@@ -73,7 +73,7 @@ TEST_F(SdlPadsTest, TwoPadsRaceTheBattleAndTheFirstGoingHandsRedToTheSecond) {
   ui::VirtualSession game(frontend::addWindows);
   game.start("Form3");
   auto& battle = static_cast<battle::BattleScreen&>(game.front());
-  ui::qt::SdlPads pads(game.program());
+  platform::SdlPads pads(game.program());
   ASSERT_TRUE(pads.ready());
   VirtualPad red, blue;
   ASSERT_TRUE(red.in() && blue.in()) << SDL_GetError();
@@ -114,7 +114,7 @@ TEST_F(SdlPadsTest, APadAlreadyInWithAButtonHeldCountsFromTheStart) {
   SDL_JoystickUpdate();
   ui::VirtualSession game(frontend::addWindows);
   game.start("frm3");
-  ui::qt::SdlPads pads(game.program());
+  platform::SdlPads pads(game.program());
   pads.poll();
   EXPECT_EQ(pads.count(), 1);
   EXPECT_EQ(static_cast<stage::StageScreen&>(game.front()).steerRightHeld, 1);
@@ -125,16 +125,16 @@ TEST_F(SdlPadsTest, SoundAndPadsShareSdlWhicheverStopsFirst) {
   ui::VirtualSession game(frontend::addWindows);
   game.start("Form3");
   {
-    media::SdlMedia sound(".");
+    platform::SdlMedia sound(".");
     {
-      ui::qt::SdlPads pads(game.program());
+      platform::SdlPads pads(game.program());
       EXPECT_TRUE(pads.ready());
     }
     EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "the pads leave the sound playing";
     EXPECT_EQ(sound.open(), SDL_WasInit(SDL_INIT_AUDIO) != 0);
   }
-  ui::qt::SdlPads pads(game.program());
-  { media::SdlMedia sound("."); }
+  platform::SdlPads pads(game.program());
+  { platform::SdlMedia sound("."); }
   VirtualPad pad;
   pads.poll();
   EXPECT_EQ(pads.count(), 1) << "the sound stopping leaves the pads working";
@@ -154,13 +154,13 @@ class NoShell : public ui::Shell {
 TEST_F(SdlPadsTest, OnTheDesktopAHeldAKeepsPressingUpUntilThePadIsPulledOut) {
   media::SilentMedia silence;
   NoShell shell;
-  ui::qt::QtDriver driver(1);
+  platform::qt::QtDriver driver(1);
   ui::Program program(driver, silence, shell, ".");
   driver.attach(program);
   frontend::addWindows(program);
   program.start(program.window("frm1"));
   auto& race = static_cast<stage::StageScreen&>(program.window("frm1"));
-  ui::qt::SdlPads pads(program);
+  platform::SdlPads pads(program);
   VirtualPad pad;
   QTRY_COMPARE_WITH_TIMEOUT(pads.count(), 1, 10000);
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "ui/keys.h"
 #include "ui/program.h"
 #include "ui/window.h"
 
@@ -12,15 +11,7 @@ namespace ui {
 
 namespace {
 
-// A pad's controls, one bit each: its buttons, then the triggers pressed past
-// their thresholds. The left stick counts as the D-pad.
-constexpr unsigned bit(PadButton b) { return 1u << static_cast<unsigned>(b); }
-constexpr unsigned kA = bit(PadButton::A), kB = bit(PadButton::B), kX = bit(PadButton::X),
-                   kY = bit(PadButton::Y), kBack = bit(PadButton::Back),
-                   kStart = bit(PadButton::Start), kUp = bit(PadButton::Up),
-                   kDown = bit(PadButton::Down), kLeft = bit(PadButton::Left),
-                   kRight = bit(PadButton::Right);
-constexpr unsigned kLeftTrigger = 1u << 10, kRightTrigger = 1u << 11;
+using namespace pad;
 
 // The stick steers past half way and lets go below a third, so a stick
 // resting near the line does not chatter. The left trigger brakes the same.
@@ -44,73 +35,6 @@ std::int64_t triggerInterval(double depth) {
   const double t = std::clamp((depth - kTouch) / (1 - kTouch), 0.0, 1.0);
   const double rate = kSlowestRate + (kFastestRate - kSlowestRate) * t * t;
   return std::llround(1000 / rate);
-}
-
-// One key of a window: the player (pad place) whose controls press it,
-// which controls, and whether holding them repeats the key. Keys that the
-// game reads as held (steering in the races, moving in the shooter, turbo in
-// the battle) go down once; keys that act on every press repeat, as they do
-// on a keyboard, except those where that would spoil the game (the pause
-// flickering, a missile pinned to its car).
-struct Binding {
-  int player;
-  unsigned controls;
-  int code;
-  bool repeats;
-};
-
-const std::vector<Binding> kStage = {
-    {0, kLeft, vk::kLeft, false},
-    {0, kRight, vk::kRight, false},
-    {0, kUp | kA | kRightTrigger, vk::kUp, true},
-    {0, kDown | kB | kLeftTrigger, vk::kDown, true},
-    {0, kStart | kX, vk::kSpace, false},
-    {0, kBack | kY, vk::letter('P'), false},
-};
-
-// Each ship of the shooter: up, down, fire (held down for a stream of shots).
-const std::vector<Binding> kBonus = {
-    {0, kUp, vk::letter('W'), false},
-    {0, kDown, vk::letter('S'), false},
-    {0, kA | kX | kRightTrigger, vk::letter('G'), true},
-    {1, kUp, vk::kUp, false},
-    {1, kDown, vk::kDown, false},
-    {1, kA | kX | kRightTrigger, vk::numpad(1), true},
-};
-
-// Red (the left-hand view) on the first pad, blue on the second.
-const std::vector<Binding> kBattle = {
-    {0, kLeft, vk::letter('A'), false},
-    {0, kRight, vk::letter('D'), false},
-    {0, kUp | kA | kRightTrigger, vk::letter('W'), true},
-    {0, kDown | kB | kLeftTrigger, vk::letter('S'), true},
-    {0, kX, vk::letter('G'), false},
-    {0, kY, vk::letter('H'), false},
-    {1, kLeft, vk::kLeft, false},
-    {1, kRight, vk::kRight, false},
-    {1, kUp | kA | kRightTrigger, vk::kUp, true},
-    {1, kDown | kB | kLeftTrigger, vk::kDown, true},
-    {1, kX, vk::numpad(1), false},
-    {1, kY, vk::numpad(2), false},
-};
-
-// The network race steers a step a press, so steering repeats too.
-const std::vector<Binding> kNetRace = {
-    {0, kLeft, vk::letter('A'), true},
-    {0, kRight, vk::letter('D'), true},
-    {0, kUp | kA | kRightTrigger, vk::letter('W'), true},
-    {0, kDown | kB | kLeftTrigger, vk::letter('S'), true},
-    {0, kX, vk::letter('G'), false},
-    {0, kY, vk::letter('H'), false},
-};
-
-const std::vector<Binding>* bindingsFor(std::string_view window) {
-  if (window.size() == 4 && window.substr(0, 3) == "frm" && window[3] >= '1' && window[3] <= '5')
-    return &kStage;
-  if (window == "frmMain") return &kBonus;
-  if (window == "Form3") return &kBattle;
-  if (window == "Form5") return &kNetRace;
-  return nullptr;
 }
 
 // Sets or clears `b` in `bits` with hysteresis: on at `on`, off below `off`.
@@ -186,7 +110,8 @@ void Gamepads::axis(int pad, PadAxis a, double value) {
   changed(*p, before);
 }
 
-std::vector<PadKey> Gamepads::keys(std::int64_t now, std::string_view front) {
+std::vector<PadKey> Gamepads::keys(std::int64_t now, std::string_view front,
+                                   const PadBindings* bindings) {
   std::vector<PadKey> out;
   if (front != front_) {
     for (auto& [code, k] : keys_)
@@ -195,8 +120,8 @@ std::vector<PadKey> Gamepads::keys(std::int64_t now, std::string_view front) {
     for (Pad& p : pads_) blockHeld(p);
     front_ = std::string(front);
   }
-  if (const std::vector<Binding>* bindings = bindingsFor(front_)) {
-    for (const Binding& b : *bindings) {
+  if (bindings != nullptr) {
+    for (const PadBinding& b : *bindings) {
       KeyState& k = keys_[b.code];
       const Pad* p = b.player < count() ? &pads_[b.player] : nullptr;
       const unsigned held = p != nullptr ? p->held() & ~p->blocked & b.controls : 0;
@@ -233,7 +158,9 @@ std::vector<PadKey> Gamepads::keys(std::int64_t now, std::string_view front) {
 void Gamepads::drive(Program& program) {
   if (program.ended()) return;
   const Window* front = program.front();
-  for (const PadKey& k : keys(program.now(), front != nullptr ? front->name() : std::string())) {
+  const std::string name = front != nullptr ? front->name() : std::string();
+  for (const PadKey& k :
+       keys(program.now(), name, front != nullptr ? front->padBindings() : nullptr)) {
     if (program.ended()) return;
     Window* w = program.find(k.window);
     // A window unloaded since starts afresh when it loads again; a press in

@@ -2,9 +2,8 @@
 // triggers become the keys of the player it drives, for the window in front,
 // so the game hears the same key events it hears from the keyboard.
 //
-// Which keys depends on the window in front: the stage races and the bonus
-// shooter take the first pad, the two-player battle the first two (red, then
-// blue), the network race the first; every other window takes none. Pads
+// Which keys is up to the window in front: each declares its own (see
+// ui/pad_bindings.h), and a window that declares none takes no pad. Pads
 // count in the order they were plugged in; when one goes, the next moves up.
 //
 // Plain logic on the program's clock: the desktop's pad poller reports what
@@ -18,12 +17,12 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/pad_bindings.h"
+
 namespace ui {
 
 class Program;
 
-// Buttons by their place on the pad: A below, B right, X left, Y above.
-enum class PadButton { A, B, X, Y, Back, Start, Up, Down, Left, Right };
 // Sticks from -1 (left, up) to 1 (right, down); triggers from 0 to 1.
 enum class PadAxis { LeftX, LeftY, LeftTrigger, RightTrigger };
 
@@ -46,11 +45,12 @@ class Gamepads {
   int count() const { return static_cast<int>(pads_.size()); }
 
   // The key events due at `now` (milliseconds), the window in front being
-  // `front` (empty for none). A key goes down in the window in front and
-  // comes up in the same window: when the front window changes, when its pad
-  // is unplugged or lets go. A button still held when the front window
-  // changes, or when its pad moves up a place, acts again once let go.
-  std::vector<PadKey> keys(std::int64_t now, std::string_view front);
+  // `front` (empty for none) with its `bindings` (null for none). A key goes
+  // down in the window in front and comes up in the same window: when the
+  // front window changes, when its pad is unplugged or lets go. A button
+  // still held when the front window changes, or when its pad moves up a
+  // place, acts again once let go.
+  std::vector<PadKey> keys(std::int64_t now, std::string_view front, const PadBindings* bindings);
 
   // keys() for the program: on its clock and its window in front.
   void drive(Program& program);

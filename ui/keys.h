@@ -4,34 +4,18 @@
 
 namespace ui::vk {
 
-constexpr int kBack = 8;
-constexpr int kTab = 9;
-constexpr int kReturn = 13;
-constexpr int kShift = 16;
-constexpr int kControl = 17;
-constexpr int kMenu = 18;  // Alt
-constexpr int kPause = 19;
-constexpr int kEscape = 27;
-constexpr int kSpace = 32;
-constexpr int kPageUp = 33;
-constexpr int kPageDown = 34;
-constexpr int kEnd = 35;
-constexpr int kHome = 36;
-constexpr int kLeft = 37;
-constexpr int kUp = 38;
-constexpr int kRight = 39;
-constexpr int kDown = 40;
-constexpr int kInsert = 45;
-constexpr int kDelete = 46;
-constexpr int k0 = 48;        // '0' to '9' are 48 to 57
-constexpr int kA = 65;        // 'A' to 'Z' are 65 to 90
-constexpr int kNumpad0 = 96;  // keypad 0 to 9 are 96 to 105
-constexpr int kMultiply = 106;
-constexpr int kAdd = 107;
-constexpr int kSubtract = 109;
-constexpr int kDecimal = 110;
-constexpr int kDivide = 111;
-constexpr int kF1 = 112;  // F1 to F12 are 112 to 123
+// Editing and control keys.
+constexpr int kBack = 8, kTab = 9, kReturn = 13, kShift = 16, kControl = 17, kMenu = 18 /* Alt */,
+              kPause = 19, kEscape = 27;
+// The space bar, the block above the arrows, and the arrows.
+constexpr int kSpace = 32, kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36, kInsert = 45,
+              kDelete = 46;
+constexpr int kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
+// '0' to '9' are 48 to 57, 'A' to 'Z' 65 to 90, F1 to F12 112 to 123.
+constexpr int k0 = 48, kA = 65, kF1 = 112;
+// The keypad: its digits 0 to 9 are 96 to 105, then its signs.
+constexpr int kNumpad0 = 96, kMultiply = 106, kAdd = 107, kSubtract = 109, kDecimal = 110,
+              kDivide = 111;
 
 constexpr int letter(char c) { return kA + (c - 'A'); }
 constexpr int numpad(int digit) { return kNumpad0 + digit; }

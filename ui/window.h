@@ -16,6 +16,8 @@
 namespace ui {
 
 class Program;
+struct PadBinding;  // ui/pad_bindings.h
+using PadBindings = std::vector<PadBinding>;
 
 enum class Event {
   Load,
@@ -61,6 +63,8 @@ class Window {
   // The background picture shown now: the design's, unless the window
   // dresses itself for the moment. Only ever drawn, never traced.
   virtual std::string backdrop() const { return design().picture; }
+  // The window's keys on the gamepads; none unless it plays with pads.
+  virtual const PadBindings* padBindings() const { return nullptr; }
 
   bool loaded() const { return loaded_; }
   bool visible() const { return visible_; }

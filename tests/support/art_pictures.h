@@ -18,8 +18,8 @@
 #include "frontend/game.h"
 #include "tests/support/tone.h"
 #include "ui/program.h"
-#include "ui/qt/render.h"
-#include "ui/qt/widgets.h"
+#include "platform/qt/render.h"
+#include "platform/qt/widgets.h"
 #include "ui/virtual/session.h"
 #include "ui/window.h"
 
@@ -64,13 +64,13 @@ inline const ui::Element& designed(const ui::Design& d, std::string_view name, i
 
 // An element's rectangle in window pixels at `scale`, as the desktop places it.
 inline QRect pixelsOf(const ui::Element& e, int scale) {
-  return QRect(ui::qt::px(e.Left, scale), ui::qt::px(e.Top, scale), ui::qt::px(e.Width, scale),
-               ui::qt::px(e.Height, scale));
+  return QRect(platform::qt::px(e.Left, scale), platform::qt::px(e.Top, scale), platform::qt::px(e.Width, scale),
+               platform::qt::px(e.Height, scale));
 }
 
 inline QSize windowPixels(const ui::Design& d, int scale) {
-  return QSize(ui::qt::px(static_cast<float>(d.width), scale),
-               ui::qt::px(static_cast<float>(d.height), scale));
+  return QSize(platform::qt::px(static_cast<float>(d.width), scale),
+               platform::qt::px(static_cast<float>(d.height), scale));
 }
 
 // Cars are shown stretched to this size on the road.

@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/qt/legibility.h"
+#include "platform/qt/legibility.h"
 
 namespace tone {
 
-using ui::qt::luminance;
+using platform::qt::luminance;
 
 // The contrast ratio of two luminances, 1 to 21.
 inline double contrast(double a, double b) {

@@ -1,19 +1,19 @@
-#include "audiogen.h"
+#include "tools/gen_audio/audiogen.h"
 
 #include <fstream>
 #include <stdexcept>
 
-namespace driftwing::audiogen {
+namespace audiogen {
 
-std::vector<AudioFile> MakeAll() {
-  std::vector<AudioFile> files = MakeSounds();
-  for (AudioFile& tune : MakeTunes()) files.push_back(std::move(tune));
+std::vector<AudioFile> makeAll() {
+  std::vector<AudioFile> files = makeSounds();
+  for (AudioFile& tune : makeTunes()) files.push_back(std::move(tune));
   return files;
 }
 
-void WriteAll(const std::filesystem::path& dir) {
+void writeAll(const std::filesystem::path& dir) {
   std::filesystem::create_directories(dir);
-  for (const AudioFile& file : MakeAll()) {
+  for (const AudioFile& file : makeAll()) {
     const std::filesystem::path path = dir / file.name;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(file.bytes.data()),
@@ -22,4 +22,4 @@ void WriteAll(const std::filesystem::path& dir) {
   }
 }
 
-}  // namespace driftwing::audiogen
+}  // namespace audiogen

@@ -7,23 +7,23 @@
 #include <string>
 #include <vector>
 
-namespace driftwing::audiogen {
+namespace audiogen {
 
 struct AudioFile {
   std::string name;  // exact file name the game loads, e.g. "Ding.wav"
-  std::vector<uint8_t> bytes;
+  std::vector<std::uint8_t> bytes;
 };
 
 // The eight sound effects as 16-bit mono WAV files.
-std::vector<AudioFile> MakeSounds();
+std::vector<AudioFile> makeSounds();
 
 // The five tunes as format 1 Standard MIDI Files.
-std::vector<AudioFile> MakeTunes();
+std::vector<AudioFile> makeTunes();
 
 // Sounds followed by tunes.
-std::vector<AudioFile> MakeAll();
+std::vector<AudioFile> makeAll();
 
 // Writes every file into `dir`, creating it if needed. Throws on I/O errors.
-void WriteAll(const std::filesystem::path& dir);
+void writeAll(const std::filesystem::path& dir);
 
-}  // namespace driftwing::audiogen
+}  // namespace audiogen

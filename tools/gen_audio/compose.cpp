@@ -1,13 +1,13 @@
-#include "compose.h"
+#include "tools/gen_audio/compose.h"
 
 #include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <stdexcept>
 
-#include "midi.h"
+#include "tools/gen_audio/midi.h"
 
-namespace driftwing::audiogen {
+namespace audiogen {
 namespace {
 
 constexpr int kLowestBass = 28;  // E1
@@ -15,24 +15,24 @@ constexpr int kNoChord = -1;
 
 // Semitone of a note letter with an optional '#' or 'b' (so -1 for "Cb"); `used` gets
 // the number of characters read.
-int Semitone(std::string_view s, size_t& used) {
+int semitone(std::string_view s, std::size_t& used) {
   static constexpr int kLetters[] = {9, 11, 0, 2, 4, 5, 7};  // A..G
   if (s.empty() || s[0] < 'A' || s[0] > 'G')
     throw std::invalid_argument("bad note " + std::string(s));
-  int semitone = kLetters[s[0] - 'A'];
+  int pitch = kLetters[s[0] - 'A'];
   used = 1;
   if (s.size() > 1 && (s[1] == '#' || s[1] == 'b')) {
-    semitone += s[1] == '#' ? 1 : -1;
+    pitch += s[1] == '#' ? 1 : -1;
     used = 2;
   }
-  return semitone;
+  return pitch;
 }
 
 // Lowest key at or above `low` with pitch class `pc`.
-int KeyAtOrAbove(int low, int pc) { return low + ((pc - low % 12) % 12 + 12) % 12; }
+int keyAtOrAbove(int low, int pc) { return low + ((pc - low % 12) % 12 + 12) % 12; }
 
 // Louder on the downbeat and main beats, softer on the in-between sixteenths.
-int Accent(int step) {
+int accent(int step) {
   if (step % kStepsPerBar == 0) return 8;
   if (step % 8 == 0) return 4;
   if (step % 4 == 0) return 2;
@@ -40,7 +40,7 @@ int Accent(int step) {
 }
 
 // Whitespace-separated tokens; a bar line is always a token of its own.
-std::vector<std::string> Tokens(std::string_view text) {
+std::vector<std::string> tokens(std::string_view text) {
   std::string spaced;
   for (char c : text) {
     if (c == '|') {
@@ -55,48 +55,48 @@ std::vector<std::string> Tokens(std::string_view text) {
   return out;
 }
 
-std::vector<int> Voicing(const Chord& chord, int low) {
+std::vector<int> voicing(const Chord& chord, int low) {
   std::vector<int> keys;
-  for (int i : chord.intervals) keys.push_back(KeyAtOrAbove(low, (chord.root + i) % 12));
+  for (int i : chord.intervals) keys.push_back(keyAtOrAbove(low, (chord.root + i) % 12));
   std::sort(keys.begin(), keys.end());
   return keys;
 }
 
 // The chord's interval that falls within [lo, hi] semitones, or `fallback`.
-int IntervalIn(const Chord& chord, int lo, int hi, int fallback) {
+int intervalIn(const Chord& chord, int lo, int hi, int fallback) {
   for (int i : chord.intervals)
     if (i >= lo && i <= hi) return i;
   return fallback;
 }
 
 // Semitones above the bass root for a bass pattern character.
-int BassInterval(const Chord& chord, char symbol) {
+int bassInterval(const Chord& chord, char symbol) {
   if (symbol == 'R') return 0;
-  if (symbol == '3') return IntervalIn(chord, 2, 5, 0);
-  if (symbol == '5') return IntervalIn(chord, 6, 8, 7);
-  if (symbol == '7') return IntervalIn(chord, 9, 11, 10);
+  if (symbol == '3') return intervalIn(chord, 2, 5, 0);
+  if (symbol == '5') return intervalIn(chord, 6, 8, 7);
+  if (symbol == '7') return intervalIn(chord, 9, 11, 10);
   if (symbol == 'O') return 12;
   throw std::invalid_argument(std::string("bad bass step '") + symbol + "'");
 }
 
 }  // namespace
 
-int ParseNote(std::string_view name) {
-  size_t used = 0;
-  const int semitone = Semitone(name, used);
+int parseNote(std::string_view name) {
+  std::size_t used = 0;
+  const int pitch = semitone(name, used);
   const std::string_view octave = name.substr(used);
   if (octave.size() != 1 || octave[0] < '0' || octave[0] > '8')
     throw std::invalid_argument("bad octave in note " + std::string(name));
-  return 12 * (octave[0] - '0' + 1) + semitone;
+  return 12 * (octave[0] - '0' + 1) + pitch;
 }
 
-Chord ParseChord(std::string_view symbol) {
+Chord parseChord(std::string_view symbol) {
   static const std::pair<std::string_view, std::vector<int>> kQualities[] = {
       {"", {0, 4, 7}},       {"m", {0, 3, 7}},        {"7", {0, 4, 7, 10}},
       {"m7", {0, 3, 7, 10}}, {"maj7", {0, 4, 7, 11}}, {"5", {0, 7}},
       {"sus2", {0, 2, 7}},   {"sus4", {0, 5, 7}},     {"dim", {0, 3, 6}}};
-  size_t used = 0;
-  const int root = (Semitone(symbol, used) + 12) % 12;
+  std::size_t used = 0;
+  const int root = (semitone(symbol, used) + 12) % 12;
   for (const auto& [suffix, intervals] : kQualities)
     if (symbol.substr(used) == suffix) return {root, intervals};
   throw std::invalid_argument("unknown chord " + std::string(symbol));
@@ -108,18 +108,23 @@ Song::Song(std::string title, double bpm, int bars)
       bars_(bars),
       chords_(bars * kStepsPerBar, {kNoChord, {}}) {}
 
-int Song::Add(Voice voice) {
+int Song::add(Voice voice) {
   parts_.push_back({std::move(voice), {}});
   return static_cast<int>(parts_.size()) - 1;
 }
 
-void Song::Chords(int bar, std::string_view symbols) {
+void Song::chords(int bar, std::string_view symbols) {
   int step = bar * kStepsPerBar;
-  for (const std::string& token : Tokens(symbols)) {
-    const size_t colon = token.find(':');
+  for (const std::string& token : tokens(symbols)) {
+    if (token == "|") {
+      if (step % kStepsPerBar != 0)
+        throw std::invalid_argument("bar line out of place in the chords of " + title_);
+      continue;
+    }
+    const std::size_t colon = token.find(':');
     const int length =
         colon == std::string::npos ? kStepsPerBar : std::stoi(token.substr(colon + 1));
-    const Chord chord = ParseChord(std::string_view(token).substr(0, colon));
+    const Chord chord = parseChord(std::string_view(token).substr(0, colon));
     if (length <= 0 || step + length > static_cast<int>(chords_.size()))
       throw std::out_of_range("chords run past the end of " + title_);
     std::fill_n(chords_.begin() + step, length, chord);
@@ -127,27 +132,27 @@ void Song::Chords(int bar, std::string_view symbols) {
   }
 }
 
-void Song::Melody(int part, int bar, std::string_view notes, int velocity, int transpose) {
+void Song::melody(int part, int bar, std::string_view notes, int velocity, int transpose) {
   const int start = bar * kStepsPerBar;
   int step = start;
   int length = 4;
-  for (const std::string& token : Tokens(notes)) {
+  for (const std::string& token : tokens(notes)) {
     if (token == "|") {
       if ((step - start) % kStepsPerBar != 0)
         throw std::invalid_argument("bar line out of place in " + title_ + " at step " +
                                     std::to_string(step));
       continue;
     }
-    const size_t colon = token.find(':');
+    const std::size_t colon = token.find(':');
     if (colon != std::string::npos) length = std::stoi(token.substr(colon + 1));
     const std::string name = token.substr(0, colon);
     if (name != "r")
-      AddNote(part, step, length, ParseNote(name) + transpose, velocity + Accent(step));
+      addNote(part, step, length, parseNote(name) + transpose, velocity + accent(step));
     step += length;
   }
 }
 
-std::vector<Song::Onset> Song::Onsets(int bar, int bars, std::string_view pattern) const {
+std::vector<Song::Onset> Song::onsets(int bar, int bars, std::string_view pattern) const {
   const int size = static_cast<int>(pattern.size());
   if (size == 0 || (kStepsPerBar % size != 0 && size % kStepsPerBar != 0))
     throw std::invalid_argument("pattern length must fit the bar: " + std::string(pattern));
@@ -167,49 +172,49 @@ std::vector<Song::Onset> Song::Onsets(int bar, int bars, std::string_view patter
   return onsets;
 }
 
-const Chord& Song::ChordAt(int step) const {
+const Chord& Song::chordAt(int step) const {
   if (step < 0 || step >= static_cast<int>(chords_.size()) || chords_[step].root == kNoChord)
     throw std::out_of_range("no chord at step " + std::to_string(step) + " of " + title_);
   return chords_[step];
 }
 
-void Song::Bass(int part, int bar, int bars, std::string_view pattern, int velocity) {
-  for (const Onset& o : Onsets(bar, bars, pattern)) {
-    const Chord& chord = ChordAt(o.step);
-    const int root = KeyAtOrAbove(kLowestBass, chord.root);
-    AddNote(part, o.step, o.length, root + BassInterval(chord, o.symbol),
-            velocity + Accent(o.step));
+void Song::bass(int part, int bar, int bars, std::string_view pattern, int velocity) {
+  for (const Onset& o : onsets(bar, bars, pattern)) {
+    const Chord& chord = chordAt(o.step);
+    const int root = keyAtOrAbove(kLowestBass, chord.root);
+    addNote(part, o.step, o.length, root + bassInterval(chord, o.symbol),
+            velocity + accent(o.step));
   }
 }
 
-void Song::Comp(int part, int bar, int bars, std::string_view pattern, int velocity, int low) {
-  for (const Onset& o : Onsets(bar, bars, pattern)) {
+void Song::comp(int part, int bar, int bars, std::string_view pattern, int velocity, int low) {
+  for (const Onset& o : onsets(bar, bars, pattern)) {
     if (o.symbol != 'x' && o.symbol != 'X') throw std::invalid_argument("bad comp step");
-    for (int key : Voicing(ChordAt(o.step), low))
-      AddNote(part, o.step, o.length, key, velocity + Accent(o.step) + (o.symbol == 'X' ? 15 : 0));
+    for (int key : voicing(chordAt(o.step), low))
+      addNote(part, o.step, o.length, key, velocity + accent(o.step) + (o.symbol == 'X' ? 15 : 0));
   }
 }
 
-void Song::Power(int part, int bar, int bars, std::string_view pattern, int velocity, int low) {
-  for (const Onset& o : Onsets(bar, bars, pattern)) {
+void Song::power(int part, int bar, int bars, std::string_view pattern, int velocity, int low) {
+  for (const Onset& o : onsets(bar, bars, pattern)) {
     if (o.symbol != 'x' && o.symbol != 'X') throw std::invalid_argument("bad power chord step");
-    const int root = KeyAtOrAbove(low, ChordAt(o.step).root);
+    const int root = keyAtOrAbove(low, chordAt(o.step).root);
     for (int key : {root, root + 7, root + 12})
-      AddNote(part, o.step, o.length, key, velocity + Accent(o.step) + (o.symbol == 'X' ? 15 : 0));
+      addNote(part, o.step, o.length, key, velocity + accent(o.step) + (o.symbol == 'X' ? 15 : 0));
   }
 }
 
-void Song::Arp(int part, int bar, int bars, std::string_view pattern, int velocity, int low) {
-  for (const Onset& o : Onsets(bar, bars, pattern)) {
+void Song::arp(int part, int bar, int bars, std::string_view pattern, int velocity, int low) {
+  for (const Onset& o : onsets(bar, bars, pattern)) {
     if (o.symbol < '0' || o.symbol > '9') throw std::invalid_argument("bad arpeggio step");
-    const std::vector<int> tones = Voicing(ChordAt(o.step), low);
+    const std::vector<int> tones = voicing(chordAt(o.step), low);
     const int index = o.symbol - '0';
     const int n = static_cast<int>(tones.size());
-    AddNote(part, o.step, o.length, tones[index % n] + 12 * (index / n), velocity + Accent(o.step));
+    addNote(part, o.step, o.length, tones[index % n] + 12 * (index / n), velocity + accent(o.step));
   }
 }
 
-void Song::Drums(int part, int bar, int bars, const Groove& groove, int velocity,
+void Song::drums(int part, int bar, int bars, const Groove& groove, int velocity,
                  const Groove* fill) {
   for (int b = bar; b < bar + bars; ++b) {
     const Groove& g = fill != nullptr && b == bar + bars - 1 ? *fill : groove;
@@ -221,13 +226,13 @@ void Song::Drums(int part, int bar, int bars, const Groove& groove, int velocity
           case '.':
             break;
           case 'x':
-            AddNote(part, step, 1, key, velocity + Accent(step));
+            addNote(part, step, 1, key, velocity + accent(step));
             break;
           case 'X':
-            AddNote(part, step, 1, key, velocity + 20);
+            addNote(part, step, 1, key, velocity + 20);
             break;
           case 'o':
-            AddNote(part, step, 1, key, velocity / 2);
+            addNote(part, step, 1, key, velocity / 2);
             break;
           default:
             throw std::invalid_argument("bad drum step in " + std::string(hits));
@@ -237,36 +242,57 @@ void Song::Drums(int part, int bar, int bars, const Groove& groove, int velocity
   }
 }
 
-void Song::AddNote(int part, int step, int length, int key, int velocity) {
+void Song::bass(int part, std::initializer_list<Phrase> phrases) {
+  for (const Phrase& p : phrases) bass(part, p.bar, p.bars, p.pattern, p.velocity);
+}
+
+void Song::comp(int part, int low, std::initializer_list<Phrase> phrases) {
+  for (const Phrase& p : phrases) comp(part, p.bar, p.bars, p.pattern, p.velocity, low);
+}
+
+void Song::power(int part, int low, std::initializer_list<Phrase> phrases) {
+  for (const Phrase& p : phrases) power(part, p.bar, p.bars, p.pattern, p.velocity, low);
+}
+
+void Song::arp(int part, int low, std::initializer_list<Phrase> phrases) {
+  for (const Phrase& p : phrases) arp(part, p.bar, p.bars, p.pattern, p.velocity, low);
+}
+
+void Song::drums(int part, std::initializer_list<Beat> beats) {
+  for (const Beat& b : beats) drums(part, b.bar, b.bars, *b.groove, b.velocity, b.fill);
+}
+
+void Song::addNote(int part, int step, int length, int key, int velocity) {
   if (part < 0 || part >= static_cast<int>(parts_.size())) throw std::out_of_range("no such part");
   if (step < 0 || length <= 0 || step + length > bars_ * kStepsPerBar)
     throw std::out_of_range("note outside " + title_ + " at step " + std::to_string(step));
   parts_[part].notes.push_back({step, length, key, std::clamp(velocity, 1, 127)});
 }
 
-std::vector<uint8_t> Song::ToMidi() const {
-  const auto end = static_cast<uint32_t>(bars_ * kStepsPerBar * kTicksPerStep);
+std::vector<std::uint8_t> Song::toMidi() const {
+  const auto end = static_cast<std::uint32_t>(bars_ * kStepsPerBar * kTicksPerStep);
   std::vector<MidiTrack> tracks;
   MidiTrack& conductor = tracks.emplace_back(title_);
-  conductor.Tempo(0, bpm_);
-  conductor.TimeSignature(0, 4, 4);
-  conductor.SetEnd(end);
+  conductor.tempo(0, bpm_);
+  conductor.timeSignature(0, 4, 4);
+  conductor.setEnd(end);
   for (const Part& part : parts_) {
     const Voice& v = part.voice;
     MidiTrack& track = tracks.emplace_back(v.name);
-    track.Program(0, v.channel, v.program);
-    track.Control(0, v.channel, 7, v.volume);
-    track.Control(0, v.channel, 10, v.pan);
-    track.Control(0, v.channel, 91, 40);  // reverb send
+    track.program(0, v.channel, v.program);
+    track.control(0, v.channel, 7, v.volume);
+    track.control(0, v.channel, 10, v.pan);
+    track.control(0, v.channel, 91, 40);  // reverb send
     for (const Note& n : part.notes) {
-      const auto tick = static_cast<uint32_t>(n.step * kTicksPerStep);
-      const auto sounding = static_cast<uint32_t>(std::lround(n.length * kTicksPerStep * v.gate));
-      track.Note(tick, std::clamp<uint32_t>(sounding, 30, end - tick), v.channel, n.key,
+      const auto tick = static_cast<std::uint32_t>(n.step * kTicksPerStep);
+      const auto sounding =
+          static_cast<std::uint32_t>(std::lround(n.length * kTicksPerStep * v.gate));
+      track.note(tick, std::clamp<std::uint32_t>(sounding, 30, end - tick), v.channel, n.key,
                  n.velocity);
     }
-    track.SetEnd(end);
+    track.setEnd(end);
   }
-  return EncodeMidiFile(tracks, 4 * kTicksPerStep);
+  return encodeMidiFile(tracks, 4 * kTicksPerStep);
 }
 
-}  // namespace driftwing::audiogen
+}  // namespace audiogen

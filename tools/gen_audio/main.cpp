@@ -2,7 +2,7 @@
 #include <exception>
 #include <iostream>
 
-#include "audiogen.h"
+#include "tools/gen_audio/audiogen.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    driftwing::audiogen::WriteAll(argv[1]);
+    audiogen::writeAll(argv[1]);
   } catch (const std::exception& e) {
     std::cerr << argv[0] << ": " << e.what() << '\n';
     return 1;

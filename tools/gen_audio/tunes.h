@@ -4,16 +4,16 @@
 #include <cstdint>
 #include <vector>
 
-#include "compose.h"
+#include "tools/gen_audio/compose.h"
 
-namespace driftwing::audiogen {
+namespace audiogen {
 
-std::vector<uint8_t> TitleTheme();   // D major, heroic
-std::vector<uint8_t> RaceTheme();    // A major rock, fast
-std::vector<uint8_t> ChaseTheme();   // C minor, tense and fast
-std::vector<uint8_t> BattleTheme();  // E minor, two leads trading phrases
-std::vector<uint8_t> EndingTheme();  // F major, warm and slower
+std::vector<std::uint8_t> titleTheme();   // D major, heroic
+std::vector<std::uint8_t> raceTheme();    // A major rock, fast
+std::vector<std::uint8_t> chaseTheme();   // C minor, tense and fast
+std::vector<std::uint8_t> battleTheme();  // E minor, two leads trading phrases
+std::vector<std::uint8_t> endingTheme();  // F major, warm and slower
 
 inline const Groove kCrashOnOne = {{kCrash, "X..............."}};
 
-}  // namespace driftwing::audiogen
+}  // namespace audiogen

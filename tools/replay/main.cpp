@@ -8,18 +8,20 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <memory>
 
+#include "app/command_line.h"
 #include "app/options.h"
 #include "frontend/game.h"
+#include "platform/qt/language.h"
+#include "platform/qt/render.h"
 #include "tools/replay/realtime.h"
 #include "tools/replay/runner.h"
 #include "tools/replay/script.h"
 #include "ui/json.h"
 #include "ui/parse.h"
 #include "ui/program.h"
-#include "ui/qt/language.h"
-#include "ui/qt/render.h"
 
 namespace {
 
@@ -60,61 +62,80 @@ int main(int argc, char** argv) {
   bool realtime = false;
   std::string finalFile;
   std::string lang;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    auto value = [&](std::string& out) {
-      if (i + 1 >= argc) return false;
-      out = argv[++i];
+  bool help = false;
+  // A value taken as it is, and a whole number within bounds.
+  auto text = [](std::string& out) {
+    return [&out](const std::string& v) {
+      out = v;
       return true;
     };
-    std::string v;
-    long long n = 0;
-    if (a == "--help" || a == "-h") {
-      std::fputs(kUsage, stdout);
-      return 0;
-    } else if (a == "--screen") {
-      if (!value(opt.screen)) return fail("--screen needs a window name");
-    } else if (a == "--set") {
-      std::pair<std::string, long long> s;
-      if (!value(v) || !app::parseSetting(v, s)) return fail("--set takes NAME=VALUE");
-      opt.sets.push_back(s);
-    } else if (a == "--trace") {
-      if (!value(traceFile)) return fail("--trace needs a file name");
-    } else if (a == "--until") {
-      if (!value(v) || !ui::parseWhole(v, n) || n < 0)
-        return fail("--until takes whole milliseconds");
-      opt.until = n;
-    } else if (a == "--png") {
-      const auto colon = value(v) ? v.find(':') : std::string::npos;
-      if (colon == std::string::npos || !ui::parseWhole(v.substr(0, colon), n) || n < 0 ||
-          colon + 1 == v.size())
-        return fail("--png takes MS:FILE");
-      opt.pngs.push_back({n, v.substr(colon + 1)});
-    } else if (a == "--final") {
-      if (!value(finalFile)) return fail("--final needs a file name");
-    } else if (a == "--realtime") {
-      realtime = true;
-    } else if (a == "--peer") {
-      if (!value(peerFile)) return fail("--peer needs a script");
-    } else if (a == "--peer-screen") {
-      if (!value(opt.peerScreen)) return fail("--peer-screen needs a window name");
-    } else if (a == "--latency") {
-      if (!value(v) || !ui::parseWhole(v, n) || n < 1 || n > 60000)
-        return fail("--latency takes whole milliseconds from 1");
-      opt.latency = static_cast<int>(n);
-    } else if (a == "--lang") {
-      if (!value(lang) || !app::validLanguage(lang)) return fail("--lang takes zh, en or auto");
-    } else if (a == "--scale") {
-      if (!value(v) || !ui::parseWhole(v, n) || n < 1 || n > 16)
-        return fail("--scale takes a whole number from 1 to 16");
-      opt.scale = static_cast<int>(n);
-    } else if (!a.empty() && a[0] == '-' && a != "-") {
-      return fail("unknown option " + a);
-    } else if (scriptFile.empty()) {
-      scriptFile = a;
-    } else {
-      return fail("one script only");
-    }
+  };
+  auto whole = [](long long low, long long high, auto set) {
+    return [=](const std::string& v) {
+      long long n = 0;
+      if (!ui::parseWhole(v, n) || n < low || n > high) return false;
+      set(n);
+      return true;
+    };
+  };
+  constexpr long long kAny = std::numeric_limits<long long>::max();
+  app::CommandLine line(app::CommandLine::Missing::SaysWhatItTakes);
+  line.flag(
+          {"--help", "-h"}, [&] { help = true; }, true)
+      .option("--screen", text(opt.screen), "--screen needs a window name")
+      .option(
+          "--set",
+          [&](const std::string& v) {
+            std::pair<std::string, long long> s;
+            if (!app::parseSetting(v, s)) return false;
+            opt.sets.push_back(s);
+            return true;
+          },
+          "--set takes NAME=VALUE")
+      .option("--trace", text(traceFile), "--trace needs a file name")
+      .option("--until", whole(0, kAny, [&](long long n) { opt.until = n; }),
+              "--until takes whole milliseconds")
+      .option(
+          "--png",
+          [&](const std::string& v) {
+            const auto colon = v.find(':');
+            long long n = 0;
+            if (colon == std::string::npos || !ui::parseWhole(v.substr(0, colon), n) || n < 0 ||
+                colon + 1 == v.size())
+              return false;
+            opt.pngs.push_back({n, v.substr(colon + 1)});
+            return true;
+          },
+          "--png takes MS:FILE")
+      .option("--final", text(finalFile), "--final needs a file name")
+      .flag({"--realtime"}, [&] { realtime = true; })
+      .option("--peer", text(peerFile), "--peer needs a script")
+      .option("--peer-screen", text(opt.peerScreen), "--peer-screen needs a window name")
+      .option("--latency", whole(1, 60000, [&](long long n) { opt.latency = static_cast<int>(n); }),
+              "--latency takes whole milliseconds from 1")
+      .option(
+          "--lang",
+          [&](const std::string& v) {
+            lang = v;
+            return app::validLanguage(v);
+          },
+          app::kLangWrong)
+      .option(
+          "--scale", [&](const std::string& v) { return app::parseScale(v, opt.scale); },
+          app::kScaleWrong)
+      .operands([&](const std::string& a, std::string& error) {
+        if (!scriptFile.empty()) {
+          error = "one script only";
+          return false;
+        }
+        scriptFile = a;
+        return true;
+      });
+  std::string error;
+  if (!line.read({argv + 1, argv + argc}, error)) return fail(error);
+  if (help) {
+    std::fputs(kUsage, stdout);
+    return 0;
   }
   if (scriptFile.empty()) return fail("no script given (see --help)");
   if (opt.until)
@@ -123,7 +144,6 @@ int main(int argc, char** argv) {
 
   std::ifstream scriptIn(scriptFile);
   if (!scriptIn) return fail("cannot read the script " + scriptFile);
-  std::string error;
   auto script = replay::parseScript(scriptIn, error);
   if (!script) return fail(error);
   if (!peerFile.empty()) {
@@ -144,10 +164,10 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qapp = std::make_unique<QApplication>(argc, argv);
     if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
-    if (!lang.empty()) ui::qt::setLanguage(QString::fromStdString(lang));
+    if (!lang.empty()) platform::qt::setLanguage(QString::fromStdString(lang));
   }
   replay::PngWriter png = [](ui::Window& w, int scale, const std::string& file, std::string& err) {
-    QImage image = ui::qt::renderWindow(w.program(), w, scale);
+    QImage image = platform::qt::renderWindow(w.program(), w, scale);
     if (image.isNull() || !image.save(QString::fromStdString(file), "PNG")) {
       err = "cannot write the picture " + file;
       return false;

@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "net/net_state.h"
-#include "net/qt_socket.h"
+#include "platform/net/qt_socket.h"
 #include "ui/virtual/session.h"
 
 namespace replay {
@@ -19,7 +19,9 @@ int runRealtime(const Options& opt, const std::vector<ScriptLine>& script,
   std::int64_t clock = 0;
   ui::VirtualSession session(clock, addWindows, opt.folder, trace);
   ui::Program& program = session.program();
-  program.module<net::NetState>().makeSocket = [] { return std::make_unique<net::QtSocket>(); };
+  program.module<net::NetState>().makeSocket = [] {
+    return std::make_unique<platform::QtSocket>();
+  };
   ui::Window* first = program.find(opt.screen);
   if (first == nullptr) {
     error = "no window " + opt.screen;

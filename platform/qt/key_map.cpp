@@ -1,8 +1,8 @@
-#include "ui/qt/key_map.h"
+#include "platform/qt/key_map.h"
 
 #include "ui/keys.h"
 
-namespace ui::qt {
+namespace platform::qt {
 
 namespace {
 
@@ -39,70 +39,70 @@ int keypadDigit(int qtKey) {
 int virtualKey(int key, Qt::KeyboardModifiers modifiers) {
   const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
   if (keypad) {
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return vk::numpad(key - Qt::Key_0);
-    if (int d = keypadDigit(key); d >= 0) return vk::numpad(d);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return ui::vk::numpad(key - Qt::Key_0);
+    if (int d = keypadDigit(key); d >= 0) return ui::vk::numpad(d);
     switch (key) {
       case Qt::Key_Asterisk:
-        return vk::kMultiply;
+        return ui::vk::kMultiply;
       case Qt::Key_Plus:
-        return vk::kAdd;
+        return ui::vk::kAdd;
       case Qt::Key_Minus:
-        return vk::kSubtract;
+        return ui::vk::kSubtract;
       case Qt::Key_Period:
       case Qt::Key_Delete:
-        return vk::kDecimal;
+        return ui::vk::kDecimal;
       case Qt::Key_Slash:
-        return vk::kDivide;
+        return ui::vk::kDivide;
       case Qt::Key_Enter:
-        return vk::kReturn;
+        return ui::vk::kReturn;
       default:
         break;
     }
   }
-  if (key >= Qt::Key_A && key <= Qt::Key_Z) return vk::kA + (key - Qt::Key_A);
-  if (key >= Qt::Key_0 && key <= Qt::Key_9) return vk::k0 + (key - Qt::Key_0);
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return vk::kF1 + (key - Qt::Key_F1);
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return ui::vk::kA + (key - Qt::Key_A);
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return ui::vk::k0 + (key - Qt::Key_0);
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return ui::vk::kF1 + (key - Qt::Key_F1);
   switch (key) {
     case Qt::Key_Left:
-      return vk::kLeft;
+      return ui::vk::kLeft;
     case Qt::Key_Up:
-      return vk::kUp;
+      return ui::vk::kUp;
     case Qt::Key_Right:
-      return vk::kRight;
+      return ui::vk::kRight;
     case Qt::Key_Down:
-      return vk::kDown;
+      return ui::vk::kDown;
     case Qt::Key_Space:
-      return vk::kSpace;
+      return ui::vk::kSpace;
     case Qt::Key_Shift:
-      return vk::kShift;
+      return ui::vk::kShift;
     case Qt::Key_Control:
-      return vk::kControl;
+      return ui::vk::kControl;
     case Qt::Key_Alt:
-      return vk::kMenu;
+      return ui::vk::kMenu;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return vk::kReturn;
+      return ui::vk::kReturn;
     case Qt::Key_Escape:
-      return vk::kEscape;
+      return ui::vk::kEscape;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-      return vk::kTab;
+      return ui::vk::kTab;
     case Qt::Key_Backspace:
-      return vk::kBack;
+      return ui::vk::kBack;
     case Qt::Key_Pause:
-      return vk::kPause;
+      return ui::vk::kPause;
     case Qt::Key_PageUp:
-      return vk::kPageUp;
+      return ui::vk::kPageUp;
     case Qt::Key_PageDown:
-      return vk::kPageDown;
+      return ui::vk::kPageDown;
     case Qt::Key_End:
-      return vk::kEnd;
+      return ui::vk::kEnd;
     case Qt::Key_Home:
-      return vk::kHome;
+      return ui::vk::kHome;
     case Qt::Key_Insert:
-      return vk::kInsert;
+      return ui::vk::kInsert;
     case Qt::Key_Delete:
-      return vk::kDelete;
+      return ui::vk::kDelete;
     default:
       return -1;
   }
@@ -113,4 +113,4 @@ KeyAction keyAction(bool press, bool autoRepeat) {
   return autoRepeat ? KeyAction::None : KeyAction::Up;
 }
 
-}  // namespace ui::qt
+}  // namespace platform::qt

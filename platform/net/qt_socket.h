@@ -12,9 +12,9 @@
 class QTcpServer;
 class QTcpSocket;
 
-namespace net {
+namespace platform {
 
-class QtSocket : public QObject, public Socket {
+class QtSocket : public QObject, public net::Socket {
  public:
   QtSocket();
   ~QtSocket() override;
@@ -25,7 +25,7 @@ class QtSocket : public QObject, public Socket {
   void sendData(const std::string& bytes) override;
   std::string getData() override;
   void close() override;
-  SocketState state() const override;
+  net::SocketState state() const override;
   std::string localIP() const override;
 
  private:
@@ -39,4 +39,4 @@ class QtSocket : public QObject, public Socket {
   bool connecting_ = false;
 };
 
-}  // namespace net
+}  // namespace platform

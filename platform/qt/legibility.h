@@ -11,7 +11,7 @@ class Window;
 class Element;
 }  // namespace ui
 
-namespace ui::qt {
+namespace platform::qt {
 
 // Text stands out from what is right around it when the two are at least
 // this far apart (the AA level of the web's accessibility guidelines).
@@ -32,6 +32,6 @@ QImage outlineOf(const QImage& letters, int radius, QColor colour);
 // Whether `label`, an element of `window`, needs an outline to read: it is
 // drawn over a picture, or over a plain colour its letters do not stand out
 // from.
-bool needsOutline(const Window& window, const Element& label);
+bool needsOutline(const ui::Window& window, const ui::Element& label);
 
-}  // namespace ui::qt
+}  // namespace platform::qt

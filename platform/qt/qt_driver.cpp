@@ -1,4 +1,4 @@
-#include "ui/qt/qt_driver.h"
+#include "platform/qt/qt_driver.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -7,12 +7,12 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "platform/qt/key_map.h"
+#include "platform/qt/window_view.h"
 #include "ui/program.h"
-#include "ui/qt/key_map.h"
-#include "ui/qt/window_view.h"
 #include "ui/window.h"
 
-namespace ui::qt {
+namespace platform::qt {
 
 QtDriver::QtDriver(int scale) : scale_(scale) {
   clock_.start();
@@ -24,7 +24,7 @@ QtDriver::QtDriver(int scale) : scale_(scale) {
     const bool active = s == Qt::ApplicationActive;
     if (active_ && !active && program_ != nullptr && !program_->ended()) {
       // The game lost the keyboard to another program.
-      if (Window* front = program_->front()) program_->blur(*front);
+      if (ui::Window* front = program_->front()) program_->blur(*front);
     }
     active_ = active;
   });
@@ -35,9 +35,9 @@ QtDriver::~QtDriver() {
   for (auto& [w, view] : views_) delete view.data();
 }
 
-void QtDriver::attach(Program& program) { program_ = &program; }
+void QtDriver::attach(ui::Program& program) { program_ = &program; }
 
-WindowView* QtDriver::viewOf(const Window& w) const {
+WindowView* QtDriver::viewOf(const ui::Window& w) const {
   auto it = views_.find(&w);
   return it == views_.end() ? nullptr : it->second.data();
 }
@@ -92,13 +92,13 @@ void QtDriver::syncAll() {
   }
 }
 
-void QtDriver::eventFinished(const Happening&) {
+void QtDriver::eventFinished(const ui::Happening&) {
   if (--depth_ > 0) return;
   syncAll();
   if (armPending_) arm();
 }
 
-void QtDriver::windowShown(Window& w) {
+void QtDriver::windowShown(ui::Window& w) {
   WindowView* view = viewOf(w);
   if (view == nullptr) {
     // The window in front until now owns the new one, which opens over it.
@@ -131,11 +131,11 @@ void QtDriver::windowShown(Window& w) {
   view->syncFocus();
 }
 
-void QtDriver::windowHidden(Window& w) {
+void QtDriver::windowHidden(ui::Window& w) {
   if (WindowView* view = viewOf(w)) view->hide();
 }
 
-void QtDriver::windowUnloaded(Window& w) {
+void QtDriver::windowUnloaded(ui::Window& w) {
   auto it = views_.find(&w);
   if (it == views_.end()) return;
   if (it->second) {
@@ -185,7 +185,7 @@ bool QtDriver::eventFilter(QObject* watched, QEvent* event) {
         const int code = virtualKey(ke->key(), ke->modifiers());
         const KeyAction action = keyAction(type == QEvent::KeyPress, ke->isAutoRepeat());
         if (code >= 0 && action != KeyAction::None) {
-          Window& w = view->window();
+          ui::Window& w = view->window();
           if (action == KeyAction::Down)
             program_->keyDown(w, code);
           else
@@ -196,7 +196,8 @@ bool QtDriver::eventFilter(QObject* watched, QEvent* event) {
   } else if (type == QEvent::FocusIn && program_ != nullptr) {
     // The player moved the focus (a click, Tab): the window follows quietly.
     if (WindowView* view = viewFor(watched)) {
-      if (Element* e = view->elementOf(qobject_cast<QWidget*>(watched))) view->window().setFocus(e);
+      if (ui::Element* e = view->elementOf(qobject_cast<QWidget*>(watched)))
+        view->window().setFocus(e);
     }
   }
   return QObject::eventFilter(watched, event);
@@ -206,4 +207,4 @@ void DesktopShell::open(const std::string& address) {
   QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
-}  // namespace ui::qt
+}  // namespace platform::qt

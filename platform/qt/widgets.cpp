@@ -1,4 +1,4 @@
-#include "ui/qt/widgets.h"
+#include "platform/qt/widgets.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -14,10 +14,10 @@
 #include <cmath>
 
 #include "art/art.h"
-#include "ui/qt/language.h"
-#include "ui/qt/legibility.h"
+#include "platform/qt/language.h"
+#include "platform/qt/legibility.h"
 
-namespace ui::qt {
+namespace platform::qt {
 
 QColor toQColor(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
@@ -35,7 +35,7 @@ int px(float twips, int scale) {
 }
 
 namespace {
-bool sameLook(const Element& a, const Element& b) {
+bool sameLook(const ui::Element& a, const ui::Element& b) {
   return a.Picture == b.Picture && a.Caption == b.Caption && a.Text == b.Text &&
          a.ForeColor == b.ForeColor && a.BackColor == b.BackColor && a.BackOpaque == b.BackOpaque &&
          a.FontSize == b.FontSize && a.FontBold == b.FontBold && a.Alignment == b.Alignment &&
@@ -66,9 +66,9 @@ void drawPicture(QPainter& p, const std::string& name, QRect target) {
   p.drawImage(QRectF(target), art::render(name, (QSizeF(target.size()) * ratio).toSize()));
 }
 
-void ElementWidget::setLook(const Element& e) {
+void ElementWidget::setLook(const ui::Element& e) {
   if (hasLook_ && sameLook(look_, e)) return;
-  const Element before = look_;
+  const ui::Element before = look_;
   const bool first = !hasLook_;
   look_ = e;
   hasLook_ = true;
@@ -124,7 +124,7 @@ void LabelWidget::setOutlined(bool on) {
   update();
 }
 
-void LabelWidget::lookChanged(const Element& before, bool first) {
+void LabelWidget::lookChanged(const ui::Element& before, bool first) {
   if (first || before.Caption != look_.Caption || before.FontSize != look_.FontSize ||
       before.FontBold != look_.FontBold || before.Alignment != look_.Alignment) {
     if (first || before.Caption != look_.Caption) first_ = 0;
@@ -149,9 +149,9 @@ void LabelWidget::layOut() {
   layout_.setFont(font);
   QTextOption option;
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  option.setAlignment(look_.Alignment == Align::Right    ? Qt::AlignRight
-                      : look_.Alignment == Align::Center ? Qt::AlignHCenter
-                                                         : Qt::AlignLeft);
+  option.setAlignment(look_.Alignment == ui::Align::Right    ? Qt::AlignRight
+                      : look_.Alignment == ui::Align::Center ? Qt::AlignHCenter
+                                                             : Qt::AlignLeft);
   layout_.setTextOption(option);
   layout_.setCacheEnabled(true);
 
@@ -395,4 +395,4 @@ void TextBoxWidget::changeEvent(QEvent* ev) {
   if (ev->type() == QEvent::FontChange) placeMarks();
 }
 
-}  // namespace ui::qt
+}  // namespace platform::qt

@@ -5,7 +5,7 @@
 
 #include <Qt>
 
-namespace ui::qt {
+namespace platform::qt {
 
 // The game's code for a Qt key, or -1 for a key the game has no code for.
 // Keys of the numeric keypad give the keypad digits whatever the Num Lock,
@@ -17,4 +17,4 @@ enum class KeyAction { None, Down, Up };
 // What a key event means for the game: auto-repeated releases are dropped.
 KeyAction keyAction(bool press, bool autoRepeat);
 
-}  // namespace ui::qt
+}  // namespace platform::qt

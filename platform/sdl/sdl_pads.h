@@ -16,13 +16,13 @@ namespace ui {
 class Program;
 }
 
-namespace ui::qt {
+namespace platform {
 
 class SdlPads : public QObject {
  public:
   // Starts SDL's game-controller support beside the sound's (each keeps its
   // own hold on SDL), and polls every few milliseconds while a pad is in.
-  explicit SdlPads(Program& program);
+  explicit SdlPads(ui::Program& program);
   ~SdlPads() override;
   SdlPads(const SdlPads&) = delete;
   SdlPads& operator=(const SdlPads&) = delete;
@@ -40,12 +40,12 @@ class SdlPads : public QObject {
   void closed(int instance);
   void schedule();
 
-  Program& program_;
-  Gamepads pads_;
+  ui::Program& program_;
+  ui::Gamepads pads_;
   std::map<int, SDL_GameController*> open_;  // by SDL's instance number
   QTimer timer_;
   bool ready_ = false;
   bool polling_ = false;
 };
 
-}  // namespace ui::qt
+}  // namespace platform

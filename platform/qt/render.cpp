@@ -1,12 +1,12 @@
-#include "ui/qt/render.h"
+#include "platform/qt/render.h"
 
 #include <QPixmap>
 
-#include "ui/qt/window_view.h"
+#include "platform/qt/window_view.h"
 
-namespace ui::qt {
+namespace platform::qt {
 
-QImage renderWindow(Program& program, Window& window, int scale) {
+QImage renderWindow(ui::Program& program, ui::Window& window, int scale) {
   WindowView view(program, window, scale, false);
   view.setAttribute(Qt::WA_DontShowOnScreen);
   view.show();
@@ -15,4 +15,4 @@ QImage renderWindow(Program& program, Window& window, int scale) {
   return image;
 }
 
-}  // namespace ui::qt
+}  // namespace platform::qt

@@ -1,4 +1,4 @@
-#include "ui/qt/language.h"
+#include "platform/qt/language.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -6,7 +6,7 @@
 #include <QTranslator>
 #include <memory>
 
-namespace ui::qt {
+namespace platform::qt {
 
 namespace {
 
@@ -85,4 +85,4 @@ QString shown(const std::string& text) {
   return *gCache.insert(key, translate(s));
 }
 
-}  // namespace ui::qt
+}  // namespace platform::qt

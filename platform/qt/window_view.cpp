@@ -1,4 +1,4 @@
-#include "ui/qt/window_view.h"
+#include "platform/qt/window_view.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -15,14 +15,14 @@
 #include <utility>
 
 #include "art/art.h"
+#include "platform/qt/game_skin.h"
+#include "platform/qt/language.h"
+#include "platform/qt/legibility.h"
+#include "platform/qt/widgets.h"
 #include "ui/program.h"
-#include "ui/qt/game_skin.h"
-#include "ui/qt/language.h"
-#include "ui/qt/legibility.h"
-#include "ui/qt/widgets.h"
 #include "ui/window.h"
 
-namespace ui::qt {
+namespace platform::qt {
 
 // The window's own area: its background colour and picture, and the parent
 // of every element widget. It fills the view, or sits centred in it when the
@@ -44,7 +44,7 @@ class WindowView::Canvas : public QWidget {
   WindowView* view_;
 };
 
-WindowView::WindowView(Program& program, Window& window, int scale, bool interactive)
+WindowView::WindowView(ui::Program& program, ui::Window& window, int scale, bool interactive)
     : QWidget(nullptr),
       program_(program),
       window_(window),
@@ -60,7 +60,7 @@ WindowView::WindowView(Program& program, Window& window, int scale, bool interac
 }
 
 QSize WindowView::contentSize() const {
-  const Design& d = window_.design();
+  const ui::Design& d = window_.design();
   return QSize(px(static_cast<float>(d.width), scale_), px(static_cast<float>(d.height), scale_));
 }
 
@@ -70,7 +70,7 @@ QRect WindowView::contentRect() const {
 }
 
 int WindowView::fittingScale(QSize area) const {
-  const Design& d = window_.design();
+  const ui::Design& d = window_.design();
   int s = 1;
   while (px(static_cast<float>(d.width), s + 1) <= area.width() &&
          px(static_cast<float>(d.height), s + 1) <= area.height())
@@ -131,37 +131,37 @@ void WindowView::closeEvent(QCloseEvent* ev) {
   program_.close(window_);
 }
 
-QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
+QWidget* WindowView::makeWidget(const ui::Element& e, bool interactive) {
   const std::string name = e.name;
   const int index = e.index;
-  Window* w = &window_;
-  Program* p = &program_;
+  ui::Window* w = &window_;
+  ui::Program* p = &program_;
   auto element = [w, name, index]() { return w->find(name, index); };
   auto clickFn = [p, w, element] {
-    if (Element* el = element()) p->click(*w, *el);
+    if (ui::Element* el = element()) p->click(*w, *el);
   };
   auto dblClickFn = [p, w, element] {
-    if (Element* el = element()) p->dblClick(*w, *el);
+    if (ui::Element* el = element()) p->dblClick(*w, *el);
   };
   auto textFn = [this, p, w, element](const QString& text) {
     if (syncing_) return;
-    if (Element* el = element()) p->text(*w, *el, text.toStdString());
+    if (ui::Element* el = element()) p->text(*w, *el, text.toStdString());
   };
 
   QWidget* widget = nullptr;
   switch (e.kind) {
-    case Kind::PictureArea:
-    case Kind::Image:
-    case Kind::Label: {
+    case ui::Kind::PictureArea:
+    case ui::Kind::Image:
+    case ui::Kind::Label: {
       ElementWidget* ew = nullptr;
-      if (e.kind == Kind::PictureArea) {
+      if (e.kind == ui::Kind::PictureArea) {
         ew = new PictureAreaWidget(canvas_, scale_);
         ew->setFocusPolicy(Qt::StrongFocus);
-      } else if (e.kind == Kind::Image) {
+      } else if (e.kind == ui::Kind::Image) {
         ew = new ImageWidget(canvas_, scale_);
       } else {
-        ew = e.skin == Skin::Banner ? new BannerWidget(canvas_, scale_)
-                                    : new LabelWidget(canvas_, scale_);
+        ew = e.skin == ui::Skin::Banner ? new BannerWidget(canvas_, scale_)
+                                        : new LabelWidget(canvas_, scale_);
       }
       if (interactive) {
         ew->onClick = clickFn;
@@ -170,8 +170,8 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
       widget = ew;
       break;
     }
-    case Kind::TextBox:
-      if (e.Locked && e.skin == Skin::Readout) {
+    case ui::Kind::TextBox:
+      if (e.Locked && e.skin == ui::Skin::Readout) {
         widget = new ReadoutWidget(canvas_, scale_);
       } else if (e.MultiLine) {
         auto* edit = new TextBoxWidget(canvas_);
@@ -185,21 +185,21 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
         widget = edit;
       }
       break;
-    case Kind::ComboBox: {
+    case ui::Kind::ComboBox: {
       auto* combo = new QComboBox(canvas_);
       combo->setEditable(true);
       if (interactive) connect(combo, &QComboBox::editTextChanged, combo, textFn);
       widget = combo;
       break;
     }
-    case Kind::Button: {
+    case ui::Kind::Button: {
       auto* b = new QPushButton(canvas_);
       b->setAutoDefault(false);
       if (interactive) connect(b, &QPushButton::clicked, b, clickFn);
       widget = b;
       break;
     }
-    case Kind::OptionButton: {
+    case ui::Kind::OptionButton: {
       auto* r = new QRadioButton(canvas_);
       r->setAutoExclusive(false);
       if (scale_ > 1) {
@@ -210,35 +210,36 @@ QWidget* WindowView::makeWidget(const Element& e, bool interactive) {
       }
       if (interactive)
         connect(r, &QRadioButton::clicked, r, [p, w, element] {
-          if (Element* el = element()) p->option(*w, *el);
+          if (ui::Element* el = element()) p->option(*w, *el);
         });
       widget = r;
       break;
     }
-    case Kind::Frame:
+    case ui::Kind::Frame:
       widget = new QGroupBox(canvas_);
       break;
-    case Kind::Timer:
-    case Kind::Socket:
+    case ui::Kind::Timer:
+    case ui::Kind::Socket:
       return nullptr;
   }
   // A box that only shows text never takes the keys from the road, and a
   // race has no menus to open over it: a locked box can still be selected
   // with the mouse, which fills the desktop's selection for pasting.
   if (!e.Focusable) widget->setFocusPolicy(Qt::NoFocus);
-  if (e.Locked || e.kind == Kind::PictureArea || e.kind == Kind::Image || e.kind == Kind::Label)
+  if (e.Locked || e.kind == ui::Kind::PictureArea || e.kind == ui::Kind::Image ||
+      e.kind == ui::Kind::Label)
     widget->setContextMenuPolicy(Qt::NoContextMenu);
   return widget;
 }
 
 void WindowView::build(bool interactive) {
-  for (const Element& e : window_.elements()) {
+  for (const ui::Element& e : window_.elements()) {
     Item item{e.name, e.index, makeWidget(e, interactive), {}, false};
     items_.push_back(std::move(item));
   }
   // Contained elements move into their picture area or frame.
   for (std::size_t i = 0; i < items_.size(); ++i) {
-    const Element& e = window_.elements()[i];
+    const ui::Element& e = window_.elements()[i];
     if (items_[i].widget == nullptr || e.container.empty()) continue;
     if (QWidget* parent = containerOf(e)) items_[i].widget->setParent(parent);
   }
@@ -256,14 +257,14 @@ void WindowView::build(bool interactive) {
     QWidget::setTabOrder(order[i - 1].second, order[i].second);
 }
 
-QWidget* WindowView::containerOf(const Element& e) const {
+QWidget* WindowView::containerOf(const ui::Element& e) const {
   const auto& els = window_.elements();
   for (std::size_t i = 0; i < els.size() && i < items_.size(); ++i)
     if (els[i].id() == e.container) return items_[i].widget;
   return nullptr;
 }
 
-Element* WindowView::elementOf(const QWidget* widget) const {
+ui::Element* WindowView::elementOf(const QWidget* widget) const {
   for (const auto& item : items_)
     if (item.widget == widget) return window_.find(item.name, item.index);
   return nullptr;
@@ -284,9 +285,9 @@ void WindowView::sync() {
   syncing_ = false;
 }
 
-void WindowView::syncItem(Item& item, const Element& e) {
+void WindowView::syncItem(Item& item, const ui::Element& e) {
   QWidget* w = item.widget;
-  const Element& old = item.last;
+  const ui::Element& old = item.last;
   const bool first = !item.synced;
 
   // Position: relative to the container's inner area.
@@ -337,7 +338,7 @@ void WindowView::syncItem(Item& item, const Element& e) {
 }
 
 void WindowView::syncFocus() {
-  Element* e = window_.focused();
+  ui::Element* e = window_.focused();
   if (e == nullptr) return;
   for (std::size_t i = 0; i < items_.size(); ++i) {
     if (items_[i].name == e->name && items_[i].index == e->index && items_[i].widget &&
@@ -348,4 +349,4 @@ void WindowView::syncFocus() {
   }
 }
 
-}  // namespace ui::qt
+}  // namespace platform::qt

@@ -1,4 +1,4 @@
-#include "ui/qt/game_skin.h"
+#include "platform/qt/game_skin.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -6,9 +6,9 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "ui/qt/language.h"
+#include "platform/qt/language.h"
 
-namespace ui::qt {
+namespace platform::qt {
 
 namespace {
 // The shooter's instrument colours: night glass, a brass rim, warm white text.
@@ -75,4 +75,4 @@ void BannerWidget::paintEvent(QPaintEvent* ev) {
   LabelWidget::paintEvent(ev);
 }
 
-}  // namespace ui::qt
+}  // namespace platform::qt

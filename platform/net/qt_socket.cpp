@@ -1,11 +1,11 @@
-#include "net/qt_socket.h"
+#include "platform/net/qt_socket.h"
 
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QTcpServer>
 #include <QTcpSocket>
 
-namespace net {
+namespace platform {
 
 namespace {
 // Requests not taken are kept up to this many; a newer one pushes out the
@@ -121,11 +121,12 @@ void QtSocket::close() {
   }
 }
 
-SocketState QtSocket::state() const {
-  if (socket_ && socket_->state() == QAbstractSocket::ConnectedState) return SocketState::Connected;
-  if (socket_ && connecting_) return SocketState::Connecting;
-  if (server_ != nullptr && server_->isListening()) return SocketState::Listening;
-  return SocketState::Closed;
+net::SocketState QtSocket::state() const {
+  if (socket_ && socket_->state() == QAbstractSocket::ConnectedState)
+    return net::SocketState::Connected;
+  if (socket_ && connecting_) return net::SocketState::Connecting;
+  if (server_ != nullptr && server_->isListening()) return net::SocketState::Listening;
+  return net::SocketState::Closed;
 }
 
 std::string QtSocket::localIP() const {
@@ -135,4 +136,4 @@ std::string QtSocket::localIP() const {
   return "127.0.0.1";
 }
 
-}  // namespace net
+}  // namespace platform

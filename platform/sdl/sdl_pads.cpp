@@ -1,4 +1,4 @@
-#include "ui/qt/sdl_pads.h"
+#include "platform/sdl/sdl_pads.h"
 
 #include <SDL.h>
 
@@ -6,7 +6,7 @@
 
 #include "ui/program.h"
 
-namespace ui::qt {
+namespace platform {
 
 namespace {
 
@@ -16,43 +16,43 @@ constexpr int kPollMs = 8;
 // With no pad in, only a pad being plugged in is waited for.
 constexpr int kIdlePollMs = 250;
 
-std::optional<PadButton> padButton(int sdlButton) {
+std::optional<ui::PadButton> padButton(int sdlButton) {
   switch (sdlButton) {
     case SDL_CONTROLLER_BUTTON_A:
-      return PadButton::A;
+      return ui::PadButton::A;
     case SDL_CONTROLLER_BUTTON_B:
-      return PadButton::B;
+      return ui::PadButton::B;
     case SDL_CONTROLLER_BUTTON_X:
-      return PadButton::X;
+      return ui::PadButton::X;
     case SDL_CONTROLLER_BUTTON_Y:
-      return PadButton::Y;
+      return ui::PadButton::Y;
     case SDL_CONTROLLER_BUTTON_BACK:
-      return PadButton::Back;
+      return ui::PadButton::Back;
     case SDL_CONTROLLER_BUTTON_START:
-      return PadButton::Start;
+      return ui::PadButton::Start;
     case SDL_CONTROLLER_BUTTON_DPAD_UP:
-      return PadButton::Up;
+      return ui::PadButton::Up;
     case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
-      return PadButton::Down;
+      return ui::PadButton::Down;
     case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-      return PadButton::Left;
+      return ui::PadButton::Left;
     case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-      return PadButton::Right;
+      return ui::PadButton::Right;
     default:
       return std::nullopt;
   }
 }
 
-std::optional<PadAxis> padAxis(int sdlAxis) {
+std::optional<ui::PadAxis> padAxis(int sdlAxis) {
   switch (sdlAxis) {
     case SDL_CONTROLLER_AXIS_LEFTX:
-      return PadAxis::LeftX;
+      return ui::PadAxis::LeftX;
     case SDL_CONTROLLER_AXIS_LEFTY:
-      return PadAxis::LeftY;
+      return ui::PadAxis::LeftY;
     case SDL_CONTROLLER_AXIS_TRIGGERLEFT:
-      return PadAxis::LeftTrigger;
+      return ui::PadAxis::LeftTrigger;
     case SDL_CONTROLLER_AXIS_TRIGGERRIGHT:
-      return PadAxis::RightTrigger;
+      return ui::PadAxis::RightTrigger;
     default:
       return std::nullopt;
   }
@@ -62,7 +62,7 @@ double axisValue(int raw) { return raw < 0 ? raw / 32768.0 : raw / 32767.0; }
 
 }  // namespace
 
-SdlPads::SdlPads(Program& program) : program_(program) {
+SdlPads::SdlPads(ui::Program& program) : program_(program) {
   // Ctrl+C and a polite kill end the game as usual; SDL must not catch them.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // SDL has no window of its own to have the focus; the game's Qt windows do.
@@ -151,4 +151,4 @@ void SdlPads::poll() {
   polling_ = false;
 }
 
-}  // namespace ui::qt
+}  // namespace platform

@@ -14,30 +14,30 @@ namespace ui {
 class Program;
 }
 
-namespace ui::qt {
+namespace platform::qt {
 
 class WindowView;
 
-class QtDriver : public QObject, public Driver {
+class QtDriver : public QObject, public ui::Driver {
  public:
   explicit QtDriver(int scale);
   ~QtDriver() override;
-  void attach(Program& program);
+  void attach(ui::Program& program);
   int scale() const { return scale_; }
   // The scale of the windows shown from now on.
   void setScale(int scale) { scale_ = scale; }
-  WindowView* viewOf(const Window& w) const;
+  WindowView* viewOf(const ui::Window& w) const;
   // F11: every game window fills the screen, or returns to its own size.
   void setFullScreen(bool on);
   bool fullScreen() const { return fullScreen_; }
 
   std::int64_t nowMs() const override { return clock_.elapsed(); }
   void timersChanged() override;
-  void eventStarted(const Happening&) override { ++depth_; }
-  void eventFinished(const Happening&) override;
-  void windowShown(Window& w) override;
-  void windowHidden(Window& w) override;
-  void windowUnloaded(Window& w) override;
+  void eventStarted(const ui::Happening&) override { ++depth_; }
+  void eventFinished(const ui::Happening&) override;
+  void windowShown(ui::Window& w) override;
+  void windowHidden(ui::Window& w) override;
+  void windowUnloaded(ui::Window& w) override;
   void programEnded() override;
 
  protected:
@@ -49,12 +49,12 @@ class QtDriver : public QObject, public Driver {
   void syncAll();
   WindowView* viewFor(QObject* o) const;
 
-  Program* program_ = nullptr;
+  ui::Program* program_ = nullptr;
   int scale_;
   QElapsedTimer clock_;
   QTimer timer_;
-  std::map<const Window*, QPointer<WindowView>> views_;
-  const Window* lastFront_ = nullptr;
+  std::map<const ui::Window*, QPointer<WindowView>> views_;
+  const ui::Window* lastFront_ = nullptr;
   int depth_ = 0;
   bool armPending_ = false;
   bool active_ = true;
@@ -62,9 +62,9 @@ class QtDriver : public QObject, public Driver {
 };
 
 // Opens web and mail addresses with the desktop's programs, without waiting.
-class DesktopShell : public Shell {
+class DesktopShell : public ui::Shell {
  public:
   void open(const std::string& address) override;
 };
 
-}  // namespace ui::qt
+}  // namespace platform::qt

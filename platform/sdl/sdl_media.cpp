@@ -1,4 +1,4 @@
-#include "media/sdl_media.h"
+#include "platform/sdl/sdl_media.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace media {
+namespace platform {
 
 std::string findSoundFont() {
   if (const char* env = std::getenv("SDL_SOUNDFONTS"); env != nullptr && *env != '\0') return env;
@@ -64,14 +64,14 @@ Mix_Chunk* SdlMedia::chunk(const std::string& path) {
 
 void SdlMedia::playWave(const std::string& name) {
   if (!open_) return;
-  if (Mix_Chunk* c = chunk(soundPath(folder_, name))) Mix_PlayChannel(0, c, 0);
+  if (Mix_Chunk* c = chunk(media::soundPath(folder_, name))) Mix_PlayChannel(0, c, 0);
 }
 
 void SdlMedia::setMusic(const std::string& file) {
   if (!open_) return;
   {
     std::lock_guard lock(mutex_);
-    request_ = soundPath(folder_, file);
+    request_ = media::soundPath(folder_, file);
     ++asked_;
   }
   wake_.notify_all();
@@ -130,4 +130,4 @@ int SdlMedia::deviceCount() {
   return std::max(1, SDL_GetNumAudioDevices(0));
 }
 
-}  // namespace media
+}  // namespace platform

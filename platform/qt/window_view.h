@@ -13,15 +13,15 @@ class Program;
 class Window;
 }  // namespace ui
 
-namespace ui::qt {
+namespace platform::qt {
 
 class WindowView : public QWidget {
  public:
   // `interactive` connects the widgets to the program; a view made only to
   // be drawn into a picture leaves it out.
-  WindowView(Program& program, Window& window, int scale, bool interactive);
+  WindowView(ui::Program& program, ui::Window& window, int scale, bool interactive);
 
-  Window& window() const { return window_; }
+  ui::Window& window() const { return window_; }
   int scale() const { return scale_; }
   // Draws the window afresh at another whole scale, its widgets rebuilt and
   // brought in line with the elements.
@@ -37,7 +37,7 @@ class WindowView : public QWidget {
   // Brings every widget in line with its element.
   void sync();
   // The element a widget of this view stands for, or nullptr.
-  Element* elementOf(const QWidget* widget) const;
+  ui::Element* elementOf(const QWidget* widget) const;
   // Gives the keyboard focus to the widget of the window's focused element.
   void syncFocus();
 
@@ -51,19 +51,19 @@ class WindowView : public QWidget {
     std::string name;
     int index;
     QWidget* widget = nullptr;
-    Element last;
+    ui::Element last;
     bool synced = false;
   };
   void build(bool interactive);
-  QWidget* makeWidget(const Element& e, bool interactive);
-  void syncItem(Item& item, const Element& e);
-  QWidget* containerOf(const Element& e) const;
+  QWidget* makeWidget(const ui::Element& e, bool interactive);
+  void syncItem(Item& item, const ui::Element& e);
+  QWidget* containerOf(const ui::Element& e) const;
 
   class Canvas;
   QSize contentSize() const;
 
-  Program& program_;
-  Window& window_;
+  ui::Program& program_;
+  ui::Window& window_;
   int scale_;
   bool interactive_;
   bool fullScreen_ = false;
@@ -74,4 +74,4 @@ class WindowView : public QWidget {
   bool syncing_ = false;
 };
 
-}  // namespace ui::qt
+}  // namespace platform::qt

@@ -15,7 +15,7 @@
 
 #include "ui/element.h"
 
-namespace ui::qt {
+namespace platform::qt {
 
 // A game colour (red in the low byte) as a Qt colour.
 QColor toQColor(std::int32_t colour);
@@ -32,18 +32,18 @@ class ElementWidget : public QWidget {
  public:
   ElementWidget(QWidget* parent, int scale) : QWidget(parent), scale_(scale) {}
   // Takes the properties to draw; repaints only when something changed.
-  void setLook(const Element& e);
+  void setLook(const ui::Element& e);
   std::function<void()> onClick;
   std::function<void()> onDoubleClick;
 
  protected:
   // Called by setLook when something changed; `before` is the old look
   // (meaningless on the first call, `first`).
-  virtual void lookChanged(const Element& /*before*/, bool /*first*/) {}
+  virtual void lookChanged(const ui::Element& /*before*/, bool /*first*/) {}
   void mouseReleaseEvent(QMouseEvent* ev) override;
   void mouseDoubleClickEvent(QMouseEvent* ev) override;
   int scale_;
-  Element look_;
+  ui::Element look_;
   bool hasLook_ = false;
 };
 
@@ -83,7 +83,7 @@ class LabelWidget : public ElementWidget {
   void scrollLines(int by);
 
  protected:
-  void lookChanged(const Element& before, bool first) override;
+  void lookChanged(const ui::Element& before, bool first) override;
   void paintEvent(QPaintEvent*) override;
   void resizeEvent(QResizeEvent*) override;
   void wheelEvent(QWheelEvent* ev) override;
@@ -132,4 +132,4 @@ class TextBoxWidget : public QPlainTextEdit {
   Marks* marks_;
 };
 
-}  // namespace ui::qt
+}  // namespace platform::qt

@@ -19,9 +19,9 @@
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
-namespace media {
+namespace platform {
 
-class SdlMedia : public Media {
+class SdlMedia : public media::Media {
  public:
   explicit SdlMedia(std::string folder);
   ~SdlMedia() override;
@@ -64,4 +64,4 @@ class SdlMedia : public Media {
 // first of Debian's that exists; empty when there is none.
 std::string findSoundFont();
 
-}  // namespace media
+}  // namespace platform

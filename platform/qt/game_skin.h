@@ -3,9 +3,9 @@
 // banner behind a message shown across the field.
 #pragma once
 
-#include "ui/qt/widgets.h"
+#include "platform/qt/widgets.h"
 
-namespace ui::qt {
+namespace platform::qt {
 
 // A locked text box as the game's own readout: a dark glass plate with a
 // rim and the text on it. It has no caret, nothing to select and never
@@ -27,4 +27,4 @@ class BannerWidget : public LabelWidget {
   void paintEvent(QPaintEvent* ev) override;
 };
 
-}  // namespace ui::qt
+}  // namespace platform::qt

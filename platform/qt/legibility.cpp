@@ -1,14 +1,14 @@
-#include "ui/qt/legibility.h"
+#include "platform/qt/legibility.h"
 
 #include <QRectF>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "ui/qt/widgets.h"
+#include "platform/qt/widgets.h"
 #include "ui/window.h"
 
-namespace ui::qt {
+namespace platform::qt {
 
 double luminance(QColor c) {
   auto channel = [](int v) {
@@ -97,10 +97,10 @@ QImage outlineOf(const QImage& letters, int radius, QColor colour) {
 
 namespace {
 
-QRectF areaOf(const Element& e) { return QRectF(e.Left, e.Top, e.Width, e.Height); }
+QRectF areaOf(const ui::Element& e) { return QRectF(e.Left, e.Top, e.Width, e.Height); }
 
-bool showsPicture(const Element& e) {
-  return (e.kind == Kind::PictureArea || e.kind == Kind::Image) && !e.Picture.empty();
+bool showsPicture(const ui::Element& e) {
+  return (e.kind == ui::Kind::PictureArea || e.kind == ui::Kind::Image) && !e.Picture.empty();
 }
 
 // Whether letters of `fore` read on a plain `back` without help.
@@ -110,10 +110,10 @@ bool readsOn(std::int32_t fore, std::int32_t back) {
 
 }  // namespace
 
-bool needsOutline(const Window& window, const Element& label) {
+bool needsOutline(const ui::Window& window, const ui::Element& label) {
   if (label.BackOpaque) return !readsOn(label.ForeColor, label.BackColor);
   // A banner is the dark band its letters stand on.
-  if (label.skin == Skin::Banner) return false;
+  if (label.skin == ui::Skin::Banner) return false;
   const auto& els = window.elements();
   std::size_t below = 0;
   while (below < els.size() && &els[below] != &label) ++below;
@@ -126,10 +126,10 @@ bool needsOutline(const Window& window, const Element& label) {
   std::string container = label.container;
   for (;;) {
     for (std::size_t j = below; j-- > 0;) {
-      const Element& o = els[j];
+      const ui::Element& o = els[j];
       if (o.container != container || !o.Visible || !areaOf(o).intersects(area)) continue;
       if (showsPicture(o)) return true;
-      if (o.BackOpaque && (o.kind == Kind::PictureArea || o.kind == Kind::Label) &&
+      if (o.BackOpaque && (o.kind == ui::Kind::PictureArea || o.kind == ui::Kind::Label) &&
           areaOf(o).contains(area))
         return !readsOn(label.ForeColor, o.BackColor);
     }
@@ -137,15 +137,15 @@ bool needsOutline(const Window& window, const Element& label) {
     std::size_t holder = 0;
     while (holder < els.size() && els[holder].id() != container) ++holder;
     if (holder == els.size()) break;
-    const Element& c = els[holder];
+    const ui::Element& c = els[holder];
     if (showsPicture(c)) return true;
     if (c.BackOpaque) return !readsOn(label.ForeColor, c.BackColor);
     area.translate(c.Left, c.Top);
     container = c.container;
     below = holder;
   }
-  const Design& d = window.design();
+  const ui::Design& d = window.design();
   return !d.picture.empty() || !readsOn(label.ForeColor, d.backColor);
 }
 
-}  // namespace ui::qt
+}  // namespace platform::qt

@@ -7,7 +7,7 @@
 #include <QString>
 #include <string>
 
-namespace ui::qt {
+namespace platform::qt {
 
 // Chooses the language the windows are shown in: "zh" (as designed),
 // "en", or "auto" for the desktop's own language when it is one of those.
@@ -23,4 +23,4 @@ QString language();
 // passes unchanged.
 QString shown(const std::string& text);
 
-}  // namespace ui::qt
+}  // namespace platform::qt
