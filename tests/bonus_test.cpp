@@ -92,14 +92,14 @@ TEST_F(BonusTest, TheShipMovesOnlyTheWayPressedLastAndStaysInTheField) {
 TEST_F(BonusTest, KeysAreIgnoredUntilTheGameRunsButKeyUpAlwaysClears) {
   game.keyDown(kW);
   game.keyDown(kG);
-  EXPECT_EQ(b().upHeldL, 0);
-  EXPECT_EQ(b().fireRequest[0], 0);
+  EXPECT_EQ(b().ships[0].upHeld, 0);
+  EXPECT_EQ(b().ships[0].fireRequest, 0);
   game.click("Command1");
   game.keyDown(kW);
-  EXPECT_EQ(b().upHeldL, 1);
+  EXPECT_EQ(b().ships[0].upHeld, 1);
   el("tmrMove").setEnabled(false);
   game.keyUp(kW);
-  EXPECT_EQ(b().upHeldL, 0);
+  EXPECT_EQ(b().ships[0].upHeld, 0);
 }
 
 TEST_F(BonusTest, AShotAskedForWhileOneFliesIsDropped) {
@@ -113,7 +113,7 @@ TEST_F(BonusTest, AShotAskedForWhileOneFliesIsDropped) {
   game.keyDown(kG);
   tick();
   EXPECT_EQ(shots(), 1);
-  EXPECT_EQ(b().fireRequest[0], 0) << "the request is not remembered";
+  EXPECT_EQ(b().ships[0].fireRequest, 0) << "the request is not remembered";
   tick(40);
   EXPECT_FALSE(el("imgFireL", 0).Visible) << "gone past the right edge";
   EXPECT_EQ(shots(), 1);
@@ -122,7 +122,7 @@ TEST_F(BonusTest, AShotAskedForWhileOneFliesIsDropped) {
 TEST_F(BonusTest, KeypadOneFiresOnlyInATwoPlayerGame) {
   game.click("Command1");
   game.keyDown(kPad1);
-  EXPECT_EQ(b().fireRequest[1], 0);
+  EXPECT_EQ(b().ships[1].fireRequest, 0);
   ui::VirtualSession two(frontend::addWindows);
   two.start("frmMain");
   two.click("cmdStart");
@@ -289,7 +289,7 @@ TEST_F(BonusTest, ASecondVisitKeepsPlayersAndHeldKeys) {
   story.program().show(screen);
   auto& again = static_cast<bonus::BonusScreen&>(screen);
   EXPECT_EQ(again.twoPlayer, 1);
-  EXPECT_EQ(again.downHeldL, 1);
+  EXPECT_EQ(again.ships[0].downHeld, 1);
   EXPECT_EQ(again.enemyHP, 30);
   EXPECT_EQ(again.level, 1);
   EXPECT_TRUE(again.el("Command1").Visible);
