@@ -3,6 +3,7 @@
 
 #include "bonus/bonus_screen.h"
 #include "frontend/game.h"
+#include "ui/json.h"
 #include "ui/keys.h"
 #include "ui/virtual/session.h"
 
@@ -117,6 +118,20 @@ TEST_F(BonusTest, AShotAskedForWhileOneFliesIsDropped) {
   tick(40);
   EXPECT_FALSE(el("imgFireL", 0).Visible) << "gone past the right edge";
   EXPECT_EQ(shots(), 1);
+}
+
+// What a replay's --set and its trace see: one array, the first ship's first.
+TEST_F(BonusTest, BothShipsFireRequestsAreOneArrayInTheTrace) {
+  game.click("cmdStart");
+  quietWalls();
+  ASSERT_TRUE(b().vars().set("fireRequest", -1));
+  EXPECT_EQ(b().ships[0].fireRequest, -1);
+  EXPECT_EQ(b().ships[1].fireRequest, -1);
+  b().ships[0].fireRequest = 0;
+  EXPECT_NE(ui::varsJson(b().vars()).find("\"fireRequest\": [0, -1]"), std::string::npos);
+  tick();
+  EXPECT_TRUE(el("imgFireR", 0).Visible) << "the second ship fired";
+  EXPECT_FALSE(el("imgFireL", 0).Visible) << "the first did not";
 }
 
 TEST_F(BonusTest, KeypadOneFiresOnlyInATwoPlayerGame) {
