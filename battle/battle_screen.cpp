@@ -179,9 +179,11 @@ Element& BattleScreen::countdownTimer() { return el("Timer2"); }
 
 bool BattleScreen::ahead(int i) { return car(i, 0).Top < car(other(i), 0).Top; }
 
-// The car in both views shows the picture of the hidden element `picture`.
-void BattleScreen::showCar(int i, const char* picture) {
-  for (int v = 0; v < 2; ++v) car(i, v).Picture = el(picture).Picture;
+// The car in both views, in its own colour or in turbo gold; the pictures
+// wait in hidden elements of the design.
+void BattleScreen::paintCar(int i, bool gold) {
+  const ui::Element& paint = el(gold ? "gold" : i == kRed ? "red" : "blue");
+  for (int v = 0; v < 2; ++v) car(i, v).Picture = paint.Picture;
 }
 
 // ---- start ---------------------------------------------------------------------
@@ -283,15 +285,14 @@ void BattleScreen::battleTick() {
 void BattleScreen::turbo() {
   for (int i = 0; i < 2; ++i) {
     Player& p = players[i];
-    const char* own = i == kRed ? "red" : "blue";
-    if (p.turboLeft == 0) showCar(i, own);
+    if (p.turboLeft == 0) paintCar(i, false);
     if (p.turboHeld == 1 && p.turboLeft > 0) {
       p.speed = kTurboSpeed;
-      showCar(i, "gold");
+      paintCar(i, true);
       p.turboLeft = sat16(p.turboLeft - 1);
       p.rightHeld = p.leftHeld = 0;
     }
-    if (p.turboHeld == 0) showCar(i, own);
+    if (p.turboHeld == 0) paintCar(i, false);
     turboReadout(i).Caption = std::to_string(p.turboLeft);
   }
 }

@@ -63,7 +63,7 @@ class BattleScreen : public ui::Window {
 
   // True while player i's car is ahead, as the left view shows the two.
   bool ahead(int i);
-  void showCar(int i, const char* picture);
+  void paintCar(int i, bool gold);
 
   // The elements, by role. A view is a player's half of the window, by the
   // player's number: view 0 follows red, view 1 blue. Everything on the road

@@ -127,8 +127,10 @@ std::int16_t StageScreen::difficulty() const { return difficultyBonus_.value_or(
 bool StageScreen::finished() { return playerCar().Top < finishBanner().Top; }
 bool StageScreen::notFinished() { return playerCar().Top > finishBanner().Top; }
 
-void StageScreen::showCar(const char* pictureElement) {
-  playerCar().Picture = el(pictureElement).Picture;
+// The pro car's looks wait in hidden elements of its design.
+void StageScreen::showCar(Look look) {
+  static const char* const holders[] = {"normal", "trun", "speed2"};
+  playerCar().Picture = el(holders[static_cast<int>(look)]).Picture;
 }
 
 // ---- start ---------------------------------------------------------------
@@ -189,7 +191,7 @@ void StageScreen::raceTick() {
 void StageScreen::steer(std::int16_t held, float direction) {
   if (held != 1) return;
   playerCar().Left += direction * p_.steerStep;
-  if (p_.proCar) showCar("trun");
+  if (p_.proCar) showCar(Look::Turning);
   playerSpeed = sat16(playerSpeed - p_.steerDrag);
   if (playerRank == 1) playerSpeed = sat16(playerSpeed - p_.leaderSteerDrag);
   if (playerRank == 2) playerSpeed = sat16(playerSpeed - p_.secondSteerDrag);
@@ -310,7 +312,7 @@ void StageScreen::finish() {
 }
 
 void StageScreen::showTopSpeedPicture() {
-  if (p_.proCar && playerSpeed > 350) showCar("speed2");
+  if (p_.proCar && playerSpeed > 350) showCar(Look::FlatOut);
 }
 
 // ---- keys --------------------------------------------------------------
@@ -372,8 +374,8 @@ void StageScreen::pedal(std::int16_t by) {
   playerSpeed = sat16(playerSpeed + by);
   if (!p_.proCar) return;
   const bool racing = raceTimer().enabled();
-  if (racing || (by < 0 && p_.stage == 5)) showCar("normal");
-  if (playerSpeed > 350 && racing) showCar("speed2");
+  if (racing || (by < 0 && p_.stage == 5)) showCar(Look::Plain);
+  if (playerSpeed > 350 && racing) showCar(Look::FlatOut);
 }
 
 void StageScreen::steerKeyUp(int key) {

@@ -65,7 +65,8 @@ class StageScreen : public ui::Window {
   void finish();
   void showTopSpeedPicture();
 
-  void showCar(const char* pictureElement);
+  enum class Look { Plain, Turning, FlatOut };
+  void showCar(Look look);
   std::int16_t difficulty() const;
 
   // The elements, by role.
