@@ -108,7 +108,6 @@ const ui::Design& StageScreen::design() const {
   return designs[p_.stage - 1];
 }
 
-ui::Element& StageScreen::road() { return el("Picture1"); }
 ui::Element& StageScreen::playerCar() { return el("Image1"); }
 ui::Element& StageScreen::rival(int k) { return el(kRivals[k]); }
 ui::Element& StageScreen::slowCar() { return el("Image5"); }

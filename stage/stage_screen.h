@@ -70,7 +70,6 @@ class StageScreen : public ui::Window {
   std::int16_t difficulty() const;
 
   // The elements, by role.
-  ui::Element& road();
   ui::Element& playerCar();
   ui::Element& rival(int k);  // 0 to 2
   ui::Element& slowCar();
