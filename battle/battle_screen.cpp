@@ -1,5 +1,6 @@
 #include "battle/battle_screen.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -15,9 +16,25 @@ using ui::sat16;
 
 namespace {
 
-constexpr std::int32_t kRed = ui::colour::kRed;
-constexpr std::int32_t kYellow = ui::colour::kYellow;
 constexpr std::int16_t kTurboSpeed = 510;
+
+// The design settles the blue car's speed before the red one's.
+constexpr std::array<int, 2> kBlueFirst = {kBlue, kRed};
+
+int other(int player) { return 1 - player; }
+
+// Each player's keys: W A S D with G to fire and H for turbo on the left of
+// the keyboard, the arrows with keypad 1 and 2 on the right.
+struct Keys {
+  int accelerate, brake, left, right, turbo, fire;
+};
+constexpr Keys kKeys[2] = {{ui::vk::letter('W'), ui::vk::letter('S'), ui::vk::letter('A'),
+                            ui::vk::letter('D'), ui::vk::letter('H'), ui::vk::letter('G')},
+                           {ui::vk::kUp, ui::vk::kDown, ui::vk::kLeft, ui::vk::kRight,
+                            ui::vk::numpad(2), ui::vk::numpad(1)}};
+
+// How the computer cars pick up speed: c1 to 390 by 10 a tick, c2 to 375 by 25.
+constexpr struct { std::int16_t top, step; } kRivalPace[2] = {{390, 10}, {375, 25}};
 
 // Top-left corners closer than 1000 twips on both axes.
 bool hit(const Element& a, const Element& b) {
@@ -27,42 +44,40 @@ bool hit(const Element& a, const Element& b) {
 }  // namespace
 
 BattleScreen::BattleScreen(ui::Program& program) : Window(program, "Form3") {
-  var("speed1", speed1);
-  var("speed2", speed2);
-  var("distance1", distance1);
-  var("distance2", distance2);
+  auto forBoth = [this](const char* name, std::int16_t Player::*field) {
+    for (int i = 0; i < 2; ++i) var(name + std::to_string(i + 1), players[i].*field);
+  };
+  forBoth("speed", &Player::speed);
+  forBoth("distance", &Player::distance);
   var("battleTicks", battleTicks);
-  var("left1", left1);
-  var("right1", right1);
-  var("left2", left2);
-  var("right2", right2);
-  var("turboHeld1", turboHeld1);
-  var("turboHeld2", turboHeld2);
-  var("turbo1", turbo1);
-  var("turbo2", turbo2);
-  var("rivalSpeed1", rivalSpeed1);
-  var("rivalSpeed2", rivalSpeed2);
+  for (int i = 0; i < 2; ++i) {
+    var("left" + std::to_string(i + 1), players[i].leftHeld);
+    var("right" + std::to_string(i + 1), players[i].rightHeld);
+  }
+  forBoth("turboHeld", &Player::turboHeld);
+  forBoth("turbo", &Player::turboLeft);
+  for (int k = 0; k < 2; ++k) var("rivalSpeed" + std::to_string(k + 1), rivalSpeeds[k]);
   var("battleCountdown", battleCountdown);
-  on(Event::Load, "", [this] { Form_Load(); });
-  on(Event::Timer, "Timer1", [this] { Timer1_Timer(); });
-  on(Event::Timer, "Timer2", [this] { Timer2_Timer(); });
+  on(Event::Load, "", [this] { resetBattle(); });
+  on(Event::Timer, "Timer1", [this] { battleTick(); });
+  on(Event::Timer, "Timer2", [this] { countdownTick(); });
   // Both views take both players' keys; only the right-hand view lets a
   // steering key cancel the opposite one.
-  onKey(Event::KeyDown, "Picture1", [this](int k) { KeyDown(k, false); });
-  onKey(Event::KeyDown, "Picture2", [this](int k) { KeyDown(k, true); });
-  onKey(Event::KeyUp, "Picture1", [this](int k) { KeyUp(k); });
-  onKey(Event::KeyUp, "Picture2", [this](int k) { KeyUp(k); });
+  onKey(Event::KeyDown, "Picture1", [this](int k) { battleKeyDown(k, false); });
+  onKey(Event::KeyDown, "Picture2", [this](int k) { battleKeyDown(k, true); });
+  onKey(Event::KeyUp, "Picture1", [this](int k) { battleKeyUp(k); });
+  onKey(Event::KeyUp, "Picture2", [this](int k) { battleKeyUp(k); });
 }
 
 const ui::Design& BattleScreen::design() const {
   using namespace ui;
   static const Design d = [] {
-    Design d;
-    d.caption = "2 P Battle Mode";
-    d.width = 8610;
-    d.height = 5235;
-    d.picture = "battle-bg";
-    d.backColor = colour::rgb(16, 18, 28);
+    Design d{.caption = "2 P Battle Mode",
+             .width = 8610,
+             .height = 5235,
+             .picture = "battle-bg",
+             .backColor = colour::rgb(16, 18, 28),
+             .elements = {}};
     const std::int32_t red = colour::kRed, blue = colour::kBlue;
     auto& e = d.elements;
     e.push_back(pictureArea("Picture1", 120, 0, 3735, 5175).picture("battle-road").tab(0));
@@ -117,32 +132,22 @@ const ui::Design& BattleScreen::design() const {
         image("red1", 2280, 0, 435, 510).in("Picture2").picture("marker-red-ahead").hidden());
     e.push_back(
         image("red2", 2760, 4600, 435, 510).in("Picture2").picture("marker-red-behind").hidden());
-    e.push_back(label("Label3", 1560, 2280, 735, 735, 0)
-                    .in("Picture1")
-                    .caption("3")
-                    .fore(red)
-                    .font(27, true)
-                    .align(Align::Center));
-    e.push_back(label("Label3", 1560, 2280, 735, 735, 1)
-                    .in("Picture2")
-                    .caption("3")
-                    .fore(blue)
-                    .font(27, true)
-                    .align(Align::Center));
-    e.push_back(label("Label1", 960, 480, 2175, 1455, 0)
-                    .in("Picture1")
-                    .caption("Red Win !")
-                    .fore(red)
-                    .font(24, true)
-                    .align(Align::Center)
-                    .hidden());
-    e.push_back(label("Label1", 840, 480, 2175, 1455, 1)
-                    .in("Picture2")
-                    .caption("Blue Win !")
-                    .fore(blue)
-                    .font(24, true)
-                    .align(Align::Center)
-                    .hidden());
+    // The countdown in the middle of each view, then who won, over the winner's view.
+    for (int v = 0; v < 2; ++v)
+      e.push_back(label("Label3", 1560, 2280, 735, 735, v)
+                      .in(v == 0 ? "Picture1" : "Picture2")
+                      .caption("3")
+                      .fore(v == 0 ? red : blue)
+                      .font(27, true)
+                      .align(Align::Center));
+    for (int v = 0; v < 2; ++v)
+      e.push_back(label("Label1", v == 0 ? 960 : 840, 480, 2175, 1455, v)
+                      .in(v == 0 ? "Picture1" : "Picture2")
+                      .caption(v == 0 ? "Red Win !" : "Blue Win !")
+                      .fore(v == 0 ? red : blue)
+                      .font(24, true)
+                      .align(Align::Center)
+                      .hidden());
     e.push_back(image("red", 0, 0, 915, 1245).picture("battle-car-red").hidden());
     e.push_back(image("blue", 0, 0, 915, 1245).picture("battle-car-blue").hidden());
     e.push_back(image("gold", 0, 0, 915, 1245).picture("battle-car-gold").hidden());
@@ -153,121 +158,111 @@ const ui::Design& BattleScreen::design() const {
   return d;
 }
 
-void BattleScreen::both(const char* name, float Element::*field, float value) {
-  el(name, 0).*field = value;
-  el(name, 1).*field = value;
+Element& BattleScreen::car(int player, int view) {
+  return el(player == kRed ? "car1" : "car2", view);
 }
-
-void BattleScreen::moveBoth(const char* name, float Element::*field, float by) {
-  el(name, 0).*field += by;
-  el(name, 1).*field += by;
+Element& BattleScreen::rivalCar(int k, int view) { return el(k == 0 ? "c1" : "c2", view); }
+Element& BattleScreen::missile(int player, int view) {
+  return el(player == kRed ? "missile1" : "missile2", view);
 }
+Element& BattleScreen::finishLine(int view) { return el("Image6", view); }
+Element& BattleScreen::laneMarking(int view) { return el("Image1", view); }
+Element& BattleScreen::markerAhead(int player) { return el(player == kRed ? "red1" : "blue1"); }
+Element& BattleScreen::markerBehind(int player) { return el(player == kRed ? "red2" : "blue2"); }
+Element& BattleScreen::speedReadout(int player) { return el("Label2", 2 + player); }
+Element& BattleScreen::turboReadout(int player) { return el("Label2", 7 + player); }
+Element& BattleScreen::clock() { return el("Label2", 5); }
+Element& BattleScreen::countdownLabel(int view) { return el("Label3", view); }
+Element& BattleScreen::winBanner(int player) { return el("Label1", player); }
+Element& BattleScreen::raceTimer() { return el("Timer1"); }
+Element& BattleScreen::countdownTimer() { return el("Timer2"); }
 
-void BattleScreen::showCar(const char* car, const char* picture) {
-  el(car, 0).Picture = el(picture).Picture;
-  el(car, 1).Picture = el(picture).Picture;
+bool BattleScreen::ahead(int i) { return car(i, 0).Top < car(other(i), 0).Top; }
+
+// The car in both views, in its own colour or in turbo gold; the pictures
+// wait in hidden elements of the design.
+void BattleScreen::paintCar(int i, bool gold) {
+  const ui::Element& paint = el(gold ? "gold" : i == kRed ? "red" : "blue");
+  for (int v = 0; v < 2; ++v) car(i, v).Picture = paint.Picture;
 }
 
 // ---- start ---------------------------------------------------------------------
 
-void BattleScreen::Form_Load() {
+// A new battle; keys held when the window closed stay held.
+void BattleScreen::resetBattle() {
   setMusic("3.mid");
-  el("Timer1").setEnabled(false);
+  raceTimer().setEnabled(false);
   battleCountdown = 4;
-  speed1 = speed2 = 0;
-  rivalSpeed1 = rivalSpeed2 = 0;
-  distance1 = distance2 = 0;
+  for (Player& p : players) {
+    p.speed = 0;
+    p.distance = 0;
+    p.turboLeft = 200;
+  }
+  rivalSpeeds = {0, 0};
   battleTicks = 0;
-  turbo1 = turbo2 = 200;
 }
 
-void BattleScreen::Timer2_Timer() {
+void BattleScreen::countdownTick() {
+  auto show = [this](const std::string& text) {
+    for (int v = 0; v < 2; ++v) countdownLabel(v).Caption = text;
+  };
   battleCountdown = sat16(battleCountdown - 1);
-  el("Label3", 1).Caption = el("Label3", 0).Caption = std::to_string(battleCountdown);
+  show(std::to_string(battleCountdown));
   if (battleCountdown > 0) playWave("\\1.wav");
   if (battleCountdown == 0) {
     playWave("\\Ding.wav");
-    el("Label3", 1).Caption = el("Label3", 0).Caption = "Go";
+    show("Go");
   }
   if (battleCountdown < 0) {
-    speed1 = speed2 = 0;
-    el("Timer1").setEnabled(true);
-    el("Label3", 1).Caption = el("Label3", 0).Caption = "";
-    el("Timer2").setEnabled(false);
+    for (Player& p : players) p.speed = 0;
+    raceTimer().setEnabled(true);
+    show("");
+    countdownTimer().setEnabled(false);
   }
 }
 
 // ---- keys ----------------------------------------------------------------------
 
-void BattleScreen::launch(const char* missile, const char* car) {
+// The missile starts from the car, in both views.
+void BattleScreen::launch(int i) {
   for (int v = 0; v < 2; ++v) {
-    el(missile, v).Top = el(car, v).Top;
-    el(missile, v).Left = el(car, v).Left;
+    missile(i, v).Top = car(i, v).Top;
+    missile(i, v).Left = car(i, v).Left;
   }
   playWave("\\Shoot.wav");
 }
 
-void BattleScreen::KeyDown(int key, bool clearsOpposite) {
-  using namespace ui::vk;
-  switch (key) {
-    case letter('H'):
-      turboHeld1 = 1;
-      break;
-    case numpad(2):
-      turboHeld2 = 1;
-      break;
-    case letter('W'):
-      speed1 = sat16(speed1 + 50);
-      break;
-    case letter('S'):
-      speed1 = sat16(speed1 - 100);
-      break;
-    case kUp:
-      speed2 = sat16(speed2 + 50);
-      break;
-    case kDown:
-      speed2 = sat16(speed2 - 100);
-      break;
-    case letter('A'):
-      left1 = 1;
-      if (clearsOpposite) right1 = 0;
-      break;
-    case letter('D'):
-      right1 = 1;
-      if (clearsOpposite) left1 = 0;
-      break;
-    case kLeft:
-      left2 = 1;
-      if (clearsOpposite) right2 = 0;
-      break;
-    case kRight:
-      right2 = 1;
-      if (clearsOpposite) left2 = 0;
-      break;
-    case letter('G'):
-      launch("missile1", "car1");
-      break;
-    case numpad(1):
-      launch("missile2", "car2");
-      break;
-    default:
-      break;
+void BattleScreen::battleKeyDown(int key, bool clearsOpposite) {
+  for (int i = 0; i < 2; ++i) {
+    const Keys& keys = kKeys[i];
+    Player& p = players[i];
+    if (key == keys.turbo) p.turboHeld = 1;
+    if (key == keys.accelerate) p.speed = sat16(p.speed + 50);
+    if (key == keys.brake) p.speed = sat16(p.speed - 100);
+    if (key == keys.left) {
+      p.leftHeld = 1;
+      if (clearsOpposite) p.rightHeld = 0;
+    }
+    if (key == keys.right) {
+      p.rightHeld = 1;
+      if (clearsOpposite) p.leftHeld = 0;
+    }
+    if (key == keys.fire) launch(i);
   }
 }
 
-void BattleScreen::KeyUp(int key) {
-  using namespace ui::vk;
-  if (key == letter('H')) turboHeld1 = 0;
-  if (key == numpad(2)) turboHeld2 = 0;
-  if (key == letter('A')) left1 = 0;
-  if (key == letter('D')) right1 = 0;
-  if (key == kLeft) left2 = 0;
-  if (key == kRight) right2 = 0;
+void BattleScreen::battleKeyUp(int key) {
+  for (int i = 0; i < 2; ++i) {
+    Player& p = players[i];
+    if (key == kKeys[i].turbo) p.turboHeld = 0;
+    if (key == kKeys[i].left) p.leftHeld = 0;
+    if (key == kKeys[i].right) p.rightHeld = 0;
+  }
 }
 
 // ---- the tick ------------------------------------------------------------------
 
-void BattleScreen::Timer1_Timer() {
+void BattleScreen::battleTick() {
   turbo();
   moveRivals();
   markers();
@@ -288,203 +283,183 @@ void BattleScreen::Timer1_Timer() {
 
 // Turbo holds the speed at 510 and shows the gold car while it lasts.
 void BattleScreen::turbo() {
-  if (turbo1 == 0) showCar("car1", "red");
-  if (turbo2 == 0) showCar("car2", "blue");
-  if (turboHeld1 == 1 && turbo1 > 0) {
-    speed1 = kTurboSpeed;
-    showCar("car1", "gold");
-    turbo1 = sat16(turbo1 - 1);
-    right1 = left1 = 0;
+  for (int i = 0; i < 2; ++i) {
+    Player& p = players[i];
+    if (p.turboLeft == 0) paintCar(i, false);
+    if (p.turboHeld == 1 && p.turboLeft > 0) {
+      p.speed = kTurboSpeed;
+      paintCar(i, true);
+      p.turboLeft = sat16(p.turboLeft - 1);
+      p.rightHeld = p.leftHeld = 0;
+    }
+    if (p.turboHeld == 0) paintCar(i, false);
+    turboReadout(i).Caption = std::to_string(p.turboLeft);
   }
-  if (turboHeld2 == 1 && turbo2 > 0) {
-    speed2 = kTurboSpeed;
-    showCar("car2", "gold");
-    turbo2 = sat16(turbo2 - 1);
-    right2 = left2 = 0;
-  }
-  if (turboHeld1 == 0) showCar("car1", "red");
-  if (turboHeld2 == 0) showCar("car2", "blue");
-  el("Label2", 7).Caption = std::to_string(turbo1);
-  el("Label2", 8).Caption = std::to_string(turbo2);
 }
 
 // The computer cars come down each view by its player's speed, speed up to
 // their pace and drift towards the car they chase: c1 the red, c2 the blue.
 void BattleScreen::moveRivals() {
-  el("c1", 0).Top += static_cast<float>(speed1 - rivalSpeed1);
-  el("c2", 0).Top += static_cast<float>(speed1 - rivalSpeed2);
-  el("c1", 1).Top += static_cast<float>(speed2 - rivalSpeed1);
-  el("c2", 1).Top += static_cast<float>(speed2 - rivalSpeed2);
-  if (rivalSpeed1 < 390) rivalSpeed1 = sat16(rivalSpeed1 + 10);
-  if (rivalSpeed2 < 375) rivalSpeed2 = sat16(rivalSpeed2 + 25);
-  if (el("car2", 0).Left < el("c2", 0).Left) moveBoth("c2", &Element::Left, -10);
-  if (el("car1", 0).Left < el("c1", 0).Left) moveBoth("c1", &Element::Left, -10);
-  if (el("car2", 0).Left > el("c2", 0).Left) moveBoth("c2", &Element::Left, 10);
-  if (el("car1", 0).Left > el("c1", 0).Left) moveBoth("c1", &Element::Left, 10);
+  for (int v = 0; v < 2; ++v)
+    for (int k = 0; k < 2; ++k)
+      rivalCar(k, v).Top += static_cast<float>(players[v].speed - rivalSpeeds[k]);
+  for (int k = 0; k < 2; ++k)
+    if (rivalSpeeds[k] < kRivalPace[k].top)
+      rivalSpeeds[k] = sat16(rivalSpeeds[k] + kRivalPace[k].step);
+  for (int k = 0; k < 2; ++k) {
+    const float lane = car(k, 0).Left;
+    if (lane < rivalCar(k, 0).Left)
+      for (int v = 0; v < 2; ++v) rivalCar(k, v).Left -= 10;
+    if (lane > rivalCar(k, 0).Left)
+      for (int v = 0; v < 2; ++v) rivalCar(k, v).Left += 10;
+  }
 }
 
 // Arrows at the edge of a view point at the other car when it is out of sight.
 void BattleScreen::markers() {
-  for (const char* m : {"blue1", "blue2", "red1", "red2"}) el(m).Visible = false;
-  el("blue1").Left = el("blue2").Left = el("car2", 0).Left;
-  el("red1").Left = el("red2").Left = el("car1", 1).Left;
-  if (el("car1", 1).Top < -1000) el("blue2").Visible = el("red1").Visible = true;
-  if (el("car2", 0).Top < -1000) el("blue1").Visible = el("red2").Visible = true;
+  for (int i = 0; i < 2; ++i) {
+    markerAhead(i).Visible = markerBehind(i).Visible = false;
+    markerAhead(i).Left = markerBehind(i).Left = car(i, other(i)).Left;
+  }
+  for (int i = 0; i < 2; ++i)
+    if (car(i, other(i)).Top < -1000)
+      markerAhead(i).Visible = markerBehind(other(i)).Visible = true;
 }
 
 // Steering costs speed, twice as much for the leader.
 void BattleScreen::steer() {
-  const bool redLeads = el("car1", 0).Top < el("car2", 0).Top;
-  const bool blueLeads = el("car1", 0).Top > el("car2", 0).Top;
-  auto turn = [&](std::int16_t held, const char* car, float by, std::int16_t& speed, bool leads) {
-    if (held != 1) return;
-    moveBoth(car, &Element::Left, by);
-    speed = sat16(speed - 5);
-    if (leads) speed = sat16(speed - 5);
-  };
-  turn(right1, "car1", 100, speed1, redLeads);
-  turn(left1, "car1", -100, speed1, redLeads);
-  turn(right2, "car2", 100, speed2, blueLeads);
-  turn(left2, "car2", -100, speed2, blueLeads);
+  const bool leads[2] = {ahead(kRed), ahead(kBlue)};
+  for (int i = 0; i < 2; ++i) {
+    Player& p = players[i];
+    for (const auto& [held, by] :
+         {std::pair{p.rightHeld, 100.0f}, std::pair{p.leftHeld, -100.0f}}) {
+      if (held != 1) continue;
+      for (int v = 0; v < 2; ++v) car(i, v).Left += by;
+      p.speed = sat16(p.speed - 5);
+      if (leads[i]) p.speed = sat16(p.speed - 5);
+    }
+  }
 }
 
 void BattleScreen::speedColours() {
-  el("Label2", 2).ForeColor = speed1 > 400 ? kRed : kYellow;
-  el("Label2", 3).ForeColor = speed2 > 400 ? kRed : kYellow;
+  for (int i = 0; i < 2; ++i)
+    speedReadout(i).ForeColor = players[i].speed > 400 ? ui::colour::kRed : ui::colour::kYellow;
 }
 
 void BattleScreen::keepOnRoad() {
-  for (const char* car : {"car1", "car2"}) {
-    if (el(car, 0).Left > 2800) both(car, &Element::Left, 2800);
-    if (el(car, 0).Left < 0) both(car, &Element::Left, 0);
+  for (int i = 0; i < 2; ++i) {
+    if (car(i, 0).Left > 2800)
+      for (int v = 0; v < 2; ++v) car(i, v).Left = 2800;
+    if (car(i, 0).Left < 0)
+      for (int v = 0; v < 2; ++v) car(i, v).Left = 0;
   }
 }
 
 // Over 510 the engine overheats; over 400 a car slows by 10 a tick.
 void BattleScreen::overheatAndDecay() {
-  if (speed2 > 510) speed2 = 0;
-  if (speed1 > 510) speed1 = 0;
-  el("Label2", 5).Caption = std::to_string(battleTicks);
-  for (std::int16_t* speed : {&speed2, &speed1}) {
-    if (*speed > 400) *speed = sat16(*speed - 10);
-    if (*speed < 0) *speed = 0;
+  for (int i : kBlueFirst)
+    if (players[i].speed > 510) players[i].speed = 0;
+  clock().Caption = std::to_string(battleTicks);
+  for (int i : kBlueFirst) {
+    std::int16_t& speed = players[i].speed;
+    if (speed > 400) speed = sat16(speed - 10);
+    if (speed < 0) speed = 0;
   }
 }
 
 void BattleScreen::addDistance() {
-  distance1 = ui::roundHalfEven16(distance1 + speed1 / 100.0);
-  distance2 = ui::roundHalfEven16(distance2 + speed2 / 100.0);
-  el("Label2", 2).Caption = std::to_string(speed1);
-  el("Label2", 3).Caption = std::to_string(speed2);
+  for (Player& p : players) p.distance = ui::roundHalfEven16(p.distance + p.speed / 100.0);
+  for (int i = 0; i < 2; ++i) speedReadout(i).Caption = std::to_string(players[i].speed);
 }
 
 // Each view scrolls by its own player's speed; the other player's car moves
 // by the difference; the missiles fly.
 void BattleScreen::moveTheWorld() {
-  const bool redAhead = el("car1", 0).Top < el("car2", 0).Top;
-  const bool blueAhead = el("car1", 0).Top > el("car2", 0).Top;
-  if (redAhead && distance1 > 6000) el("Image6", 0).Top += speed1;
-  if (blueAhead && distance2 > 6000) el("Image6", 1).Top += speed2;
-  el("car1", 1).Top += static_cast<float>(speed2 - speed1);
-  el("car2", 0).Top += static_cast<float>(speed1 - speed2);
-  el("Image1", 0).Top += speed1;
-  el("Image1", 1).Top += speed2;
-  for (const char* m : {"missile1", "missile2"}) moveBoth(m, &Element::Top, -1000);
+  const bool leads[2] = {ahead(kRed), ahead(kBlue)};
+  for (int i = 0; i < 2; ++i)
+    if (leads[i] && players[i].distance > 6000) finishLine(i).Top += players[i].speed;
+  for (int i = 0; i < 2; ++i)
+    car(i, other(i)).Top += static_cast<float>(players[other(i)].speed - players[i].speed);
+  for (int v = 0; v < 2; ++v) laneMarking(v).Top += players[v].speed;
+  for (int i = 0; i < 2; ++i)
+    for (int v = 0; v < 2; ++v) missile(i, v).Top -= 1000;
 }
 
 // Into a computer car: the player stops, the computer car slows to 50.
 // A missile stops a computer car dead and flies on.
 void BattleScreen::crashes() {
-  const struct {
-    const char* rival;
-    int view;
-    std::int16_t* speed;
-    std::int16_t* rivalSpeed;
-  } crashes[] = {{"c1", 0, &speed1, &rivalSpeed1},
-                 {"c2", 0, &speed1, &rivalSpeed2},
-                 {"c1", 1, &speed2, &rivalSpeed1},
-                 {"c2", 1, &speed2, &rivalSpeed2}};
-  for (const auto& c : crashes) {
-    if (!hit(el(c.rival, c.view), el(c.view == 0 ? "car1" : "car2", c.view))) continue;
-    *c.speed = 0;
-    *c.rivalSpeed = 50;
-    playWave("\\C6.wav");
-  }
-  const struct {
-    const char* missile;
-    int view;
-    const char* rival;
-    std::int16_t* speed;
-  } hits[] = {{"missile1", 0, "c2", &rivalSpeed2},
-              {"missile1", 0, "c1", &rivalSpeed1},
-              {"missile2", 1, "c2", &rivalSpeed2},
-              {"missile2", 1, "c1", &rivalSpeed1}};
-  for (const auto& h : hits) {
-    if (!hit(el(h.missile, h.view), el(h.rival, h.view))) continue;
-    *h.speed = 0;
-    playWave("\\C6.wav");
-  }
+  for (int i = 0; i < 2; ++i)
+    for (int k = 0; k < 2; ++k) {
+      if (!hit(rivalCar(k, i), car(i, i))) continue;
+      players[i].speed = 0;
+      rivalSpeeds[k] = 50;
+      playWave("\\C6.wav");
+    }
+  for (int i = 0; i < 2; ++i)
+    for (int k = 0; k < 2; ++k) {
+      if (!hit(missile(i, i), rivalCar(k, i))) continue;
+      rivalSpeeds[k] = 0;
+      playWave("\\C6.wav");
+    }
 }
 
 // The lane marking hides past the finish line and repeats until near the end.
 void BattleScreen::laneMarkings() {
   for (int v = 0; v < 2; ++v) {
-    Element& lane = el("Image1", v);
-    if (lane.Top < el("Image6", v).Top) lane.Visible = false;
-    if (lane.Top > el("Image6", v).Top) lane.Visible = true;
+    Element& lane = laneMarking(v);
+    if (lane.Top < finishLine(v).Top) lane.Visible = false;
+    if (lane.Top > finishLine(v).Top) lane.Visible = true;
+    if (lane.Top > 8200 && players[v].distance < 5950) lane.Top = -1000;
   }
-  if (el("Image1", 0).Top > 8200 && distance1 < 5950) el("Image1", 0).Top = -1000;
-  if (el("Image1", 1).Top > 8200 && distance2 < 5950) el("Image1", 1).Top = -1000;
 }
 
 // The players' cars against each other (silent), then missiles against cars:
 // a player's own missile never hits the own car.
 void BattleScreen::carCrashes() {
   for (int v = 0; v < 2; ++v)
-    if (hit(el("car1", v), el("car2", v))) speed1 = speed2 = 0;
-  if (hit(el("missile1", 0), el("car2", 0))) {
+    if (hit(car(kRed, v), car(kBlue, v))) players[kRed].speed = players[kBlue].speed = 0;
+  for (int i = 0; i < 2; ++i) {
+    if (!hit(missile(i, i), car(other(i), i))) continue;
     playWave("\\C6.wav");
-    speed2 = 0;
-  }
-  if (hit(el("missile2", 1), el("car1", 1))) {
-    playWave("\\C6.wav");
-    speed1 = 0;
+    players[other(i)].speed = 0;
   }
 }
 
+// A car past the finish line in its own view, ahead of the other, wins.
 void BattleScreen::winner() {
-  if (el("car1", 0).Top < el("Image6", 0).Top && el("car1", 0).Top < el("car2", 0).Top) {
-    el("Label1", 0).Visible = true;
-    el("Timer1").setEnabled(false);
-  }
-  if (el("car2", 1).Top < el("Image6", 1).Top && el("car2", 1).Top < el("car1", 1).Top) {
-    el("Label1", 1).Visible = true;
-    el("Timer1").setEnabled(false);
+  for (int i = 0; i < 2; ++i) {
+    const float top = car(i, i).Top;
+    if (top < finishLine(i).Top && top < car(other(i), i).Top) {
+      winBanner(i).Visible = true;
+      raceTimer().setEnabled(false);
+    }
   }
 }
 
 // Once the leader is past 6000, the trailing view gets the finish line too,
-// placed by the car that both views show.
+// placed by the leader's car, which both views show.
 void BattleScreen::handOverFinishLine() {
-  if (el("car2", 0).Top < 5200 && el("car1", 0).Top < el("car2", 0).Top && distance1 > 6000) {
-    el("Image6", 1).Top = el("Image6", 0).Top + el("car1", 1).Top - el("car1", 0).Top;
-    distance2 = 6000;
-  }
-  if (el("car1", 1).Top < 5200 && el("car1", 0).Top > el("car2", 0).Top && distance2 > 6000) {
-    el("Image6", 0).Top = el("Image6", 1).Top + el("car2", 0).Top - el("car2", 1).Top;
-    distance1 = 6000;
+  for (int i = 0; i < 2; ++i) {
+    const int trailer = other(i);
+    if (car(trailer, i).Top < 5200 && ahead(i) && players[i].distance > 6000) {
+      finishLine(trailer).Top = finishLine(i).Top + car(i, trailer).Top - car(i, i).Top;
+      players[trailer].distance = 6000;
+    }
   }
 }
 
+// The left view's computer cars follow the right view's; while the red view
+// shows no arrow, the trailing view's lane marking follows the leader's.
 void BattleScreen::copyViews() {
-  const float shift = el("car1", 0).Top - el("car1", 1).Top;
-  el("c1", 0).Top = el("c1", 1).Top + shift;
-  el("c2", 0).Top = el("c2", 1).Top + shift;
-  const bool markersHidden = !el("blue1").Visible && !el("blue2").Visible;
-  if (el("car1", 0).Top < el("car2", 0).Top && markersHidden)
-    el("Image1", 1).Top = el("Image1", 0).Top + el("car2", 1).Top - el("car2", 0).Top;
-  if (el("car1", 0).Top > el("car2", 0).Top && markersHidden)
-    el("Image1", 0).Top = el("Image1", 1).Top + el("car1", 0).Top - el("car1", 1).Top;
+  const float shift = car(kRed, 0).Top - car(kRed, 1).Top;
+  for (int k = 0; k < 2; ++k) rivalCar(k, 0).Top = rivalCar(k, 1).Top + shift;
+  const bool noArrows = !markerAhead(kBlue).Visible && !markerBehind(kBlue).Visible;
+  for (int i = 0; i < 2; ++i) {
+    const int trailer = other(i);
+    if (ahead(i) && noArrows)
+      laneMarking(trailer).Top =
+          laneMarking(i).Top + car(trailer, trailer).Top - car(trailer, i).Top;
+  }
 }
 
 }  // namespace battle

@@ -3,11 +3,26 @@
 // missiles. The first car past the finish line while ahead wins.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "ui/window.h"
 
 namespace battle {
+
+// Player 1 drives the red car in the left view, player 2 the blue car in the
+// right view.
+inline constexpr int kRed = 0;
+inline constexpr int kBlue = 1;
+
+struct Player {
+  std::int16_t speed = 0;     // twips the own view moves down per tick
+  std::int16_t distance = 0;  // hundreds of twips
+  std::int16_t leftHeld = 0;
+  std::int16_t rightHeld = 0;
+  std::int16_t turboHeld = 0;
+  std::int16_t turboLeft = 200;  // ticks of turbo
+};
 
 class BattleScreen : public ui::Window {
  public:
@@ -15,21 +30,20 @@ class BattleScreen : public ui::Window {
   const ui::Design& design() const override;
   const ui::PadBindings* padBindings() const override;
 
-  std::int16_t speed1 = 0, speed2 = 0;        // red and blue
-  std::int16_t distance1 = 0, distance2 = 0;  // hundreds of twips
+  std::array<Player, 2> players;              // red, blue
+  std::array<std::int16_t, 2> rivalSpeeds{};  // the computer cars: c1 chases red, c2 blue
   std::int16_t battleTicks = 0;
-  std::int16_t left1 = 0, right1 = 0, left2 = 0, right2 = 0;
-  std::int16_t turboHeld1 = 0, turboHeld2 = 0;
-  std::int16_t turbo1 = 200, turbo2 = 200;  // turbo ticks left
-  std::int16_t rivalSpeed1 = 0, rivalSpeed2 = 0;
   std::int16_t battleCountdown = 4;
 
  private:
-  void Form_Load();
-  void Timer1_Timer();
-  void Timer2_Timer();
-  void KeyDown(int key, bool clearsOpposite);
-  void KeyUp(int key);
+  // Handlers.
+  void resetBattle();
+  void countdownTick();
+  void battleTick();
+  void battleKeyDown(int key, bool clearsOpposite);
+  void battleKeyUp(int key);
+
+  void launch(int player);
 
   // The steps of one tick, in order.
   void turbo();
@@ -48,10 +62,29 @@ class BattleScreen : public ui::Window {
   void handOverFinishLine();
   void copyViews();
 
-  void launch(const char* missile, const char* car);
-  void both(const char* name, float ui::Element::*field, float value);
-  void moveBoth(const char* name, float ui::Element::*field, float by);
-  void showCar(const char* car, const char* picture);
+  // True while player i's car is ahead, as the left view shows the two.
+  bool ahead(int i);
+  void paintCar(int i, bool gold);
+
+  // The elements, by role. A view is a player's half of the window, by the
+  // player's number: view 0 follows red, view 1 blue. Everything on the road
+  // is in both views.
+  ui::Element& car(int player, int view);
+  ui::Element& rivalCar(int k, int view);  // k: 0 chases red, 1 chases blue
+  ui::Element& missile(int player, int view);
+  ui::Element& finishLine(int view);
+  ui::Element& laneMarking(int view);
+  // The arrows in the other player's view that point at player i's car
+  // when it is out of sight ahead or behind.
+  ui::Element& markerAhead(int player);
+  ui::Element& markerBehind(int player);
+  ui::Element& speedReadout(int player);
+  ui::Element& turboReadout(int player);
+  ui::Element& clock();
+  ui::Element& countdownLabel(int view);
+  ui::Element& winBanner(int player);
+  ui::Element& raceTimer();       // the 25 ms tick
+  ui::Element& countdownTimer();  // once a second before the start
 };
 
 }  // namespace battle

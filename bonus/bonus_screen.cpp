@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string>
 
+#include "bonus/field.h"
 #include "ui/arith.h"
 #include "ui/keys.h"
 #include "ui/program.h"
-#include "ui/words.h"
 
 namespace bonus {
 
@@ -15,13 +15,18 @@ using ui::sat16;
 
 namespace {
 
-constexpr float kFieldWidth = 9600;
-// The background keeps a scale of its own, as high as the window shows, so
-// a ship at the bottom of the field is still all in view.
-constexpr float kField = 6825;
 constexpr float kBossLowest = 6825;
-constexpr float kWallHome[3][2] = {{3960, 360}, {4920, 4800}, {7080, 2520}};
 const char* const kMissiles[3] = {"Image1", "Image2", "Image3"};
+
+// The boss looks at the second ship before the first.
+constexpr int kBossOrder[2] = {1, 0};
+
+// Each ship's keys.
+struct Keys {
+  int up, down, fire;
+};
+constexpr Keys kKeys[2] = {{ui::vk::letter('W'), ui::vk::letter('S'), ui::vk::letter('G')},
+                           {ui::vk::kUp, ui::vk::kDown, ui::vk::numpad(1)}};
 
 // Top-left corners closer than `limit` on both axes.
 bool near(const ui::Element& a, const ui::Element& b, float limit) {
@@ -38,108 +43,45 @@ BonusScreen::BonusScreen(ui::Program& program) : Window(program, "frmMain") {
   var("score", score);
   var("wallSpeed", wallSpeed);
   var("twoPlayer", twoPlayer);
-  var("upHeldL", upHeldL);
-  var("downHeldL", downHeldL);
-  var("upHeldR", upHeldR);
-  var("downHeldR", downHeldR);
+  for (int i = 0; i < 2; ++i) {
+    const std::string side = i == 0 ? "L" : "R";
+    var("upHeld" + side, ships[i].upHeld);
+    var("downHeld" + side, ships[i].downHeld);
+  }
   var("enemyHP", enemyHP);
   var("playerHP", playerHP);
-  var("fireRequest", fireRequest);
+  vars().add("fireRequest", ships, &Ship::fireRequest);
   var("waveDevices", waveDevices);
-  on(Event::Load, "", [this] { Form_Load(); });
-  on(Event::Click, "Command1", [this] { Command1_Click(); });
-  on(Event::Click, "cmdStart", [this] { cmdStart_Click(); });
-  on(Event::LostFocus, "", [this] { Form_LostFocus(); });
-  onKey(Event::KeyDown, "", [this](int k) { Form_KeyDown(k); });
-  onKey(Event::KeyUp, "", [this](int k) { Form_KeyUp(k); });
-  on(Event::Click, "Label1", [this] { Label1_Click(); });
-  on(Event::Click, "Level1", [this] { Level1_Click(); });
-  on(Event::Timer, "tmrMove", [this] { tmrMove_Timer(); });
+  on(Event::Load, "", [this] { newGame(); });
+  on(Event::Click, "Command1", [this] { onePlayerClicked(); });
+  on(Event::Click, "cmdStart", [this] { twoPlayerClicked(); });
+  on(Event::LostFocus, "", [this] { focusLost(); });
+  onKey(Event::KeyDown, "", [this](int k) { shipKeyDown(k); });
+  onKey(Event::KeyUp, "", [this](int k) { shipKeyUp(k); });
+  on(Event::Click, "Label1", [this] { playAgainClicked(); });
+  on(Event::Click, "Level1", [this] { nextLevelClicked(); });
+  on(Event::Timer, "tmrMove", [this] { moveTick(); });
 }
 
-const ui::Design& BonusScreen::design() const {
-  using namespace ui;
-  static const Design d = [] {
-    const std::int32_t white = colour::kWhite, gold = colour::rgb(255, 214, 90);
-    Design d;
-    d.caption = ui::Words::tr("Skyforge射擊版-By Orvel");
-    d.width = 9600;
-    d.height = 6825;
-    d.backColor = colour::kBlack;
-    // The hit points, the score and the password: boxes the player reads and
-    // never types in, drawn as the game's own read-outs.
-    auto readout = [](const char* name, float left, float top, float width, const char* text,
-                      int tab) {
-      return textBox(name, left, top, width, 375)
-          .text(text)
-          .font(10)
-          .locked()
-          .unfocusable()
-          .skinned(Skin::Readout)
-          .tab(tab);
-    };
-    d.elements = {
-        pictureArea("picBK", 0, 0, 9615, 7740).picture("bonus-bg").bordered().scaledTo(kField),
-        image("imgDead", 0, 0, 600, 600).picture("bonus-dead"),
-        image("imgWall", kWallHome[0][0], kWallHome[0][1], 1485, 1395, 0).picture("bonus-wall"),
-        image("imgWall", kWallHome[1][0], kWallHome[1][1], 1485, 1395, 1).picture("bonus-wall"),
-        image("imgWall", kWallHome[2][0], kWallHome[2][1], 1485, 1395, 2).picture("bonus-wall"),
-        image("Image1", kWallHome[0][0], kWallHome[0][1], 645, 420)
-            .picture("bonus-wall-missile")
-            .hidden(),
-        image("Image2", kWallHome[1][0], kWallHome[1][1], 645, 420)
-            .picture("bonus-wall-missile")
-            .hidden(),
-        image("Image3", kWallHome[2][0], kWallHome[2][1], 645, 420)
-            .picture("bonus-wall-missile")
-            .hidden(),
-        pictureArea("Picture1", 6840, 4440, 735, 735)
-            .picture("bonus-aimed-missile")
-            .seeThrough()
-            .hidden(),
-        pictureArea("Picture2", 7800, 480, 1695, 1335).picture("bonus-boss").seeThrough().hidden(),
-        pictureArea("Picture3", 8280, 240, 495, 375)
-            .picture("bonus-boss-shot")
-            .seeThrough()
-            .hidden(),
-        image("imgFireL", 0, 0, 1080, 570, 0).picture("bonus-shot-1").hidden(),
-        image("imgFireR", 0, 0, 1080, 570, 0).picture("bonus-shot-2").hidden(),
-        image("imgLeft", 0, 1440, 1215, 1110, 0).picture("bonus-ship-1"),
-        image("imgRight", 0, 4320, 1260, 1170, 0).picture("bonus-ship-2"),
-        label("Label2", 1320, 285, 1320, 375).caption("Player's HP").fore(white).font(10, true),
-        readout("Text1", 2640, 240, 1575, "6", 2),
-        button("Command1", 4320, 240, 495, 375, "1P").font(10, true).tab(0),
-        button("cmdStart", 4920, 240, 495, 375, "2P").font(10, true).tab(1),
-        label("Label3", 5445, 285, 1035, 375).caption("Enemy's HP").fore(white).font(9, true),
-        readout("Text2", 6480, 240, 1335, "31", 3),
-        label("Label4", 7200, 5205, 840, 375).caption("Score:").fore(white).font(10, true),
-        readout("Text3", 8040, 5160, 1095, "0", 4),
-        label("Label5", 6600, 4725, 1440, 375).caption("Password:").fore(white).font(10, true),
-        readout("Text4", 8040, 4680, 1095, "8264", 5),
-        label("Label1", 3000, 2640, 3735, 255)
-            .caption("Game Over")
-            .fore(gold)
-            .font(9, true)
-            .align(Align::Center)
-            .skinned(Skin::Banner),
-        label("Level1", 3000, 2520, 3615, 375)
-            .caption("Level  Clear please use mouse click here")
-            .fore(gold)
-            .font(9, true)
-            .align(Align::Center)
-            .skinned(Skin::Banner)
-            .hidden(),
-        timer("tmrMove", 25, false),
-    };
-    return d;
-  }();
-  return d;
-}
+float BonusScreen::fieldHeight() { return field().scaleHeight(); }
 
-float BonusScreen::fieldHeight() { return el("picBK").scaleHeight(); }
+ui::Element& BonusScreen::field() { return el("picBK"); }
+ui::Element& BonusScreen::wreck() { return el("imgDead"); }
 ui::Element& BonusScreen::ship(int i) { return el(i == 0 ? "imgLeft" : "imgRight", 0); }
 ui::Element& BonusScreen::shot(int i) { return el(i == 0 ? "imgFireL" : "imgFireR", 0); }
 ui::Element& BonusScreen::wall(int i) { return el("imgWall", i); }
+ui::Element& BonusScreen::wallMissile(int i) { return el(kMissiles[i]); }
+ui::Element& BonusScreen::aimedMissile() { return el("Picture1"); }
+ui::Element& BonusScreen::boss() { return el("Picture2"); }
+ui::Element& BonusScreen::bossShot() { return el("Picture3"); }
+ui::Element& BonusScreen::hpReadout() { return el("Text1"); }
+ui::Element& BonusScreen::enemyHpReadout() { return el("Text2"); }
+ui::Element& BonusScreen::scoreReadout() { return el("Text3"); }
+ui::Element& BonusScreen::onePlayerButton() { return el("Command1"); }
+ui::Element& BonusScreen::twoPlayerButton() { return el("cmdStart"); }
+ui::Element& BonusScreen::gameOverBanner() { return el("Label1"); }
+ui::Element& BonusScreen::levelClearBanner() { return el("Level1"); }
+ui::Element& BonusScreen::moveTimer() { return el("tmrMove"); }
 
 void BonusScreen::sound(const char* name) {
   if (waveDevices != 0) playWave(name);
@@ -147,65 +89,57 @@ void BonusScreen::sound(const char* name) {
 
 // ---- load, start, restart, next level ------------------------------------------
 
-void BonusScreen::Form_Load() {
+void BonusScreen::newGame() {
   score = 0;
   level = 1;
-  hide(el("Label1"));
+  hide(gameOverBanner());
   wallSpeed = 0;
   waveDevices = sat16(deviceCount());
-  el("tmrMove").setInterval(25);
-  el("tmrMove").setEnabled(false);
+  moveTimer().setInterval(25);
+  moveTimer().setEnabled(false);
   enemyHP = 30;
   playerHP = 6;
 }
 
-void BonusScreen::play() {
-  hide(el("imgDead"));
+void BonusScreen::launch(bool secondShip) {
+  sound("\\playstart.WAV");
+  hide(wreck());
   show(ship(0));
+  ship(1).Visible = secondShip;
+  moveTimer().setEnabled(true);
+  twoPlayerButton().setEnabled(false);
 }
 
-void BonusScreen::Command1_Click() {
-  sound("\\playstart.WAV");
-  play();
-  hide(ship(1));
-  el("tmrMove").setEnabled(true);
-  el("cmdStart").setEnabled(false);
+void BonusScreen::hideStartButtons() {
+  hide(onePlayerButton());
+  hide(twoPlayerButton());
+}
+
+// One ship against a weaker enemy.
+void BonusScreen::onePlayerClicked() {
+  launch(false);
   enemyHP = sat16(enemyHP - 15);
-  hide(el("Command1"));
-  hide(el("cmdStart"));
+  hideStartButtons();
 }
 
-void BonusScreen::cmdStart_Click() {
+void BonusScreen::twoPlayerClicked() {
   twoPlayer = 1;
-  sound("\\playstart.WAV");
-  play();
-  show(ship(1));
-  el("tmrMove").setEnabled(true);
-  el("cmdStart").setEnabled(false);
-  hide(el("Command1"));
-  hide(el("cmdStart"));
+  launch(true);
+  hideStartButtons();
 }
 
 // Coming back to the window resumes the game with both ships.
-void BonusScreen::Form_LostFocus() {
-  sound("\\playstart.WAV");
-  play();
-  show(ship(1));
-  el("tmrMove").setEnabled(true);
-  el("cmdStart").setEnabled(false);
-}
+void BonusScreen::focusLost() { launch(true); }
 
 void BonusScreen::placeWalls() {
   for (int i = 0; i < 3; ++i) {
-    wall(i).Left = kWallHome[i][0];
-    wall(i).Top = kWallHome[i][1];
+    wall(i).Left = field::kWallHome[i][0];
+    wall(i).Top = field::kWallHome[i][1];
+    show(wall(i));
   }
-  show(wall(1));
-  show(wall(2));
-  show(wall(0));
 }
 
-void BonusScreen::Label1_Click() {
+void BonusScreen::playAgainClicked() {
   score = 0;
   level = 1;
   wallSpeed = 0;
@@ -213,24 +147,24 @@ void BonusScreen::Label1_Click() {
   show(ship(0));
   enemyHP = 15;
   playerHP = 6;
-  hide(el("Label1"));
-  el("tmrMove").setEnabled(true);
+  hide(gameOverBanner());
+  moveTimer().setEnabled(true);
   if (twoPlayer == 1) {
     enemyHP = 30;
     show(ship(1));
   }
 }
 
-void BonusScreen::Level1_Click() {
-  if (enemyHP < 0 && !el("tmrMove").enabled()) {
+void BonusScreen::nextLevelClicked() {
+  if (enemyHP < 0 && !moveTimer().enabled()) {
     wallSpeed = sat16(wallSpeed + 10);
     placeWalls();
     enemyHP = sat16(wallSpeed + 15);
     level = sat16(level + 1);
     score = sat16(score + wallSpeed);
     playerHP = sat16(2 * ui::roundHalfEven16(wallSpeed / 10.0 + 6));
-    hide(el("Level1"));
-    el("tmrMove").setEnabled(true);
+    hide(levelClearBanner());
+    moveTimer().setEnabled(true);
     if (twoPlayer == 1) enemyHP = sat16(enemyHP + 15);
   }
   if (level > 4) level = 1;
@@ -238,50 +172,35 @@ void BonusScreen::Level1_Click() {
 
 // ---- keys ----------------------------------------------------------------------
 
-void BonusScreen::Form_KeyDown(int key) {
-  if (!el("tmrMove").enabled()) return;
+// Up and down cancel each other; the second ship fires only in a game for two.
+void BonusScreen::shipKeyDown(int key) {
+  if (!moveTimer().enabled()) return;
   program().processPendingEvents();
-  switch (key) {
-    case ui::vk::letter('W'):
-      upHeldL = 1, downHeldL = 0;
-      break;
-    case ui::vk::letter('S'):
-      downHeldL = 1, upHeldL = 0;
-      break;
-    case ui::vk::letter('G'):
-      fireRequest[0] = -1;
-      break;
-    case ui::vk::kUp:
-      upHeldR = 1, downHeldR = 0;
-      break;
-    case ui::vk::kDown:
-      downHeldR = 1, upHeldR = 0;
-      break;
-    case ui::vk::numpad(1):
-      if (twoPlayer == 1) fireRequest[1] = -1;
-      break;
-    default:
-      break;
+  for (int i = 0; i < 2; ++i) {
+    Ship& s = ships[i];
+    if (key == kKeys[i].up) s.upHeld = 1, s.downHeld = 0;
+    if (key == kKeys[i].down) s.downHeld = 1, s.upHeld = 0;
+    if (key == kKeys[i].fire && (i == 0 || twoPlayer == 1)) s.fireRequest = -1;
   }
 }
 
-void BonusScreen::Form_KeyUp(int key) {
-  if (key == ui::vk::letter('W')) upHeldL = 0;
-  if (key == ui::vk::letter('S')) downHeldL = 0;
-  if (key == ui::vk::kUp) upHeldR = 0;
-  if (key == ui::vk::kDown) downHeldR = 0;
+void BonusScreen::shipKeyUp(int key) {
+  for (int i = 0; i < 2; ++i) {
+    if (key == kKeys[i].up) ships[i].upHeld = 0;
+    if (key == kKeys[i].down) ships[i].downHeld = 0;
+  }
 }
 
 // ---- the tick ----------------------------------------------------------------------
 
-void BonusScreen::tmrMove_Timer() {
+void BonusScreen::moveTick() {
   moveShips();
   setUpLevel();
   bossFights();
-  aimedMissile();
+  flyAimedMissile();
   wallMissiles();
-  for (int i : {0, 2, 1}) wall(i).Top -= wallSpeed;
-  if (!ship(1).Visible) ship(1).Top = 0;  // the second ship waits in the corner
+  riseWalls();
+  parkSecondShip();
   gameOverTest();
   wallContacts(1);
   wallHits(1);
@@ -298,69 +217,66 @@ void BonusScreen::tmrMove_Timer() {
 }
 
 void BonusScreen::moveShips() {
-  const float field = fieldHeight();
-  const std::int16_t up[2] = {upHeldL, upHeldR};
+  const float height = fieldHeight();
   for (int i = 0; i < 2; ++i) {
-    if (up[i] != 1) continue;
+    if (ships[i].upHeld != 1) continue;
     ship(i).Top -= 300;
     if (ship(i).Top < 0) ship(i).Top = 0;
   }
-  const std::int16_t down[2] = {downHeldL, downHeldR};
   for (int i = 0; i < 2; ++i) {
-    if (down[i] != 1) continue;
+    if (ships[i].downHeld != 1) continue;
     ui::Element& s = ship(i);
     s.Top += 300;
-    if (field - s.Height < s.Top) s.Top = field - s.Height;
+    if (height - s.Height < s.Top) s.Top = height - s.Height;
   }
 }
 
 void BonusScreen::setUpLevel() {
-  ui::Element &aimed = el("Picture1"), &boss = el("Picture2"), &bossShot = el("Picture3");
   if (level < 3) {
-    hide(aimed);
-    aimed.Left = 9000;
+    hide(aimedMissile());
+    aimedMissile().Left = 9000;
   }
-  if (level > 3) show(boss);
+  if (level > 3) show(boss());
   if (level < 4) {
-    hide(bossShot);
-    hide(boss);
+    hide(bossShot());
+    hide(boss());
   }
-  if (!bossShot.Visible && boss.Visible) {
-    show(bossShot);
-    bossShot.Top = boss.Top;
-    bossShot.Left = boss.Left;
+  if (!bossShot().Visible && boss().Visible) {
+    show(bossShot());
+    bossShot().Top = boss().Top;
+    bossShot().Left = boss().Left;
   }
 }
 
 // The boss takes two from the enemy's points a hit; its shot takes one of
 // the players'. None of these look at who is shown.
 void BonusScreen::bossFights() {
-  ui::Element &boss = el("Picture2"), &bossShot = el("Picture3");
+  ui::Element &b = boss(), &bs = bossShot();
   if (level >= 4) {
-    for (int i : {1, 0}) {
-      if (!near(shot(i), boss, 500)) continue;
+    for (int i : kBossOrder) {
+      if (!near(shot(i), b, 500)) continue;
       enemyHP = sat16(enemyHP - 2);
       hide(shot(i));
       score = sat16(score + 15);
     }
-    for (int i : {1, 0}) {
-      if (!near(ship(i), bossShot, 500)) continue;
+    for (int i : kBossOrder) {
+      if (!near(ship(i), bs, 500)) continue;
       playerHP = sat16(playerHP - 1);
-      hide(bossShot);
+      hide(bs);
     }
   }
-  if (bossShot.Left < 0) hide(bossShot);
-  if (bossShot.Visible) bossShot.Left -= 1000;
+  if (bs.Left < 0) hide(bs);
+  if (bs.Visible) bs.Left -= 1000;
   // The boss follows the first ship's height.
-  if (ship(0).Top > boss.Top) boss.Top += 30;
-  if (ship(0).Top < boss.Top) boss.Top -= 30;
-  if (boss.Top > kBossLowest) boss.Top = 0;
+  if (ship(0).Top > b.Top) b.Top += 30;
+  if (ship(0).Top < b.Top) b.Top -= 30;
+  if (b.Top > kBossLowest) b.Top = 0;
 }
 
 // The aimed missile hits whether it is shown or not: at levels 1 and 2 it
 // waits, hidden, at Left 9000 and still takes shots.
-void BonusScreen::aimedMissile() {
-  ui::Element& missile = el("Picture1");
+void BonusScreen::flyAimedMissile() {
+  ui::Element& missile = aimedMissile();
   for (int i = 0; i < 2; ++i) {
     if (!near(ship(i), missile, 500)) continue;
     playerHP = sat16(playerHP - 1);
@@ -384,17 +300,19 @@ void BonusScreen::aimedMissile() {
   }
 }
 
+// From level 2 each wall fires a missile that flies left; a new one leaves
+// the wall as soon as the last is gone.
 void BonusScreen::wallMissiles() {
   if (level == 1) {
-    for (const char* m : {"Image1", "Image3", "Image2"}) hide(el(m));
+    for (int i = 0; i < 3; ++i) hide(wallMissile(i));
     return;
   }
   if (level <= 1) return;
-  for (const char* m : kMissiles) el(m).Left -= 150;
-  for (const char* m : {"Image3", "Image2", "Image1"})
-    if (el(m).Left < 0) hide(el(m));
+  for (int i = 0; i < 3; ++i) wallMissile(i).Left -= 150;
+  for (int i = 0; i < 3; ++i)
+    if (wallMissile(i).Left < 0) hide(wallMissile(i));
   for (int i = 0; i < 3; ++i) {
-    ui::Element& m = el(kMissiles[i]);
+    ui::Element& m = wallMissile(i);
     if (m.Visible) continue;
     m.Top = wall(i).Top;
     m.Left = wall(i).Left;
@@ -402,10 +320,20 @@ void BonusScreen::wallMissiles() {
   }
 }
 
+// The walls rise the faster the higher the level.
+void BonusScreen::riseWalls() {
+  for (int i = 0; i < 3; ++i) wall(i).Top -= wallSpeed;
+}
+
+// The second ship, out of play, waits in the corner.
+void BonusScreen::parkSecondShip() {
+  if (!ship(1).Visible) ship(1).Top = 0;
+}
+
 void BonusScreen::gameOverTest() {
   if (playerHP >= 1) return;
-  show(el("Label1"));
-  el("tmrMove").setEnabled(false);
+  show(gameOverBanner());
+  moveTimer().setEnabled(false);
   hide(ship(0));
   hide(ship(1));
 }
@@ -438,8 +366,8 @@ void BonusScreen::wallZero() {
     hide(shot(0));
   }
   for (int i = 0; i < 2; ++i)
-    for (const char* name : kMissiles) {
-      ui::Element& m = el(name);
+    for (int k = 0; k < 3; ++k) {
+      ui::Element& m = wallMissile(k);
       if (level > 1 && m.Visible && near(m, shot(i), 1000)) {
         hide(m);
         score = sat16(score + 5);
@@ -459,8 +387,8 @@ void BonusScreen::wallZero() {
 
 void BonusScreen::missilesAgainstShips() {
   for (int i = 0; i < 2; ++i)
-    for (const char* name : {"Image2", "Image3", "Image1"}) {
-      ui::Element& m = el(name);
+    for (int k = 0; k < 3; ++k) {
+      ui::Element& m = wallMissile(k);
       if (level > 1 && near(m, ship(i), 500)) {
         playerHP = sat16(playerHP - 1);
         hide(m);
@@ -471,7 +399,7 @@ void BonusScreen::missilesAgainstShips() {
 // Walls rise; out of the top they come back from below a thousand twips
 // nearer, and past the left edge they start again at the right.
 void BonusScreen::wallCycle() {
-  const float bottom = el("picBK").Height;
+  const float bottom = field().Height;
   for (int i = 0; i < 3; ++i) {
     ui::Element& w = wall(i);
     w.Top -= 100;
@@ -480,14 +408,16 @@ void BonusScreen::wallCycle() {
       w.Top = bottom;
     }
     if (enemyHP < 0) hide(w);
-    if (w.Left < 0) w.Left = kFieldWidth;
+    if (w.Left < 0) w.Left = field::kWidth;
   }
 }
 
-// One shot in flight per ship: a request while it flies is dropped.
+// One shot in flight per ship: a request while it flies is dropped. The
+// first ship fires from its nose, the second from its middle.
 void BonusScreen::fire(int i) {
-  if (fireRequest[i] == 0) return;
-  fireRequest[i] = 0;
+  std::int16_t& request = ships[i].fireRequest;
+  if (request == 0) return;
+  request = 0;
   ui::Element& s = shot(i);
   if (s.Visible) return;
   s.Top = ship(i).Top;
@@ -500,16 +430,16 @@ void BonusScreen::flyShotsAndClear() {
   ui::Element &first = shot(0), &second = shot(1);
   if (first.Visible) {
     first.Left += 300;
-    el("cmdStart").Caption = "Start";
-    el("cmdStart").setEnabled(true);
+    twoPlayerButton().Caption = "Start";
+    twoPlayerButton().setEnabled(true);
   }
   if (enemyHP < 0) {
-    el("tmrMove").setEnabled(false);
-    show(el("Level1"));
+    moveTimer().setEnabled(false);
+    show(levelClearBanner());
   }
   if (second.Visible) second.Left += 500;
-  if (second.Left > kFieldWidth) hide(second);
-  if (first.Left > kFieldWidth) hide(first);
+  if (second.Left > field::kWidth) hide(second);
+  if (first.Left > field::kWidth) hide(first);
 }
 
 // Exact coincidences with wall 1, shown or not.
@@ -519,15 +449,15 @@ void BonusScreen::wallOneCoincidences() {
   if (shot(0).Left == w.Left + 200 && shot(0).Top + 200 == w.Top) {
     w.Left += 200;
     sound("\\dead.WAV");
-    el("cmdStart").Caption = "Start";
-    el("cmdStart").setEnabled(true);
+    twoPlayerButton().Caption = "Start";
+    twoPlayerButton().setEnabled(true);
   }
 }
 
 void BonusScreen::display() {
-  el("Text1").Text = std::to_string(playerHP);
-  el("Text3").Text = std::to_string(score);
-  el("Text2").Text = std::to_string(enemyHP + 1);
+  hpReadout().Text = std::to_string(playerHP);
+  scoreReadout().Text = std::to_string(score);
+  enemyHpReadout().Text = std::to_string(enemyHP + 1);
 }
 
 }  // namespace bonus

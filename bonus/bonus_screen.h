@@ -14,6 +14,14 @@
 
 namespace bonus {
 
+// One of the two ships: the first flies on W, S and G, the second on the
+// arrows and keypad 1.
+struct Ship {
+  std::int16_t upHeld = 0;
+  std::int16_t downHeld = 0;
+  std::int16_t fireRequest = 0;  // -1: a shot asked for
+};
+
 class BonusScreen : public ui::Window {
  public:
   explicit BonusScreen(ui::Program& program);
@@ -29,30 +37,31 @@ class BonusScreen : public ui::Window {
   std::int16_t score = 0;
   std::int16_t wallSpeed = 0;  // extra rise of the walls per tick
   std::int16_t twoPlayer = 0;
-  std::int16_t upHeldL = 0, downHeldL = 0;        // W, S: the first ship
-  std::int16_t upHeldR = 0, downHeldR = 0;        // Up, Down: the second ship
-  std::int16_t enemyHP = 30;                      // shown plus one
-  std::int16_t playerHP = 6;                      // shared by both ships
-  std::array<std::int16_t, 2> fireRequest{0, 0};  // -1: a shot asked for
+  std::array<Ship, 2> ships;
+  std::int16_t enemyHP = 30;  // shown plus one
+  std::int16_t playerHP = 6;  // shared by both ships
   std::int16_t waveDevices = 0;
 
  private:
-  void Form_Load();
-  void Command1_Click();
-  void cmdStart_Click();
-  void Form_LostFocus();
-  void Form_KeyDown(int key);
-  void Form_KeyUp(int key);
-  void Label1_Click();
-  void Level1_Click();
-  void tmrMove_Timer();
+  // Handlers.
+  void newGame();
+  void onePlayerClicked();
+  void twoPlayerClicked();
+  void focusLost();
+  void shipKeyDown(int key);
+  void shipKeyUp(int key);
+  void playAgainClicked();
+  void nextLevelClicked();
+  void moveTick();
 
   // The steps of one tick, in order.
   void moveShips();
   void setUpLevel();
   void bossFights();
-  void aimedMissile();
+  void flyAimedMissile();
   void wallMissiles();
+  void riseWalls();
+  void parkSecondShip();
   void gameOverTest();
   void wallContacts(int wall);
   void wallHits(int wall);
@@ -66,10 +75,29 @@ class BonusScreen : public ui::Window {
 
   void sound(const char* name);
   void placeWalls();
-  void play();  // what both start buttons and a lost focus share
+  // What both start buttons and a lost focus share: the ships take off, the
+  // second one only if asked.
+  void launch(bool secondShip);
+  void hideStartButtons();
+
+  // The elements, by role.
+  ui::Element& field();  // the background, with its own scale
+  ui::Element& wreck();
   ui::Element& ship(int i);
   ui::Element& shot(int i);
   ui::Element& wall(int i);
+  ui::Element& wallMissile(int i);  // fired by wall i
+  ui::Element& aimedMissile();
+  ui::Element& boss();
+  ui::Element& bossShot();
+  ui::Element& hpReadout();
+  ui::Element& enemyHpReadout();
+  ui::Element& scoreReadout();
+  ui::Element& onePlayerButton();
+  ui::Element& twoPlayerButton();
+  ui::Element& gameOverBanner();    // click to play again
+  ui::Element& levelClearBanner();  // click for the next level
+  ui::Element& moveTimer();
 };
 
 }  // namespace bonus

@@ -15,12 +15,13 @@
 namespace frontend {
 
 void addWindows(ui::Program& program) {
-  program.module<Settings>();
+  Settings& settings = program.module<Settings>();
   program.module<net::NetState>();
   program.add<TitleScreen>();
   program.add<HelpScreen>();
   program.add<SetupScreen>();
-  for (int stage = 1; stage <= 5; ++stage) program.add<stage::StageScreen>(stage);
+  for (int stage = 1; stage <= 5; ++stage)
+    program.add<stage::StageScreen>(stage, settings.difficultyBonus);
   program.add<bonus::BonusScreen>();
   program.add<battle::BattleScreen>();
   program.add<net::RaceScreen>();

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <string>
 
-#include "frontend/settings.h"
 #include "stage/dashboard.h"
 #include "ui/arith.h"
 #include "ui/keys.h"
@@ -81,10 +80,11 @@ ui::Design makeDesign(const StageParams& p) {
 }
 }  // namespace
 
-StageScreen::StageScreen(ui::Program& program, int stage)
+StageScreen::StageScreen(ui::Program& program, int stage,
+                         const std::optional<std::int16_t>& difficultyBonus)
     : Window(program, "frm" + std::to_string(stage)),
       p_(stageParams(stage)),
-      settings_(program.module<frontend::Settings>()) {
+      difficultyBonus_(difficultyBonus) {
   var("playerSpeed", playerSpeed);
   var("playerRank", playerRank);
   var("distanceTravelled", distanceTravelled);
@@ -92,11 +92,11 @@ StageScreen::StageScreen(ui::Program& program, int stage)
   var("steerLeftHeld", steerLeftHeld);
   var("steerRightHeld", steerRightHeld);
   var("countdownValue", countdownValue);
-  on(Event::Load, "", [this] { Form_Load(); });
-  on(Event::Timer, "Timer1", [this] { Timer1_Timer(); });
-  on(Event::Timer, "Timer2", [this] { Timer2_Timer(); });
-  onKey(Event::KeyDown, "Picture1", [this](int k) { Picture1_KeyDown(k); });
-  onKey(Event::KeyUp, "Picture1", [this](int k) { Picture1_KeyUp(k); });
+  on(Event::Load, "", [this] { resetRace(); });
+  on(Event::Timer, "Timer1", [this] { raceTick(); });
+  on(Event::Timer, "Timer2", [this] { countdownTick(); });
+  onKey(Event::KeyDown, "Picture1", [this](int k) { raceKeyDown(k); });
+  onKey(Event::KeyUp, "Picture1", [this](int k) { steerKeyUp(k); });
 }
 
 const ui::Design& StageScreen::design() const {
@@ -108,30 +108,45 @@ const ui::Design& StageScreen::design() const {
   return designs[p_.stage - 1];
 }
 
-std::int16_t StageScreen::difficulty() const { return settings_.difficultyBonus.value_or(0); }
+ui::Element& StageScreen::playerCar() { return el("Image1"); }
+ui::Element& StageScreen::rival(int k) { return el(kRivals[k]); }
+ui::Element& StageScreen::slowCar() { return el("Image5"); }
+ui::Element& StageScreen::finishBanner() { return el("Image6"); }
+ui::Element& StageScreen::roadside() { return el("Image7"); }
+ui::Element& StageScreen::speedReadout() { return el("Label1"); }
+ui::Element& StageScreen::speedState() { return el("Label7"); }
+ui::Element& StageScreen::rankReadout() { return el("Label3"); }
+ui::Element& StageScreen::timeReadout() { return el("Label5", 0); }
+ui::Element& StageScreen::messageLabel() { return el("Label6"); }
+ui::Element& StageScreen::raceTimer() { return el("Timer1"); }
+ui::Element& StageScreen::countdownTimer() { return el("Timer2"); }
 
-bool StageScreen::finished() { return el("Image1").Top < el("Image6").Top; }
-bool StageScreen::notFinished() { return el("Image1").Top > el("Image6").Top; }
+std::int16_t StageScreen::difficulty() const { return difficultyBonus_.value_or(0); }
 
-void StageScreen::showCar(const char* pictureElement) {
-  el("Image1").Picture = el(pictureElement).Picture;
+bool StageScreen::finished() { return playerCar().Top < finishBanner().Top; }
+bool StageScreen::notFinished() { return playerCar().Top > finishBanner().Top; }
+
+// The pro car's looks wait in hidden elements of its design.
+void StageScreen::showCar(Look look) {
+  static const char* const holders[] = {"normal", "trun", "speed2"};
+  playerCar().Picture = el(holders[static_cast<int>(look)]).Picture;
 }
 
 // ---- start ---------------------------------------------------------------
 
-void StageScreen::Form_Load() {
+void StageScreen::resetRace() {
   if (p_.music != nullptr) setMusic(p_.music);
   playerSpeed = 0;
   elapsedTicks = 0;
   distanceTravelled = 0;
   countdownValue = 4;
-  el("Timer1").setEnabled(false);
-  el("Timer2").setEnabled(false);
+  raceTimer().setEnabled(false);
+  countdownTimer().setEnabled(false);
 }
 
 // 3, 2, 1 with a beep each second, "   GO!" with the bell, then the race.
-void StageScreen::Timer2_Timer() {
-  ui::Element& message = el("Label6");
+void StageScreen::countdownTick() {
+  ui::Element& message = messageLabel();
   countdownValue = sat16(countdownValue - 1);
   message.Caption = std::to_string(countdownValue);
   message.Left = 1600;
@@ -142,16 +157,16 @@ void StageScreen::Timer2_Timer() {
     message.Caption = "   GO!";
   }
   if (countdownValue < 0) {
-    el("Timer1").setEnabled(true);
+    raceTimer().setEnabled(true);
     message.Caption = "";
     message.Left = 840;
-    el("Timer2").setEnabled(false);
+    countdownTimer().setEnabled(false);
   }
 }
 
 // ---- the race tick ---------------------------------------------------------
 
-void StageScreen::Timer1_Timer() {
+void StageScreen::raceTick() {
   steer(steerLeftHeld, -1.0f);
   steer(steerRightHeld, 1.0f);
   showSpeedState();
@@ -174,16 +189,16 @@ void StageScreen::Timer1_Timer() {
 // Steering moves the car and costs speed, more for the leaders.
 void StageScreen::steer(std::int16_t held, float direction) {
   if (held != 1) return;
-  el("Image1").Left += direction * p_.steerStep;
-  if (p_.proCar) showCar("trun");
+  playerCar().Left += direction * p_.steerStep;
+  if (p_.proCar) showCar(Look::Turning);
   playerSpeed = sat16(playerSpeed - p_.steerDrag);
   if (playerRank == 1) playerSpeed = sat16(playerSpeed - p_.leaderSteerDrag);
   if (playerRank == 2) playerSpeed = sat16(playerSpeed - p_.secondSteerDrag);
 }
 
 void StageScreen::showSpeedState() {
-  ui::Element& value = el("Label1");
-  ui::Element& state = el("Label7");
+  ui::Element& value = speedReadout();
+  ui::Element& state = speedState();
   if (playerSpeed > 100) state.Caption = "";
   if (playerSpeed > p_.topSpeed) {
     value.ForeColor = kRed;
@@ -194,26 +209,26 @@ void StageScreen::showSpeedState() {
 }
 
 void StageScreen::sizeRank() {
-  if (playerRank == 1) el("Label3").FontSize = dashboard::kLeadingRankPoints;
-  if (playerRank > 1) el("Label3").FontSize = dashboard::kRank.points;
+  if (playerRank == 1) rankReadout().FontSize = dashboard::kLeadingRankPoints;
+  if (playerRank > 1) rankReadout().FontSize = dashboard::kRank.points;
 }
 
 void StageScreen::addDistanceAndTime() {
   distanceTravelled = ui::roundHalfEven16(distanceTravelled + playerSpeed / 100.0);
   elapsedTicks = sat16(elapsedTicks + 1);
-  el("Label5", 0).Caption = std::to_string(elapsedTicks);
+  timeReadout().Caption = std::to_string(elapsedTicks);
 }
 
 void StageScreen::scrollWorld() {
   for (int k = 0; k < 3; ++k)
-    el(kRivals[k]).Top += static_cast<float>(playerSpeed - p_.rivalPace[k] + difficulty());
-  ui::Element& slow = el("Image5");
+    rival(k).Top += static_cast<float>(playerSpeed - p_.rivalPace[k] + difficulty());
+  ui::Element& slow = slowCar();
   slow.Top += static_cast<float>(playerSpeed - p_.slowCarPace);
   // While the player is behind, easier races hold the slow vehicle off the road.
   if (playerRank > 1 && difficulty() == 20 && slow.Top < 0) slow.Top = -10000;
   if (playerRank > 2 && difficulty() == 10 && slow.Top < 0) slow.Top = -10000;
-  el("Image7").Top += playerSpeed;
-  if (distanceTravelled > 3999) el("Image6").Top += playerSpeed;
+  roadside().Top += playerSpeed;
+  if (distanceTravelled > 3999) finishBanner().Top += playerSpeed;
 }
 
 // Over top speed the car loses 10 a tick; too far over, the engine overheats.
@@ -224,14 +239,14 @@ void StageScreen::limitSpeed() {
 }
 
 void StageScreen::showValues() {
-  el("Label1").Caption = std::to_string(playerSpeed);
-  el("Label3").Caption = std::to_string(playerRank);
+  speedReadout().Caption = std::to_string(playerSpeed);
+  rankReadout().Caption = std::to_string(playerRank);
 }
 
 // The slow vehicle comes back far ahead, in the player's lane.
 void StageScreen::respawnSlowCar() {
-  ui::Element& car = el("Image1");
-  ui::Element& slow = el("Image5");
+  ui::Element& car = playerCar();
+  ui::Element& slow = slowCar();
   if (slow.Top > car.Top + 400) {
     slow.Left = car.Left;
     slow.Top = car.Top - 12000;
@@ -239,16 +254,15 @@ void StageScreen::respawnSlowCar() {
 }
 
 void StageScreen::wrapRoadside() {
-  ui::Element& side = el("Image7");
+  ui::Element& side = roadside();
   if (side.Top > 5200) side.Top = -2000;
 }
 
 // A touch stops the car dead, every tick it lasts.
 void StageScreen::collide() {
-  const ui::Element& car = el("Image1");
-  for (const char* other : {"Image2", "Image3", "Image4", "Image5"}) {
-    const ui::Element& o = el(other);
-    if (std::fabs(car.Top - o.Top) < 1000 && std::fabs(car.Left - o.Left) < 1000) {
+  const ui::Element& car = playerCar();
+  for (const ui::Element* other : {&rival(0), &rival(1), &rival(2), &slowCar()}) {
+    if (std::fabs(car.Top - other->Top) < 1000 && std::fabs(car.Left - other->Left) < 1000) {
       playerSpeed = 0;
       playWave("\\C6.wav");
     }
@@ -256,88 +270,68 @@ void StageScreen::collide() {
 }
 
 void StageScreen::keepOnRoad() {
-  ui::Element& car = el("Image1");
+  ui::Element& car = playerCar();
   if (car.Left > 2800) car.Left = 2800;
   if (car.Left < 0) car.Left = 0;
 }
 
 // Rivals drift towards the player's lane: all move right first, then left.
 void StageScreen::chase() {
-  const float lane = el("Image1").Left;
+  const float lane = playerCar().Left;
   for (int k = 0; k < 3; ++k)
-    if (lane > el(kRivals[k]).Left) el(kRivals[k]).Left += p_.chaseStep[k];
+    if (lane > rival(k).Left) rival(k).Left += p_.chaseStep[k];
   for (int k = 0; k < 3; ++k)
-    if (lane < el(kRivals[k]).Left) el(kRivals[k]).Left -= p_.chaseStep[k];
+    if (lane < rival(k).Left) rival(k).Left -= p_.chaseStep[k];
 }
 
 // Each later test overrides: rival 3 is taken to lead rival 2, which leads rival 1.
 void StageScreen::rank() {
-  const float top = el("Image1").Top;
-  if (top > el("Image2").Top) playerRank = 4;
-  if (top < el("Image2").Top) playerRank = 3;
-  if (top < el("Image3").Top) playerRank = 2;
-  if (top < el("Image4").Top) playerRank = 1;
+  const float top = playerCar().Top;
+  if (top > rival(0).Top) playerRank = 4;
+  if (top < rival(0).Top) playerRank = 3;
+  if (top < rival(1).Top) playerRank = 2;
+  if (top < rival(2).Top) playerRank = 1;
 }
 
-// Rivals left far behind are pulled back within reach.
+// Rivals left far behind are pulled back within reach: the first from
+// furthest, the last close behind.
 void StageScreen::keepRivalsNear() {
-  const float top = el("Image1").Top;
-  if (el("Image2").Top - 10000 > top) el("Image2").Top = top + 10000;
-  if (el("Image3").Top - 5000 > top) el("Image3").Top = top + 5000;
-  if (el("Image4").Top - 1000 > top) el("Image4").Top = top + 1200;
+  const struct { float reach, pulledTo; } leash[3] = {{10000, 10000}, {5000, 5000}, {1000, 1200}};
+  const float top = playerCar().Top;
+  for (int k = 0; k < 3; ++k)
+    if (rival(k).Top - leash[k].reach > top) rival(k).Top = top + leash[k].pulledTo;
 }
 
 void StageScreen::finish() {
   if (!finished()) return;
-  ui::Element& message = el("Label6");
+  ui::Element& message = messageLabel();
   if (playerRank < p_.passRankLimit) message.Caption = p_.passMessage;
   if (playerRank >= p_.passRankLimit) message.Caption = "Game Over (Press Space)";
-  el("Timer1").setEnabled(false);
+  raceTimer().setEnabled(false);
 }
 
 void StageScreen::showTopSpeedPicture() {
-  if (p_.proCar && playerSpeed > 350) showCar("speed2");
+  if (p_.proCar && playerSpeed > 350) showCar(Look::FlatOut);
 }
 
 // ---- keys --------------------------------------------------------------
 
-void StageScreen::Picture1_KeyDown(int key) {
-  ui::Element& tick = el("Timer1");
+void StageScreen::raceKeyDown(int key) {
   switch (key) {
-    case ui::vk::letter('P'): {
-      if (countdownValue >= 0) return;
-      // After the finish the bell still rings in stages 1 to 4, and nothing else happens.
-      if (p_.stage != 5) playWave("\\Ding.wav");
-      if (!notFinished()) return;
-      if (p_.stage == 5) playWave("\\Ding.wav");
-      const bool pause = tick.enabled();
-      tick.setEnabled(!pause);
-      el("Label6").Caption = pause ? "  Pause" : "";
+    case ui::vk::letter('P'):
+      togglePause();
       return;
-    }
     case ui::vk::kSpace:
-      if (countdownValue == 4) el("Timer2").setEnabled(true);
-      if (finished()) {
-        program().unload(*this);
-        // A failed stage starts again from scratch; its owner waits for a pass.
-        if (playerRank >= p_.passRankLimit) program().show(*this, ui::ShowMode::Modal);
-      }
+      startOrLeave();
       return;
     case ui::vk::kShift:
-      program().end();
+      program().end();  // never returns: the program is over
+      return;
     case ui::vk::kUp:
-      playerSpeed = sat16(playerSpeed + 50);
-      if (p_.proCar) {
-        if (tick.enabled()) showCar("normal");
-        if (playerSpeed > 350 && tick.enabled()) showCar("speed2");
-      }
+      pedal(50);
       return;
     case ui::vk::kDown:
-      playerSpeed = sat16(playerSpeed - 100);
-      if (p_.proCar) {
-        if (p_.stage == 5 || tick.enabled()) showCar("normal");
-        if (playerSpeed > 350 && tick.enabled()) showCar("speed2");
-      }
+      pedal(-100);
       return;
     case ui::vk::kLeft:
       steerLeftHeld = 1;
@@ -352,7 +346,38 @@ void StageScreen::Picture1_KeyDown(int key) {
   }
 }
 
-void StageScreen::Picture1_KeyUp(int key) {
+void StageScreen::togglePause() {
+  if (countdownValue >= 0) return;
+  // After the finish the bell still rings in stages 1 to 4, and nothing else happens.
+  if (p_.stage != 5) playWave("\\Ding.wav");
+  if (!notFinished()) return;
+  if (p_.stage == 5) playWave("\\Ding.wav");
+  ui::Element& tick = raceTimer();
+  const bool pause = tick.enabled();
+  tick.setEnabled(!pause);
+  messageLabel().Caption = pause ? "  Pause" : "";
+}
+
+void StageScreen::startOrLeave() {
+  if (countdownValue == 4) countdownTimer().setEnabled(true);
+  if (finished()) {
+    program().unload(*this);
+    // A failed stage starts again from scratch; its owner waits for a pass.
+    if (playerRank >= p_.passRankLimit) program().show(*this, ui::ShowMode::Modal);
+  }
+}
+
+// Up adds 50, Down takes 100. The pro car shows its plain picture while
+// racing, and stage 5's on any brake; past 350 the flat-out one.
+void StageScreen::pedal(std::int16_t by) {
+  playerSpeed = sat16(playerSpeed + by);
+  if (!p_.proCar) return;
+  const bool racing = raceTimer().enabled();
+  if (racing || (by < 0 && p_.stage == 5)) showCar(Look::Plain);
+  if (playerSpeed > 350 && racing) showCar(Look::FlatOut);
+}
+
+void StageScreen::steerKeyUp(int key) {
   if (key == ui::vk::kLeft) steerLeftHeld = 0;
   if (key == ui::vk::kRight) steerRightHeld = 0;
 }

@@ -5,19 +5,18 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "stage/stage_params.h"
 #include "ui/window.h"
-
-namespace frontend {
-class Settings;
-}
 
 namespace stage {
 
 class StageScreen : public ui::Window {
  public:
-  StageScreen(ui::Program& program, int stage);
+  // The difficulty is the program's setting, read at every tick: Easy 20,
+  // Normal 10, Hard 0 added to every rival's drift; none counts as 0.
+  StageScreen(ui::Program& program, int stage, const std::optional<std::int16_t>& difficultyBonus);
   const ui::Design& design() const override;
   const ui::PadBindings* padBindings() const override;
   const StageParams& params() const { return p_; }
@@ -37,11 +36,17 @@ class StageScreen : public ui::Window {
   bool notFinished();
 
  private:
-  void Form_Load();
-  void Timer1_Timer();
-  void Timer2_Timer();
-  void Picture1_KeyDown(int key);
-  void Picture1_KeyUp(int key);
+  // Handlers.
+  void resetRace();
+  void countdownTick();
+  void raceTick();
+  void raceKeyDown(int key);
+  void steerKeyUp(int key);
+
+  // What the keys do.
+  void togglePause();
+  void startOrLeave();
+  void pedal(std::int16_t by);
 
   // The steps of one race tick, in order.
   void steer(std::int16_t held, float direction);
@@ -61,11 +66,26 @@ class StageScreen : public ui::Window {
   void finish();
   void showTopSpeedPicture();
 
-  void showCar(const char* pictureElement);
+  enum class Look { Plain, Turning, FlatOut };
+  void showCar(Look look);
   std::int16_t difficulty() const;
 
+  // The elements, by role.
+  ui::Element& playerCar();
+  ui::Element& rival(int k);  // 0 to 2
+  ui::Element& slowCar();
+  ui::Element& finishBanner();
+  ui::Element& roadside();
+  ui::Element& speedReadout();
+  ui::Element& speedState();
+  ui::Element& rankReadout();
+  ui::Element& timeReadout();
+  ui::Element& messageLabel();
+  ui::Element& raceTimer();       // the 25 ms race tick
+  ui::Element& countdownTimer();  // once a second before the start
+
   const StageParams& p_;
-  frontend::Settings& settings_;
+  const std::optional<std::int16_t>& difficultyBonus_;
 };
 
 }  // namespace stage

@@ -19,6 +19,8 @@ class BattleTest : public ::testing::Test {
  protected:
   BattleTest() : game(frontend::addWindows) { game.start("Form3"); }
   battle::BattleScreen& b() { return static_cast<battle::BattleScreen&>(game.front()); }
+  battle::Player& red() { return b().players[battle::kRed]; }
+  battle::Player& blue() { return b().players[battle::kBlue]; }
   ui::Element& el(const char* name, int index = -1) { return b().el(name, index); }
   void tick(int n = 1) { game.advance(25 * n); }
   // The countdown's five seconds: the race tick is on, not yet run.
@@ -45,11 +47,11 @@ TEST_F(BattleTest, TheRaceStartsFiveSecondsAfterTheWindowOpens) {
   game.advance(3000);
   EXPECT_EQ(el("Label3", 0).Caption, "Go");
   EXPECT_FALSE(el("Timer1").enabled());
-  EXPECT_EQ(b().speed1, 50) << "keys act during the countdown";
+  EXPECT_EQ(red().speed, 50) << "keys act during the countdown";
   game.advance(1000);
   EXPECT_TRUE(el("Timer1").enabled());
   EXPECT_EQ(el("Label3", 0).Caption, "");
-  EXPECT_EQ(b().speed1, 0) << "the start resets both speeds";
+  EXPECT_EQ(red().speed, 0) << "the start resets both speeds";
   EXPECT_EQ(game.waves, (std::vector<std::string>{"\\1.wav", "\\1.wav", "\\1.wav", "\\Ding.wav"}));
 }
 
@@ -68,21 +70,21 @@ TEST_F(BattleTest, AMissileLaunchedInTheCountdownWaitsOnTheCar) {
 TEST_F(BattleTest, FiveTenSurvivesAndFiveElevenOverheats) {
   startRace();
   clearRoad();
-  b().speed1 = 510;
-  b().speed2 = 511;
+  red().speed = 510;
+  blue().speed = 511;
   tick();
-  EXPECT_EQ(b().speed1, 500);
-  EXPECT_EQ(b().speed2, 0);
+  EXPECT_EQ(red().speed, 500);
+  EXPECT_EQ(blue().speed, 0);
 }
 
 TEST_F(BattleTest, FourHundredDoesNotDecay) {
   startRace();
   clearRoad();
-  b().speed1 = 400;
-  b().speed2 = 401;
+  red().speed = 400;
+  blue().speed = 401;
   tick();
-  EXPECT_EQ(b().speed1, 400);
-  EXPECT_EQ(b().speed2, 391);
+  EXPECT_EQ(red().speed, 400);
+  EXPECT_EQ(blue().speed, 391);
   EXPECT_EQ(el("Label2", 2).ForeColor, ui::colour::kYellow);
   EXPECT_EQ(el("Label2", 3).ForeColor, ui::colour::kRed)
       << "the colour shows the speed before decay";
@@ -92,21 +94,21 @@ TEST_F(BattleTest, DistancesRoundHalvesToEven) {
   startRace();
   clearRoad();
   auto gain = [&](std::int16_t speed) {
-    b().distance1 = 0;
+    red().distance = 0;
     std::vector<int> out;
     for (int i = 0; i < 3; ++i) {
-      b().speed1 = speed;
-      const int before = b().distance1;
+      red().speed = speed;
+      const int before = red().distance;
       // Keep the two cars apart so nobody crashes.
       el("car2", 0).Top = 20000;
       tick();
-      out.push_back(b().distance1 - before);
+      out.push_back(red().distance - before);
     }
     return out;
   };
   EXPECT_EQ(gain(350), (std::vector<int>{4, 4, 4}));
   EXPECT_EQ(gain(400), (std::vector<int>{4, 4, 4}));
-  b().speed1 = 450;  // 4.5 then 8.5: four a tick too
+  red().speed = 450;  // 4.5 then 8.5: four a tick too
   EXPECT_EQ(gain(450), (std::vector<int>{4, 4, 4}));
 }
 
@@ -118,14 +120,14 @@ TEST_F(BattleTest, EqualTopsMeanNobodyLeads) {
   el("car2", 0).Top = 2040;  // level in the red view
   el("car1", 1).Top = 2040;
   el("car2", 0).Left = el("car2", 1).Left = 2640;
-  b().distance1 = b().distance2 = 7000;
-  b().speed1 = b().speed2 = 200;
+  red().distance = blue().distance = 7000;
+  red().speed = blue().speed = 200;
   game.keyDown(kD);
   focusRight();
   game.keyDown(kLeft);
   tick();
-  EXPECT_EQ(b().speed1, 195) << "no leader's surcharge";
-  EXPECT_EQ(b().speed2, 195);
+  EXPECT_EQ(red().speed, 195) << "no leader's surcharge";
+  EXPECT_EQ(blue().speed, 195);
   EXPECT_EQ(el("Image6", 0).Top, -1400) << "no finish line moves";
   EXPECT_EQ(el("Image6", 1).Top, -1400);
   EXPECT_FALSE(el("Label1", 0).Visible);
@@ -137,12 +139,12 @@ TEST_F(BattleTest, TheLeaderPaysDoubleForSteering) {
   clearRoad();
   el("car2", 0).Top = 4000;  // blue behind in the red view
   el("car1", 1).Top = 100;
-  b().speed1 = b().speed2 = 200;
+  red().speed = blue().speed = 200;
   game.keyDown(kA);
   game.keyDown(kRight);
   tick();
-  EXPECT_EQ(b().speed1, 190);
-  EXPECT_EQ(b().speed2, 195);
+  EXPECT_EQ(red().speed, 190);
+  EXPECT_EQ(blue().speed, 195);
   EXPECT_EQ(el("car1", 0).Left, 20);
   EXPECT_EQ(el("car1", 1).Left, 20) << "both views move the car";
 }
@@ -152,15 +154,15 @@ TEST_F(BattleTest, TheLeaderPaysDoubleForSteering) {
 TEST_F(BattleTest, TheFocusedViewDecidesWhetherSteeringKeysCancel) {
   game.keyDown(kA);
   game.keyDown(kD);
-  EXPECT_EQ(b().left1, 1);
-  EXPECT_EQ(b().right1, 1) << "the left view keeps both";
+  EXPECT_EQ(red().leftHeld, 1);
+  EXPECT_EQ(red().rightHeld, 1) << "the left view keeps both";
   focusRight();
   game.keyDown(kLeft);
   game.keyDown(kRight);
-  EXPECT_EQ(b().left2, 0) << "the right view keeps the last";
-  EXPECT_EQ(b().right2, 1);
+  EXPECT_EQ(blue().leftHeld, 0) << "the right view keeps the last";
+  EXPECT_EQ(blue().rightHeld, 1);
   game.keyUp(kA);
-  EXPECT_EQ(b().left1, 0) << "releasing works from either view";
+  EXPECT_EQ(red().leftHeld, 0) << "releasing works from either view";
 }
 
 TEST_F(BattleTest, ClickingAViewGivesItTheFocus) {
@@ -197,8 +199,8 @@ TEST_F(BattleTest, TurboHoldsFiveTenInGoldAndSteeringDoesNothing) {
   game.keyDown(kH);
   game.keyDown(kA);
   tick();
-  EXPECT_EQ(b().speed1, 500) << "510, then the decay over 400";
-  EXPECT_EQ(b().turbo1, 199);
+  EXPECT_EQ(red().speed, 500) << "510, then the decay over 400";
+  EXPECT_EQ(red().turboLeft, 199);
   EXPECT_EQ(el("car1", 0).Picture, "battle-car-gold");
   EXPECT_EQ(el("car1", 0).Left, 120) << "turbo cancels the steering";
   EXPECT_EQ(el("Label2", 7).Caption, "199");
@@ -210,12 +212,12 @@ TEST_F(BattleTest, TurboHoldsFiveTenInGoldAndSteeringDoesNothing) {
 TEST_F(BattleTest, WithoutTurboLeftHoldingHDoesNothing) {
   startRace();
   clearRoad();
-  b().turbo2 = 0;
+  blue().turboLeft = 0;
   focusRight();
   game.keyDown(kPad2);
-  b().speed2 = 100;
+  blue().speed = 100;
   tick();
-  EXPECT_EQ(b().speed2, 100);
+  EXPECT_EQ(blue().speed, 100);
   EXPECT_EQ(el("car2", 1).Picture, "battle-car-blue");
 }
 
@@ -230,7 +232,7 @@ TEST_F(BattleTest, AMissileCanHitTheSameCarOnTwoTicks) {
   const auto shots = game.waves.size();
   tick();  // the missile at 1040 meets c1 near 540
   tick();  // and again, 1000 higher, with c1 now still close
-  EXPECT_EQ(b().rivalSpeed1, 0) << "stopped on both ticks";
+  EXPECT_EQ(b().rivalSpeeds[0], 0) << "stopped on both ticks";
   EXPECT_GE(game.waves.size() - shots, 2u);
 }
 
@@ -239,10 +241,10 @@ TEST_F(BattleTest, HittingAComputerCarStopsThePlayer) {
   el("c2", 0).Top = el("c2", 1).Top = -30000;
   el("c1", 1).Left = el("c1", 0).Left = 120;
   el("c1", 0).Top = el("c1", 1).Top = 2040 - 900;
-  b().speed1 = 300;
+  red().speed = 300;
   tick();
-  EXPECT_EQ(b().speed1, 0);
-  EXPECT_EQ(b().rivalSpeed1, 50);
+  EXPECT_EQ(red().speed, 0);
+  EXPECT_EQ(b().rivalSpeeds[0], 50);
   EXPECT_EQ(game.waves.back(), "\\C6.wav");
 }
 
@@ -252,12 +254,12 @@ TEST_F(BattleTest, AMissileStopsTheOtherCarButNeverItsOwn) {
   el("car2", 0).Left = el("car2", 1).Left = 120;
   el("car2", 0).Top = 2040 - 2500;
   el("car1", 1).Top = 2040 + 2500;
-  b().speed2 = 300;
-  b().speed1 = 300;
+  blue().speed = 300;
+  red().speed = 300;
   game.keyDown(kG);
   tick(2);
-  EXPECT_EQ(b().speed2, 0);
-  EXPECT_GT(b().speed1, 0);
+  EXPECT_EQ(blue().speed, 0);
+  EXPECT_GT(red().speed, 0);
 }
 
 // ---- the finish -----------------------------------------------------------------------------
@@ -268,9 +270,9 @@ TEST_F(BattleTest, TheLeaderPastTheLineWinsAndTheRaceFreezes) {
   el("car2", 0).Top = 6000;
   el("car1", 1).Top = -2000;
   el("Image6", 0).Top = 2040 - 100;
-  b().distance1 = 6001;
-  b().speed1 = 300;
-  b().speed2 = 300;
+  red().distance = 6001;
+  red().speed = 300;
+  blue().speed = 300;
   tick();
   EXPECT_TRUE(el("Label1", 0).Visible);
   EXPECT_FALSE(el("Label1", 1).Visible);
@@ -288,12 +290,12 @@ TEST_F(BattleTest, TheFinishLineIsHandedToTheTrailingView) {
   clearRoad();
   el("car2", 0).Top = 4000;
   el("car1", 1).Top = 100;
-  b().distance1 = 6001;
-  b().speed1 = b().speed2 = 0;
+  red().distance = 6001;
+  red().speed = blue().speed = 0;
   el("Image6", 0).Top = 500;
   tick();
   EXPECT_EQ(el("Image6", 1).Top, 500 + 100 - 2040);
-  EXPECT_EQ(b().distance2, 6000);
+  EXPECT_EQ(blue().distance, 6000);
 }
 
 TEST_F(BattleTest, MarkersPointAtACarOutOfSight) {
@@ -324,8 +326,8 @@ TEST(BattleScreenTest, ReopeningResetsTheRaceButNotTheHeldKeys) {
   EXPECT_EQ(game.program().front(), &title);
   EXPECT_EQ(game.music.back(), "3.mid") << "the battle music stays";
   game.program().click(title, title.el("Command3"));
-  EXPECT_EQ(b.right1, 1);
-  EXPECT_EQ(b.turbo1, 200);
+  EXPECT_EQ(b.players[battle::kRed].rightHeld, 1);
+  EXPECT_EQ(b.players[battle::kRed].turboLeft, 200);
   EXPECT_EQ(b.battleCountdown, 4);
   EXPECT_EQ(b.battleTicks, 0);
 }

@@ -3,6 +3,7 @@
 
 #include "bonus/bonus_screen.h"
 #include "frontend/game.h"
+#include "ui/json.h"
 #include "ui/keys.h"
 #include "ui/virtual/session.h"
 
@@ -92,14 +93,14 @@ TEST_F(BonusTest, TheShipMovesOnlyTheWayPressedLastAndStaysInTheField) {
 TEST_F(BonusTest, KeysAreIgnoredUntilTheGameRunsButKeyUpAlwaysClears) {
   game.keyDown(kW);
   game.keyDown(kG);
-  EXPECT_EQ(b().upHeldL, 0);
-  EXPECT_EQ(b().fireRequest[0], 0);
+  EXPECT_EQ(b().ships[0].upHeld, 0);
+  EXPECT_EQ(b().ships[0].fireRequest, 0);
   game.click("Command1");
   game.keyDown(kW);
-  EXPECT_EQ(b().upHeldL, 1);
+  EXPECT_EQ(b().ships[0].upHeld, 1);
   el("tmrMove").setEnabled(false);
   game.keyUp(kW);
-  EXPECT_EQ(b().upHeldL, 0);
+  EXPECT_EQ(b().ships[0].upHeld, 0);
 }
 
 TEST_F(BonusTest, AShotAskedForWhileOneFliesIsDropped) {
@@ -113,16 +114,30 @@ TEST_F(BonusTest, AShotAskedForWhileOneFliesIsDropped) {
   game.keyDown(kG);
   tick();
   EXPECT_EQ(shots(), 1);
-  EXPECT_EQ(b().fireRequest[0], 0) << "the request is not remembered";
+  EXPECT_EQ(b().ships[0].fireRequest, 0) << "the request is not remembered";
   tick(40);
   EXPECT_FALSE(el("imgFireL", 0).Visible) << "gone past the right edge";
   EXPECT_EQ(shots(), 1);
 }
 
+// What a replay's --set and its trace see: one array, the first ship's first.
+TEST_F(BonusTest, BothShipsFireRequestsAreOneArrayInTheTrace) {
+  game.click("cmdStart");
+  quietWalls();
+  ASSERT_TRUE(b().vars().set("fireRequest", -1));
+  EXPECT_EQ(b().ships[0].fireRequest, -1);
+  EXPECT_EQ(b().ships[1].fireRequest, -1);
+  b().ships[0].fireRequest = 0;
+  EXPECT_NE(ui::varsJson(b().vars()).find("\"fireRequest\": [0, -1]"), std::string::npos);
+  tick();
+  EXPECT_TRUE(el("imgFireR", 0).Visible) << "the second ship fired";
+  EXPECT_FALSE(el("imgFireL", 0).Visible) << "the first did not";
+}
+
 TEST_F(BonusTest, KeypadOneFiresOnlyInATwoPlayerGame) {
   game.click("Command1");
   game.keyDown(kPad1);
-  EXPECT_EQ(b().fireRequest[1], 0);
+  EXPECT_EQ(b().ships[1].fireRequest, 0);
   ui::VirtualSession two(frontend::addWindows);
   two.start("frmMain");
   two.click("cmdStart");
@@ -289,7 +304,7 @@ TEST_F(BonusTest, ASecondVisitKeepsPlayersAndHeldKeys) {
   story.program().show(screen);
   auto& again = static_cast<bonus::BonusScreen&>(screen);
   EXPECT_EQ(again.twoPlayer, 1);
-  EXPECT_EQ(again.downHeldL, 1);
+  EXPECT_EQ(again.ships[0].downHeld, 1);
   EXPECT_EQ(again.enemyHP, 30);
   EXPECT_EQ(again.level, 1);
   EXPECT_TRUE(again.el("Command1").Visible);

@@ -201,13 +201,13 @@ TEST_F(PadTest, EachShipOfTheShooterTakesAPadInTurn) {
   auto& bonus = window<bonus::BonusScreen>("frmMain");
 
   tilt(3, PadAxis::LeftY, -1);
-  EXPECT_EQ(bonus.upHeldL, 1);
+  EXPECT_EQ(bonus.ships[0].upHeld, 1);
   press(4, PadButton::Down);
-  EXPECT_EQ(bonus.downHeldR, 1);
+  EXPECT_EQ(bonus.ships[1].downHeld, 1);
   tilt(3, PadAxis::LeftY, 0);
   release(4, PadButton::Down);
-  EXPECT_EQ(bonus.upHeldL, 0);
-  EXPECT_EQ(bonus.downHeldR, 0);
+  EXPECT_EQ(bonus.ships[0].upHeld, 0);
+  EXPECT_EQ(bonus.ships[1].downHeld, 0);
   EXPECT_EQ(keys(), (Keys{"frmMain +W", "frmMain +Down", "frmMain -W", "frmMain -Down"}));
 
   press(3, PadButton::A);  // held: a stream of shots
@@ -229,19 +229,19 @@ TEST_F(PadTest, TheFirstPadIsRedAndTheSecondBlueInTheBattle) {
 
   tilt(11, PadAxis::LeftX, -1);
   press(12, PadButton::Right);
-  EXPECT_EQ(battle.left1, 1);
-  EXPECT_EQ(battle.right2, 1);
-  EXPECT_EQ(battle.left2, 0);
+  EXPECT_EQ(battle.players[battle::kRed].leftHeld, 1);
+  EXPECT_EQ(battle.players[battle::kBlue].rightHeld, 1);
+  EXPECT_EQ(battle.players[battle::kBlue].leftHeld, 0);
   press(11, PadButton::Y);
-  EXPECT_EQ(battle.turboHeld1, 1);
+  EXPECT_EQ(battle.players[battle::kRed].turboHeld, 1);
   press(12, PadButton::Y);
-  EXPECT_EQ(battle.turboHeld2, 1);
+  EXPECT_EQ(battle.players[battle::kBlue].turboHeld, 1);
   for (int pad : {11, 12}) {
     press(pad, PadButton::A);
     release(pad, PadButton::A);
   }
-  EXPECT_EQ(battle.speed1, 50);
-  EXPECT_EQ(battle.speed2, 50);
+  EXPECT_EQ(battle.players[battle::kRed].speed, 50);
+  EXPECT_EQ(battle.players[battle::kBlue].speed, 50);
   tilt(12, PadAxis::RightTrigger, 1);
   tilt(12, PadAxis::RightTrigger, 0);
   tilt(11, PadAxis::LeftTrigger, 1);
@@ -292,7 +292,7 @@ TEST_F(PadTest, PadsCountInTheOrderTheyWerePluggedIn) {
   release(20, PadButton::Right);
   press(20, PadButton::Right);
   EXPECT_EQ(keys(), Keys{"Form3 +D"});
-  EXPECT_EQ(window<battle::BattleScreen>("Form3").right1, 1);
+  EXPECT_EQ(window<battle::BattleScreen>("Form3").players[battle::kRed].rightHeld, 1);
 }
 
 // ---- the network race --------------------------------------------------------------------
@@ -345,7 +345,7 @@ TEST_F(PadTest, AWindowComingInFrontLetsGoOfHeldKeys) {
   ui::Window& help = program().window("Form2");
   program().show(help);
   poll();
-  EXPECT_EQ(battle.left1, 0);
+  EXPECT_EQ(battle.players[battle::kRed].leftHeld, 0);
   play(500);
   program().hide(help);
   play(500);
@@ -354,7 +354,7 @@ TEST_F(PadTest, AWindowComingInFrontLetsGoOfHeldKeys) {
   tilt(1, PadAxis::LeftX, 0);
   tilt(1, PadAxis::LeftX, -1);
   EXPECT_EQ(keys(), Keys{"Form3 +A"});
-  EXPECT_EQ(battle.left1, 1);
+  EXPECT_EQ(battle.players[battle::kRed].leftHeld, 1);
 }
 
 }  // namespace

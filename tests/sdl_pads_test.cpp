@@ -83,28 +83,28 @@ TEST_F(SdlPadsTest, TwoPadsRaceTheBattleAndTheFirstGoingHandsRedToTheSecond) {
   red.button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
   blue.axis(SDL_CONTROLLER_AXIS_LEFTX, 32767);
   pads.poll();
-  EXPECT_EQ(battle.left1, 1);
-  EXPECT_EQ(battle.right2, 1);
+  EXPECT_EQ(battle.players[battle::kRed].leftHeld, 1);
+  EXPECT_EQ(battle.players[battle::kBlue].rightHeld, 1);
   // Blue holds A for 300 ms: a press, the keyboard's pause, a repeat.
   blue.button(SDL_CONTROLLER_BUTTON_A, true);
   for (int ms = 0; ms < 300; ms += 10) {
     pads.poll();
     game.advance(10);
   }
-  EXPECT_EQ(battle.speed2, 3 * 50);
-  EXPECT_EQ(battle.speed1, 0);
+  EXPECT_EQ(battle.players[battle::kBlue].speed, 3 * 50);
+  EXPECT_EQ(battle.players[battle::kRed].speed, 0);
 
   red.unplug();
   pads.poll();
   EXPECT_EQ(pads.count(), 1);
-  EXPECT_EQ(battle.left1, 0) << "a pad pulled out lets go of its keys";
-  EXPECT_EQ(battle.right2, 0) << "blue has no pad now";
+  EXPECT_EQ(battle.players[battle::kRed].leftHeld, 0) << "a pad pulled out lets go of its keys";
+  EXPECT_EQ(battle.players[battle::kBlue].rightHeld, 0) << "blue has no pad now";
   blue.button(SDL_CONTROLLER_BUTTON_A, false);
   pads.poll();
   blue.button(SDL_CONTROLLER_BUTTON_A, true);
   pads.poll();
-  EXPECT_EQ(battle.speed1, 50) << "the pad left drives red";
-  EXPECT_EQ(battle.speed2, 3 * 50);
+  EXPECT_EQ(battle.players[battle::kRed].speed, 50) << "the pad left drives red";
+  EXPECT_EQ(battle.players[battle::kBlue].speed, 3 * 50);
 }
 
 TEST_F(SdlPadsTest, APadAlreadyInWithAButtonHeldCountsFromTheStart) {

@@ -85,7 +85,7 @@ std::string varsJson(const VarTable& vars) {
         out += '[';
         for (std::size_t i = 0; i < e.count; ++i) {
           if (i) out += ", ";
-          out += std::to_string(static_cast<const std::int16_t*>(e.ptr)[i]);
+          out += std::to_string(e.at(i));
         }
         out += ']';
         break;

@@ -22,7 +22,7 @@ bool VarTable::set(std::string_view name, long long value) {
       *static_cast<std::optional<std::int16_t>*>(e->ptr) = v;
       return true;
     case Type::Int16Array:
-      for (std::size_t i = 0; i < e->count; ++i) static_cast<std::int16_t*>(e->ptr)[i] = v;
+      for (std::size_t i = 0; i < e->count; ++i) e->at(i) = v;
       return true;
     case Type::Text:
       return false;

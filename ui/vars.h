@@ -18,7 +18,12 @@ class VarTable {
     std::string name;
     Type type;
     void* ptr;
-    std::size_t count;  // elements of an array
+    std::size_t count;                          // elements of an array
+    std::size_t stride = sizeof(std::int16_t);  // bytes from one element of an array to the next
+
+    std::int16_t& at(std::size_t i) const {
+      return *reinterpret_cast<std::int16_t*>(static_cast<char*>(ptr) + i * stride);
+    }
   };
 
   void add(std::string name, std::int16_t& v) { add_({std::move(name), Type::Int16, &v, 1}); }
@@ -29,6 +34,12 @@ class VarTable {
   template <std::size_t N>
   void add(std::string name, std::array<std::int16_t, N>& v) {
     add_({std::move(name), Type::Int16Array, v.data(), N});
+  }
+  // The same field of every struct of an array (of each player, say), listed
+  // as one array.
+  template <class S, std::size_t N>
+  void add(std::string name, std::array<S, N>& v, std::int16_t S::*field) {
+    add_({std::move(name), Type::Int16Array, &(v[0].*field), N, sizeof(S)});
   }
 
   // Sets a whole-number variable (an array: every element); false when no
