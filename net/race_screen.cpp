@@ -317,30 +317,6 @@ void RaceScreen::act(const Message& m) {
     case Code::LossClaim:
       peerConcedes();
       break;
-    case Code::Speed0:
-    case Code::Speed50:
-    case Code::Speed100:
-    case Code::Speed150:
-    case Code::Speed200:
-    case Code::Speed250:
-    case Code::Speed300:
-    case Code::Speed350:
-    case Code::Speed400:
-    case Code::Speed450:
-    case Code::Speed500:
-    case Code::Speed550:  // and Restart
-      peer().speed = *speedOfCode(m.code);
-      break;
-    case Code::Lane0:
-    case Code::Lane400:
-    case Code::Lane800:
-    case Code::Lane1300:
-    case Code::Lane1800:
-    case Code::Lane2100:
-    case Code::Lane2400:
-    case Code::Lane2800:
-      peerCar().Left = *leftOfCode(m.code);
-      break;
     case Code::Turbo:
     case Code::Faster:
     case Code::SteerLeft:
@@ -367,7 +343,9 @@ void RaceScreen::act(const Message& m) {
       program().unload(*this);
       socket().close();
       break;
-    default:
+    default:  // the speed ladder (Restart among it) and the lanes
+      if (auto speed = speedOfCode(m.code)) peer().speed = *speed;
+      if (auto left = leftOfCode(m.code)) peerCar().Left = *left;
       break;
   }
 }

@@ -14,9 +14,6 @@ using ui::sat16;
 
 namespace {
 
-constexpr std::int32_t kRed = ui::colour::kRed;
-constexpr std::int32_t kYellow = ui::colour::kYellow;
-
 // How the computer cars pick up speed: c1 to 390 by 10 a tick, c2 to 375
 // by 25.
 constexpr struct {
@@ -139,7 +136,8 @@ void RaceScreen::markPeerOutOfSight() {
 }
 
 void RaceScreen::colourSpeeds() {
-  for (Side s : kSides) speedLabel(s).ForeColor = players_[s].speed > 400 ? kRed : kYellow;
+  for (Side s : kSides)
+    speedLabel(s).ForeColor = players_[s].speed > 400 ? ui::colour::kRed : ui::colour::kYellow;
 }
 
 void RaceScreen::countTick() { raceTicks_ = sat16(raceTicks_ + 1); }
