@@ -245,14 +245,14 @@ void networkFigures() {
     std::printf("(e) key to peer: no connection on 127.0.0.1:5238\n");
     return;
   }
-  auto& peer = b.program().module<net::NetState>();
+  net::Player& peer = raceB.player(net::kPeer);
   std::vector<double> micros;
   for (int i = 0; i < 500; ++i) {
-    peer.peerSpeed = 0;
+    peer.speed = 0;
     QElapsedTimer t;
     t.start();
     a.program().keyDown(raceA, 'W');
-    if (!pumpUntil([&] { return peer.peerSpeed != 0; })) break;
+    if (!pumpUntil([&] { return peer.speed != 0; })) break;
     micros.push_back(t.nsecsElapsed() / 1000.0);
   }
   std::sort(micros.begin(), micros.end());

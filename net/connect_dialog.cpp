@@ -1,22 +1,16 @@
 #include "net/connect_dialog.h"
 
-#include "net/net_state.h"
 #include "net/race_screen.h"
 #include "ui/program.h"
 #include "ui/words.h"
 
 namespace net {
 
-namespace {
-constexpr int kPort = 5238;
-}
-
-ConnectDialog::ConnectDialog(ui::Program& program)
-    : Window(program, "Form4"), s_(program.module<NetState>()) {
-  on(ui::Event::Load, "", [this] { Form_Load(); });
-  on(ui::Event::Click, "Option1", [this] { Option1_Click(); });
-  on(ui::Event::Click, "Option2", [this] { Option2_Click(); });
-  on(ui::Event::Click, "Command1", [this] { Command1_Click(); });
+ConnectDialog::ConnectDialog(ui::Program& program) : Window(program, "Form4") {
+  on(ui::Event::Load, "", [this] { prepare(); });
+  on(ui::Event::Click, "Option1", [this] { chooseHost(); });
+  on(ui::Event::Click, "Option2", [this] { chooseJoin(); });
+  on(ui::Event::Click, "Command1", [this] { confirm(); });
   on(ui::Event::Click, "Command2", [this] { this->program().unload(*this); });
 }
 
@@ -53,52 +47,29 @@ const ui::Design& ConnectDialog::design() const {
 
 RaceScreen& ConnectDialog::race() { return static_cast<RaceScreen&>(program().window("Form5")); }
 
-void ConnectDialog::Form_Load() {
-  RaceScreen& r = race();
-  program().load(r);
-  r.el("Com1", 3).Visible = false;
-  r.EnableNetButtons(false);
-  el("Text2").Text = r.socket().localIP();
-  s_.netRole = 1;
+void ConnectDialog::prepare() {
+  race().prepareToConnect();
+  el("Text2").Text = race().localAddress();
 }
 
-// The host's car starts on the left and the guest's on the right; each
-// instance shows itself as car1.
-void ConnectDialog::Option1_Click() {
+void ConnectDialog::chooseHost() {
   el("Label3").Caption = ui::Words::tr("閣下電腦的IP:");
-  el("Text2").Text = race().socket().localIP();
-  s_.netRole = 1;
-  race().el("car2", 0).Left = 2640;
-  race().el("car1", 0).Left = 120;
+  el("Text2").Text = race().localAddress();
+  race().takeSeat(kHostSeat);
 }
 
-void ConnectDialog::Option2_Click() {
+void ConnectDialog::chooseJoin() {
   el("Label3").Caption = ui::Words::tr("輸入連結主機的IP:");
   el("Text2").Text = "0.0.0.0";
-  s_.netRole = 2;
-  race().el("car1", 0).Left = 2640;
-  race().el("car2", 0).Left = 120;
+  race().takeSeat(kGuestSeat);
 }
 
-void ConnectDialog::Command1_Click() {
-  RaceScreen& r = race();
-  Socket& sock = r.socket();
+void ConnectDialog::confirm() {
   const std::string name = el("Text1").Text;
-  if (s_.netRole == 1) {
-    sock.LocalPort = kPort;
-    sock.listen();
-    r.el("Label1", 1).Caption = "1P : " + name;
-    r.el("Label1", 3).Caption = "";
-    r.el("Label2", 0).Caption = ui::Words::tr("等待加入中");
-  } else {
-    sock.RemoteHost = el("Text2").Text;
-    sock.RemotePort = kPort;
-    sock.LocalPort = 0;
-    sock.connect();
-    r.el("Label1", 1).Caption = "";
-    r.el("Label1", 3).Caption = "2P : " + name;
-    r.el("Label2", 0).Caption = ui::Words::tr("正在連線到主機");
-  }
+  if (race().seat() == kHostSeat)
+    race().host(name);
+  else
+    race().join(name, el("Text2").Text);
   program().hide(*this);
 }
 

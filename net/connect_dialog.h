@@ -6,7 +6,6 @@
 
 namespace net {
 
-class NetState;
 class RaceScreen;
 
 class ConnectDialog : public ui::Window {
@@ -15,13 +14,11 @@ class ConnectDialog : public ui::Window {
   const ui::Design& design() const override;
 
  private:
-  void Form_Load();
-  void Option1_Click();
-  void Option2_Click();
-  void Command1_Click();
+  void prepare();
+  void chooseHost();
+  void chooseJoin();
+  void confirm();
   RaceScreen& race();
-
-  NetState& s_;
 };
 
 }  // namespace net

@@ -1,9 +1,7 @@
-// What the network race shares between its screen and its messages: the
-// program-wide race variables, and where sockets come from (Qt Network on
-// the desktop, an in-memory network on the virtual clock).
+// Where the network race's sockets come from: Qt Network on the desktop, an
+// in-memory network on the virtual clock, none until a driver says.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -31,28 +29,7 @@ class NoSocket : public Socket {
 
 class NetState : public ui::Module {
  public:
-  explicit NetState(ui::Program& program) {
-    auto& g = program.globals();
-    g.add("netRole", netRole);
-    g.add("mySpeed", mySpeed);
-    g.add("peerSpeed", peerSpeed);
-    g.add("myTurbo", myTurbo);
-    g.add("peerTurbo", peerTurbo);
-    g.add("myDistance", myDistance);
-    g.add("peerDistance", peerDistance);
-    g.add("raceTicks", raceTicks);
-    g.add("c1Speed", c1Speed);
-    g.add("c2Speed", c2Speed);
-    g.add("countdown", countdown);
-  }
-
-  std::int16_t netRole = 1;  // 1 hosts, 2 joins
-  std::int16_t mySpeed = 0, peerSpeed = 0;
-  std::int16_t myTurbo = 200, peerTurbo = 200;
-  std::int16_t myDistance = 0, peerDistance = 0;
-  std::int16_t raceTicks = 0;
-  std::int16_t c1Speed = 0, c2Speed = 0;
-  std::int16_t countdown = 6;
+  explicit NetState(ui::Program&) {}
 
   // Makes the sockets of the race screen.
   std::function<std::unique_ptr<Socket>()> makeSocket = [] { return std::make_unique<NoSocket>(); };

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -10,30 +11,37 @@ namespace net {
 
 namespace {
 
-struct Band {
-  int centre;
-  int reach;  // strictly within
-  char code;
+// The speed ladder: a broadcast sends a rung's code, `repeats` times, while
+// the speed is strictly within `reach` of it; a car going backwards reads as
+// standing. No two rungs overlap.
+struct Rung {
+  Code code;
+  std::int16_t speed;
+  int reach;
   int repeats;
 };
+constexpr Rung kLadder[] = {
+    {Code::Speed0, 0, 11, 1},     {Code::Speed50, 50, 25, 2},   {Code::Speed100, 100, 25, 2},
+    {Code::Speed150, 150, 25, 2}, {Code::Speed200, 200, 25, 2}, {Code::Speed250, 250, 25, 2},
+    {Code::Speed300, 300, 25, 2}, {Code::Speed350, 350, 25, 2}, {Code::Speed400, 400, 10, 1},
+    {Code::Speed450, 450, 10, 2}, {Code::Speed500, 500, 10, 2}, {Code::Speed550, 550, 1, 2}};
 
-// The speed ladder, in the order a run tests it.
-const Band kSpeeds[] = {{50, 25, 'l', 2},  {100, 25, 'm', 2}, {150, 25, 'n', 2}, {200, 25, 'o', 2},
-                        {250, 25, 'p', 2}, {300, 25, 'q', 2}, {350, 25, 'g', 2}, {450, 10, '0', 2},
-                        {400, 10, 'h', 1}, {500, 10, '=', 2}};
-
+// The lanes across the road: a broadcast sends a lane's code twice while the
+// car's Left is strictly within `reach` of its centre; the receiver puts the
+// other car at `placed`. No two lanes overlap.
 struct Lane {
+  Code code;
   float centre;
   float reach;
-  char code;
-  float placed;  // where the receiver puts the other car
+  float placed;
 };
-const Lane kLanes[] = {{0, 200, 'z', 50},      {400, 200, 'y', 400},   {800, 200, 'x', 800},
-                       {1300, 200, 'r', 1300}, {1800, 200, 'v', 1800}, {2100, 100, 'u', 2100},
-                       {2400, 200, 't', 2400}, {2800, 200, 's', 2600}};
+constexpr Lane kLanes[] = {{Code::Lane0, 0, 200, 50},         {Code::Lane400, 400, 200, 400},
+                           {Code::Lane800, 800, 200, 800},    {Code::Lane1300, 1300, 200, 1300},
+                           {Code::Lane1800, 1800, 200, 1800}, {Code::Lane2100, 2100, 100, 2100},
+                           {Code::Lane2400, 2400, 200, 2400}, {Code::Lane2800, 2800, 200, 2600}};
 
-void add(std::vector<std::string>& out, char code, int times) {
-  for (int i = 0; i < times; ++i) out.emplace_back(1, code);
+void add(std::vector<std::string>& out, Code code, int times) {
+  for (int i = 0; i < times; ++i) out.push_back(encode(code));
 }
 
 // Converts between encodings, one unconvertible character at a time
@@ -73,12 +81,15 @@ std::string convert(const char* to, const char* from, const std::string& in, boo
 
 }  // namespace
 
+std::string encode(Code code) { return std::string(1, static_cast<char>(code)); }
+
+std::string encode(Code code, const std::string& text) { return encode(code) + text; }
+
 std::vector<std::string> speedBroadcast(int speed) {
   std::vector<std::string> out;
-  if (speed < 11) add(out, 'k', 1);
-  for (const Band& b : kSpeeds)
-    if (std::abs(speed - b.centre) < b.reach) add(out, b.code, b.repeats);
-  if (speed == 550) add(out, '3', 2);
+  const int forward = std::max(speed, 0);
+  for (const Rung& r : kLadder)
+    if (std::abs(forward - r.speed) < r.reach) add(out, r.code, r.repeats);
   return out;
 }
 
@@ -89,15 +100,13 @@ std::vector<std::string> positionBroadcast(float left) {
   return out;
 }
 
-std::optional<std::int16_t> speedOfCode(char code) {
-  const char* codes = "klmnopqgh0=";
-  for (int i = 0; codes[i] != '\0'; ++i)
-    if (codes[i] == code) return static_cast<std::int16_t>(50 * i);
-  if (code == '3') return 550;
+std::optional<std::int16_t> speedOfCode(Code code) {
+  for (const Rung& r : kLadder)
+    if (r.code == code) return r.speed;
   return std::nullopt;
 }
 
-std::optional<float> leftOfCode(char code) {
+std::optional<float> leftOfCode(Code code) {
   for (const Lane& l : kLanes)
     if (l.code == code) return l.placed;
   return std::nullopt;
@@ -106,12 +115,20 @@ std::optional<float> leftOfCode(char code) {
 std::vector<std::string> splitArrival(const std::string& arrival) {
   std::vector<std::string> out;
   for (std::size_t i = 0; i < arrival.size(); ++i) {
-    if (arrival[i] == '2' || arrival[i] == '5') {
+    const auto code = static_cast<Code>(arrival[i]);
+    if (code == Code::Name || code == Code::Chat) {
       out.push_back(arrival.substr(i));
       break;
     }
     out.emplace_back(1, arrival[i]);
   }
+  return out;
+}
+
+std::vector<Message> readArrival(const std::string& arrival) {
+  std::vector<Message> out;
+  for (const std::string& m : splitArrival(arrival))
+    out.push_back({static_cast<Code>(m[0]), m.substr(1)});
   return out;
 }
 

@@ -3,15 +3,46 @@
 // chat, and the result each side decides on its own screen and claims.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
+#include "net/protocol.h"
 #include "net/socket.h"
 #include "ui/window.h"
+#include "ui/words.h"
 
 namespace net {
 
 class NetState;
+
+// The two sides of the race as this screen shows them: this player's own
+// car, and the other player's, moved by what arrives.
+enum Side { kMe = 0, kPeer = 1 };
+constexpr Side kSides[] = {kMe, kPeer};
+constexpr Side opposite(Side s) { return s == kMe ? kPeer : kMe; }
+
+// The seats: the host plays 1P, the guest 2P.
+constexpr std::int16_t kHostSeat = 1;
+constexpr std::int16_t kGuestSeat = 2;
+
+// What the status line reads while connected, and before.
+constexpr const char* kConnected = ui::Words::tr("已連線");
+constexpr const char* kNotConnected = ui::Words::tr("尚未連線");
+
+// What the result banner reads on each screen.
+constexpr const char* kYouWin = "You Win !";
+constexpr const char* kYouLose = "You loss!";
+
+// Turbo's speed; anything faster overheats the engine.
+constexpr std::int16_t kTurboSpeed = 560;
+
+struct Player {
+  std::int16_t speed = 0;    // twips the road moves down per tick
+  std::int16_t turbo = 200;  // turbo charges left
+  std::int16_t distance = 0;
+};
 
 class RaceScreen : public ui::Window, public SocketEvents {
  public:
@@ -22,11 +53,19 @@ class RaceScreen : public ui::Window, public SocketEvents {
   // The dashboard marks this player's own name once they have hosted or joined.
   std::string backdrop() const override;
 
+  Player& player(Side side) { return players_[side]; }
+  std::int16_t rivalSpeed(int k) const { return rivalSpeeds_[k]; }
+
   Socket& socket();
-  // Sends one message as one write.
-  void NetSend(const std::string& text);
   bool isConnected();  // the status reads "已連線"
-  void EnableNetButtons(bool on);
+
+  // What the connection dialog asks of the race.
+  void prepareToConnect();  // loads the race and holds it until a side is chosen
+  std::string localAddress();
+  std::int16_t seat() const { return seat_; }
+  void takeSeat(std::int16_t seat);  // puts the cars on their starting sides
+  void host(const std::string& name);
+  void join(const std::string& name, const std::string& address);
 
   // Socket events, turned into the window's events.
   void connectionRequest(int requestId) override;
@@ -34,31 +73,125 @@ class RaceScreen : public ui::Window, public SocketEvents {
   void dataArrival(int bytesTotal) override;
 
  private:
-  void Form_Load();
-  void Form_Unload();
-  void Form_KeyDown(int key);
-  void Com1_Click(int index);
-  void Winsock1_ConnectionRequest(int requestId);
-  void Winsock1_Connect();
-  void NetReceive(int bytesTotal);
-  void act(const std::string& message);
+  // ---- the elements, by role (race_design.cpp) ----
+  ui::Element& track();
+  ui::Element& car(Side side);
+  ui::Element& myCar() { return car(kMe); }
+  ui::Element& peerCar() { return car(kPeer); }
+  ui::Element& missile(Side side);
+  ui::Element& rival(int k);
+  ui::Element& goldCar();
+  ui::Element& finishLine();
+  ui::Element& laneMark(int k);
+  ui::Element& peerAheadMarker();
+  ui::Element& peerBehindMarker();
+  ui::Element& countdownLabel();
+  ui::Element& resultBanner();
+  ui::Element& statusLabel();
+  ui::Element& nameLabel(std::int16_t seat);
+  ui::Element& speedLabel(Side side);
+  ui::Element& turboLabel(Side side);
+  ui::Element& timeLabel();
+  ui::Element& speedWarning();
+  ui::Element& chatBox();
+  ui::Element& peerLine();
+  ui::Element& myLine();
+  ui::Element& hint();
+  ui::Element& talkButton();
+  ui::Element& restartButton();
+  ui::Element& connectButton();
+  ui::Element& raceTimer();
+  ui::Element& countdownTimer();
+  ui::Element& speedTimer();
+  ui::Element& lineTimer();
+  ui::Element& placeTimer();
+  ui::Element& socketElement();
 
-  void Timer1_Timer();
-  void Timer2_Timer();
-  void Timer3_Timer();
-  void Timer4_Timer();
-  void Timer5_Timer();
-  void Timer6_Timer();
-  void Timer7_Timer();
+  // ---- load, close, buttons, keys, connection (race_screen.cpp) ----
+  void prepareRace();
+  void hangUp();
+  bool sayGoodbye();
+  void talk();
+  void clearChat();
+  void restart();
+  void reconnect();
+  void leave();
+  void driveKey(int key);
+  void enableNetButtons(bool on);
+  void signIn(std::int16_t seat, const std::string& name);
+  static std::string seatTag(std::int16_t seat);
+  void acceptPlayer(int requestId);
+  void connectedToHost();
+  void send(const std::string& message);
+  void send(Code code, int times = 1);
 
+  // ---- receiving (race_screen.cpp) ----
+  void receive();
+  void act(const Message& m);
+  void drive(Side side, Code key);
+  void steer(Side side, float direction);
+  void nameArrived(const std::string& name);
+  void peerClaimsWin();
+  void peerConcedes();
+  void peerReportsPlace(Code report);
+  void stop(Side side);
+
+  // ---- the race tick and the other timers (race_tick.cpp) ----
+  void raceTick();
+  void countdownTick();
+  void sendSpeed();
+  void claimWinAtLine();
+  void sendPlace();
+  void standingsTick();
+  void repeatResultClaim();
+
+  // The steps of one race tick, in order.
+  void goldCarForKelmot();
+  void closeTalk();
+  void snapSpeeds();
+  void showTime();
+  void reportPlaces();
+  void hideConnectButton();
+  void showFinishLine();
+  void showTurbo();
+  void moveRivals();
+  void markPeerOutOfSight();
+  void colourSpeeds();
+  void countTick();
+  void keepCarsOnRoad();
+  void coolEngines();
+  void addDistance();
+  void showSpeeds();
+  void movePeerCar();
+  void flyMissiles();
+  void collide();
+  void moveFinishLine();
+  void decideResult();
+  void scrollLaneMarks();
+
+  void showVictory();
+  void showDefeat();
   void stopRace();
-  void send(const char* code, int times);
-  void steer(ui::Element& car, const ui::Element& other, float direction);
+  void reportLead();
+  void openTalkBetweenRaces();
+  void layFinishLineUnderWinner();
   bool resultShown();
+  Player& me() { return players_[kMe]; }
+  Player& peer() { return players_[kPeer]; }
+  Side seatSide(std::int16_t seat) const { return seat_ == seat ? kMe : kPeer; }
+  Side hostSide() const { return seat_ == kGuestSeat ? kPeer : kMe; }
 
-  NetState& s_;
+  // Race state, in the program's globals.
+  std::int16_t seat_ = kHostSeat;
+  std::array<Player, 2> players_{};
+  std::int16_t raceTicks_ = 0;
+  std::array<std::int16_t, 2> rivalSpeeds_{};
+  std::int16_t countdown_ = 6;
+
+  NetState& net_;
   std::unique_ptr<Socket> socket_;
-  std::string arrived_;  // read from the socket, not yet handled
+  std::string unread_;   // read from the socket while the screen was closed
+  std::string arrival_;  // the arrival being handled, as text
 };
 
 }  // namespace net

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "art.h"
-#include "stage/dashboard.h"
-#include "tests/support/art_pictures.h"
 #include "platform/qt/render.h"
 #include "platform/qt/widgets.h"
+#include "stage/dashboard.h"
+#include "tests/support/art_pictures.h"
 #include "ui/virtual/session.h"
 #include "ui/window.h"
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "art.h"
-#include "tests/support/art_pictures.h"
 #include "platform/qt/render.h"
+#include "tests/support/art_pictures.h"
 #include "ui/window.h"
 
 using namespace art_pictures;
@@ -50,7 +50,9 @@ TEST(Catalog, StoryPicturesHaveTheirNativeSizes) {
 
 namespace {
 
-QColor titlePaper() { return platform::qt::toQColor(designed(designOf("Form1"), "Picture1").BackColor); }
+QColor titlePaper() {
+  return platform::qt::toQColor(designed(designOf("Form1"), "Picture1").BackColor);
+}
 
 // The title window behind its elements while it shows `picture`: the picture
 // area's own colour, and the picture drawn unscaled from the top-left corner.

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "frontend/game.h"
-#include "net/net_state.h"
 #include "platform/qt/widgets.h"
 #include "platform/qt/window_view.h"
 #include "ui/virtual/session.h"
@@ -103,7 +102,7 @@ TEST_F(GameSkinTest, TheNetworkRaceDashboardFollowsThePlayersSide) {
   platform::qt::WindowView& race = viewOf("Form5");
   const QImage unknown = race.grab().toImage();
   ui::Window& w = game.program().window("Form5");
-  game.program().module<net::NetState>().netRole = 2;
+  game.program().globals().set("netRole", 2);  // the guest's side
   w.el("Label2", 0).Caption = ui::Words::tr("正在連線到主機");
   race.sync();
   EXPECT_EQ(w.backdrop(), "net-bg-guest");

@@ -31,18 +31,19 @@ TEST(PositionBroadcast, SendsTwiceForTheLaneItIsIn) {
 }
 
 TEST(Codes, ReadBackAsSpeedsAndPlaces) {
-  EXPECT_EQ(net::speedOfCode('k'), 0);
-  EXPECT_EQ(net::speedOfCode('g'), 350);
-  EXPECT_EQ(net::speedOfCode('h'), 400);
-  EXPECT_EQ(net::speedOfCode('0'), 450);
-  EXPECT_EQ(net::speedOfCode('='), 500);
-  EXPECT_EQ(net::speedOfCode('3'), 550);
-  EXPECT_FALSE(net::speedOfCode('b'));
-  EXPECT_EQ(net::leftOfCode('s'), 2600) << "the right lane is placed at 2600, not 2800";
-  EXPECT_EQ(net::leftOfCode('z'), 50);
-  EXPECT_FALSE(net::leftOfCode('a'));
+  EXPECT_EQ(net::speedOfCode(net::Code{'k'}), 0);
+  EXPECT_EQ(net::speedOfCode(net::Code{'g'}), 350);
+  EXPECT_EQ(net::speedOfCode(net::Code{'h'}), 400);
+  EXPECT_EQ(net::speedOfCode(net::Code{'0'}), 450);
+  EXPECT_EQ(net::speedOfCode(net::Code{'='}), 500);
+  EXPECT_EQ(net::speedOfCode(net::Code{'3'}), 550);
+  EXPECT_FALSE(net::speedOfCode(net::Code{'b'}));
+  EXPECT_EQ(net::leftOfCode(net::Code{'s'}), 2600) << "the right lane is placed at 2600, not 2800";
+  EXPECT_EQ(net::leftOfCode(net::Code{'z'}), 50);
+  EXPECT_FALSE(net::leftOfCode(net::Code{'a'}));
   for (int speed = 0; speed <= 550; speed += 50)
-    for (const auto& m : net::speedBroadcast(speed)) EXPECT_EQ(net::speedOfCode(m[0]), speed);
+    for (const auto& m : net::speedBroadcast(speed))
+      EXPECT_EQ(net::speedOfCode(net::Code{m[0]}), speed);
 }
 
 TEST(Arrivals, EveryMessageInAMergedReadCounts) {

@@ -35,7 +35,7 @@ class FakeSocket : public net::Socket {
 class NetRaceTest : public ::testing::Test {
  protected:
   NetRaceTest() : game(frontend::addWindows) {
-    state().makeSocket = [this] {
+    game.program().module<net::NetState>().makeSocket = [this] {
       auto s = std::make_unique<FakeSocket>();
       s->sent = &sent;
       s->inbox = &inbox;
@@ -44,7 +44,8 @@ class NetRaceTest : public ::testing::Test {
     game.start("Form1");
     game.program().show(race(), ui::ShowMode::Modal);
   }
-  net::NetState& state() { return game.program().module<net::NetState>(); }
+  net::Player& me() { return race().player(net::kMe); }
+  net::Player& peer() { return race().player(net::kPeer); }
   net::RaceScreen& race() { return static_cast<net::RaceScreen&>(game.program().window("Form5")); }
   ui::Element& el(const char* name, int index = -1) { return race().el(name, index); }
   // Something arrives from the other side, as one read.
@@ -139,33 +140,33 @@ TEST_F(NetRaceTest, TheHandshakeStartsTheCountdown) {
   EXPECT_FALSE(el("Timer1").enabled());
   game.advance(1000);
   EXPECT_TRUE(el("Timer1").enabled());
-  EXPECT_EQ(state().mySpeed, 300);
-  EXPECT_EQ(state().c1Speed, 300);
+  EXPECT_EQ(me().speed, 300);
+  EXPECT_EQ(race().rivalSpeed(0), 300);
 }
 
 TEST_F(NetRaceTest, EveryMessageOfAMergedReadCounts) {
   startRace();
-  state().peerSpeed = 100;
+  peer().speed = 100;
   arrive("bb");
-  EXPECT_EQ(state().peerSpeed, 200);
+  EXPECT_EQ(peer().speed, 200);
 }
 
 TEST_F(NetRaceTest, TurboMessagesCountTheOtherPlayersCharges) {
   startRace();
-  state().peerTurbo = 0;
-  state().peerSpeed = 300;
+  peer().turbo = 0;
+  peer().speed = 300;
   arrive("a");
-  EXPECT_EQ(state().peerSpeed, 300);
-  state().peerTurbo = 200;
+  EXPECT_EQ(peer().speed, 300);
+  peer().turbo = 200;
   arrive("a");
-  EXPECT_EQ(state().peerSpeed, 560);
-  EXPECT_EQ(state().peerTurbo, 199);
+  EXPECT_EQ(peer().speed, 560);
+  EXPECT_EQ(peer().turbo, 199);
 }
 
 TEST_F(NetRaceTest, BroadcastsSendTheLadderCodes) {
   startRace();
   sent.clear();
-  state().mySpeed = 400;
+  me().speed = 400;
   el("car1", 0).Left = 2700;
   el("Timer1").setEnabled(false);  // keep the speed where it is
   game.advance(30);
@@ -179,7 +180,7 @@ TEST_F(NetRaceTest, ResultsArriveOnceAndOnlyOnce) {
   EXPECT_EQ(el("Label1", 5).Caption, "You loss!");
   EXPECT_TRUE(el("Label1", 5).Visible);
   EXPECT_FALSE(el("Timer1").enabled());
-  EXPECT_EQ(state().myDistance, -10000);
+  EXPECT_EQ(me().distance, -10000);
   EXPECT_EQ(count(">"), 8) << "the claim is answered while the race ran";
   arrive(">");
   EXPECT_EQ(el("Label1", 5).Caption, "You loss!") << "a later claim changes nothing";
@@ -201,19 +202,19 @@ TEST_F(NetRaceTest, AheadReportsAreEchoedOnlyWhenBothAgree) {
 TEST_F(NetRaceTest, TheTickOverheatsAboveTurboSpeedOnly) {
   startRace();
   el("car2", 0).Top = 20000;
-  state().mySpeed = 560;
+  me().speed = 560;
   game.advance(25);
-  EXPECT_EQ(state().mySpeed, 550);
+  EXPECT_EQ(me().speed, 550);
   EXPECT_EQ(el("Label8").Caption, "極速 !!");
-  state().mySpeed = 610;
+  me().speed = 610;
   sent.clear();
   game.advance(25);
-  EXPECT_EQ(state().mySpeed, 0);
+  EXPECT_EQ(me().speed, 0);
   EXPECT_EQ(el("Label8").Caption, "OverHeat !!");
   EXPECT_GE(count("k"), 1);
-  state().mySpeed = 405;
+  me().speed = 405;
   game.advance(25);
-  EXPECT_EQ(state().mySpeed, 400) << "405 snaps to 400";
+  EXPECT_EQ(me().speed, 400) << "405 snaps to 400";
 }
 
 TEST_F(NetRaceTest, LeavingTellsTheOtherSideAndFourClosesTheScreen) {

@@ -16,10 +16,10 @@
 
 #include "art.h"
 #include "frontend/game.h"
-#include "tests/support/tone.h"
-#include "ui/program.h"
 #include "platform/qt/render.h"
 #include "platform/qt/widgets.h"
+#include "tests/support/tone.h"
+#include "ui/program.h"
 #include "ui/virtual/session.h"
 #include "ui/window.h"
 
@@ -64,8 +64,8 @@ inline const ui::Element& designed(const ui::Design& d, std::string_view name, i
 
 // An element's rectangle in window pixels at `scale`, as the desktop places it.
 inline QRect pixelsOf(const ui::Element& e, int scale) {
-  return QRect(platform::qt::px(e.Left, scale), platform::qt::px(e.Top, scale), platform::qt::px(e.Width, scale),
-               platform::qt::px(e.Height, scale));
+  return QRect(platform::qt::px(e.Left, scale), platform::qt::px(e.Top, scale),
+               platform::qt::px(e.Width, scale), platform::qt::px(e.Height, scale));
 }
 
 inline QSize windowPixels(const ui::Design& d, int scale) {
