@@ -72,14 +72,4 @@ struct Nozzle {
 };
 void nozzle(QPainter& p, const Nozzle& n, double weight);
 
-// Runs `draw` clipped to `shape`: markings painted on a hull, a wing or a
-// wall stay inside it.
-template <typename Draw>
-void within(QPainter& p, const QPainterPath& shape, Draw draw) {
-  p.save();
-  p.setClipPath(shape, Qt::IntersectClip);
-  draw();
-  p.restore();
-}
-
 }  // namespace art::skyforge

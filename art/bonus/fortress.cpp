@@ -68,7 +68,7 @@ void paintCrag(QPainter& p) {
                gradient({0, 64}, {0, 111},
                         {{0.0, kStone.base}, {0.5, kStone.dark}, {1.0, kStone.dark.darker(140)}}),
                0);
-  within(p, rock, [&] {
+  clipped(p, rock, [&] {
     // Facets of the broken rock, lit from the core above.
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(kWhiteHot, 30));
@@ -103,7 +103,7 @@ void paintBunker(QPainter& p) {
                gradient({0, 17}, {0, 66},
                         {{0.0, kStone.base.lighter(125)}, {0.6, kStone.base}, {1.0, kStone.dark}}),
                0);
-  within(p, bunker, [&] {
+  clipped(p, bunker, [&] {
     // Courses of dressed stone.
     p.setPen(QPen(withAlpha(pal::kInk, 110), 0.9));
     for (int row = 0; row < 4; ++row) {
@@ -195,7 +195,7 @@ void paintBonusWallMissile(QPainter& p) {
                kOutline * 0.8);
   const QPainterPath body = outline({1.5, 14}, kDart);
   fillOutlined(p, body, paintwork(kGunmetal.base, 10, 18), 0);
-  within(p, body, [&] {
+  clipped(p, body, [&] {
     p.setPen(Qt::NoPen);
     // A red warhead, a brass band and a glint along the top.
     p.setBrush(paintwork(pal::kTailLight, 10, 18));
@@ -221,7 +221,7 @@ void paintBonusAimedMissile(QPainter& p) {
 
   const QPainterPath body = outline({2, cy}, kDrone);
   fillOutlined(p, body, paintwork(kGunmetal.base, cy - 8, cy + 8), 0);
-  within(p, body, [&] {
+  clipped(p, body, [&] {
     p.setPen(Qt::NoPen);
     // Crimson bands and a pale seam along the top.
     p.setBrush(paintwork(pal::kTailLight.darker(115), cy - 8, cy + 8));
@@ -268,7 +268,7 @@ constexpr PathStep kEye[] = {
 void paintHull(QPainter& p) {
   const QPainterPath hull = outline({2.5, 48}, kHull);
   fillOutlined(p, hull, paintwork(kGunmetal.base, 22, 69), 0);
-  within(p, hull, [&] {
+  clipped(p, hull, [&] {
     // Armour plates, a crimson band behind the prow and brass along the top.
     p.setPen(QPen(withAlpha(pal::kInk, 140), 0.9));
     for (double x : {30.0, 44.0, 74.0}) p.drawLine(QPointF(x, 20), QPointF(x - 3, 70));

@@ -97,7 +97,7 @@ void canopy(QPainter& p, const QPainterPath& bubble, QPointF helmet, const QColo
                gradient(b.topLeft(), b.bottomLeft(),
                         {{0.0, pal::kGlassSheen}, {0.5, pal::kGlass}, {1.0, pal::kGlass}}),
                0);
-  within(p, bubble, [&] {
+  clipped(p, bubble, [&] {
     // The pilot: a helmet in the team colour with a dark visor facing forward.
     fillOutlined(p, ellipse(helmet, 4.2, 4.4),
                  paintwork(helmetColour, helmet.y() - 4.4, helmet.y() + 4.4), kOutline * 0.5);
@@ -127,7 +127,7 @@ void canopy(QPainter& p, const QPainterPath& bubble, QPointF helmet, const QColo
 void markedFoil(QPainter& p, const QPainterPath& foil, const QBrush& fill, double weight,
                 const std::function<void()>& marks) {
   fillOutlined(p, foil, fill, weight);
-  within(p, foil, marks);
+  clipped(p, foil, marks);
   stroke(p, foil);
 }
 
@@ -279,7 +279,7 @@ void paintShip(QPainter& p, int ship, const ShipParts& parts) {
   flightWheel(p, front.hub, front.tyre);
   const QPainterPath body = shell.subtracted(arches);
   fillOutlined(p, body, paintwork(s.paint[ship], s.paintTop[ship], s.paintBottom[ship]), 0);
-  within(p, body, [&] {
+  clipped(p, body, [&] {
     p.setPen(Qt::NoPen);
     parts.livery();
   });
@@ -399,7 +399,7 @@ void paintBonusShipTwo(QPainter& p) {
        .wingTrim =
            [&] {
              // Yellow at the wing's tip.
-             within(p, polygon(kShipTwoWing), [&] { p.fillRect(QRectF(20, 68.5, 30, 5), trim); });
+             clipped(p, polygon(kShipTwoWing), [&] { p.fillRect(QRectF(20, 68.5, 30, 5), trim); });
            }});
 }
 
