@@ -4,12 +4,14 @@
 //   (c) events a second on the virtual clock, with and without a trace,
 //   (d) stage race ticks a second on the virtual clock,
 //   (e) key to peer over TCP on 127.0.0.1,
-//   (f) CPU share and peak memory of a real stage race at scale 1 and 3,
-//   (g) time from start to the title window drawn.
+//   (f) CPU share and peak memory of the `driftwing` program: at the title
+//       with its music, and in a stage race at scale 1 and 3,
+//   (g) time from start to the title window drawn,
+//   (h) the longest pause of a network race while its peer floods it.
 // Usage: driftwing-bench [seconds for (a), default 60]; DRIFTWING_BENCH_GAPS=1
-// also lists the pauses of more than 37 ms between ticks of (a).
-#include <sys/resource.h>
-
+// also lists the pauses of more than 37 ms between ticks of (a). Run it on a
+// display with xdotool at hand (xvfb-run -a -s "-screen 0 1920x1080x24"):
+// (f) drives the race with key presses through the X server.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -18,7 +20,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -26,6 +27,10 @@
 #include <streambuf>
 #include <vector>
 
+#include "bench/bench_common.h"
+#include "bench/game_process.h"
+#include "bench/hostile_peer.h"
+#include "bench/tick_figures.h"
 #include "frontend/game.h"
 #include "frontend/settings.h"
 #include "media/media.h"
@@ -41,6 +46,9 @@
 #include "ui/virtual/session.h"
 
 namespace {
+
+using bench::NoShell;
+using bench::runFor;
 
 // A window that does what a race does every tick: moves sprites over a road
 // and rewrites a few labels.
@@ -81,22 +89,10 @@ class Busy : public ui::Window {
   }
 };
 
-// Runs the event loop, sleeping between events, for `ms` milliseconds.
-void runFor(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
 class NullBuf : public std::streambuf {
  protected:
   int overflow(int c) override { return c; }
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
-
-class NoShell : public ui::Shell {
- public:
-  void open(const std::string&) override {}
 };
 
 void timerFigures(int seconds) {
@@ -109,30 +105,17 @@ void timerFigures(int seconds) {
   busy.clock.start();
   program.start(busy);
   runFor(seconds * 1000);
-  // The ticks fall due every 25 ms from the window's load (the clock started
-  // just before it); a tick more than 25 ms late merges with the next, which
-  // the count shows.
-  std::vector<double> late;
-  for (std::int64_t at : busy.at) {
-    const double ms = static_cast<double>(at) / 1e6;
-    late.push_back(ms - 25.0 * std::floor(ms / 25.0));
-  }
   if (std::getenv("DRIFTWING_BENCH_GAPS") != nullptr)
     for (std::size_t n = 1; n < busy.at.size(); ++n)
       if (busy.at[n] - busy.at[n - 1] > 37'000'000)
         std::printf("gap before tick %zu at %.0f ms: %.1f ms\n", n,
                     static_cast<double>(busy.at[n]) / 1e6,
                     static_cast<double>(busy.at[n] - busy.at[n - 1]) / 1e6);
-  std::sort(late.begin(), late.end());
-  auto pct = [&](double p) {
-    return late.empty() ? 0.0 : late[std::min(late.size() - 1, std::size_t(p * late.size()))];
-  };
-  std::printf(
-      "(a) 25 ms timer in a shown Qt window (%s), %d s: %.2f ticks/s (ideal 40), "
-      "lateness median %.2f ms, p99 %.2f ms, max %.2f ms; %lld ticks merged into a later one\n",
-      qPrintable(QGuiApplication::platformName()), seconds, busy.at.size() / (seconds + 0.0),
-      pct(0.5), pct(0.99), late.empty() ? 0 : late.back(),
-      std::max(0LL, seconds * 40LL - static_cast<long long>(busy.at.size())));
+  // Tick n falls due n periods after the first tick: a tick late by more
+  // than a period, or a grid that drifts, shows in the lateness.
+  std::printf("(a) 25 ms timer in a shown Qt window (%s), %d s: %s (ideal 40/s, 0 ms late)\n",
+              qPrintable(QGuiApplication::platformName()), seconds,
+              bench::describe(bench::tickFigures(busy.at, 25.0)).c_str());
 }
 
 void drawFigures() {
@@ -263,55 +246,6 @@ void networkFigures() {
       micros.size(), micros[micros.size() / 2], micros[micros.size() * 99 / 100], micros.back());
 }
 
-// (f) in a process of its own, so that its memory is its own: stage 1 in a
-// real window at `scale` with real sound, a player pressing Space, then Up
-// every 150 ms and steering now and then; CPU time and peak memory over
-// `seconds` of racing.
-int raceChild(int scale, int seconds) {
-  platform::qt::QtDriver driver(scale);
-  platform::SdlMedia media(QCoreApplication::applicationDirPath().toStdString());
-  NoShell shell;
-  ui::Program program(driver, media, shell, ".");
-  driver.attach(program);
-  frontend::addWindows(program);
-  program.module<frontend::Settings>().difficultyBonus = 10;
-  program.start(program.window("frm1"));
-  auto& stage = static_cast<stage::StageScreen&>(program.window("frm1"));
-  int presses = 0;
-  QTimer player;
-  QObject::connect(&player, &QTimer::timeout, [&] {
-    if (!stage.loaded()) return;
-    if (presses == 0) program.keyDown(stage, 32);
-    if (stage.playerSpeed <= 250) program.keyDown(stage, 38);
-    const int steer = (presses / 20) % 4 == 1 ? 37 : (presses / 20) % 4 == 3 ? 39 : 0;
-    if (steer != 0) program.keyDown(stage, steer);
-    ++presses;
-  });
-  player.start(150);
-  auto cpuSeconds = [] {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-  };
-  // The countdown and the first pictures drawn at this scale come first.
-  runFor(5000);
-  const double cpu0 = cpuSeconds();
-  QElapsedTimer wall;
-  wall.start();
-  runFor(seconds * 1000);
-  const double share = (cpuSeconds() - cpu0) / (static_cast<double>(wall.elapsed()) / 1e3);
-  rusage u{};
-  getrusage(RUSAGE_SELF, &u);
-  std::printf(
-      "(f) stage 1 race in a real window at scale %d (%s), %d s: CPU %.1f %% of one core, "
-      "peak memory %.1f MiB, speed at the end %d\n",
-      scale, qPrintable(QGuiApplication::platformName()), seconds, share * 100.0,
-      static_cast<double>(u.ru_maxrss) / 1024.0, static_cast<int>(stage.playerSpeed));
-  std::fflush(stdout);
-  return 0;
-}
-
 // (g) the game's own start: the title window, as `driftwing` opens it,
 // reported the moment its first frame is drawn.
 int startupChild() {
@@ -342,14 +276,7 @@ int startupChild() {
   return QApplication::exec();
 }
 
-void childFigures(const char* self) {
-  for (int scale : {1, 3}) {
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(self, {"--race-child", QString::number(scale), "30"});
-    child.waitForFinished(120000);
-    std::fputs(child.readAllStandardOutput().constData(), stdout);
-  }
+void startupFigures(const char* self) {
   std::vector<double> ms;
   for (int run = 0; run < 5; ++run) {
     QProcess child;
@@ -375,8 +302,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   const QStringList args = QCoreApplication::arguments();
-  if (args.size() > 3 && args[1] == "--race-child")
-    return raceChild(args[2].toInt(), args[3].toInt());
   if (args.size() > 1 && args[1] == "--startup-child") return startupChild();
   const int seconds = args.size() > 1 ? std::max(1, args[1].toInt()) : 60;
   if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
@@ -385,6 +310,8 @@ int main(int argc, char** argv) {
   virtualFigures();
   stageFigures();
   networkFigures();
-  childFigures(argv[0]);
+  bench::gameProcessFigures(30);
+  startupFigures(argv[0]);
+  bench::hostilePeerFigures(10);
   return 0;
 }
