@@ -45,6 +45,8 @@ QStringList racingKeys(qint64 pid, int ms) {
                 "--onlyvisible",
                 "--pid",
                 QString::number(pid),
+                "--class",
+                "Driftwing",
                 "windowfocus",
                 "--sync",
                 "%1",
