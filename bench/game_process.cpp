@@ -40,21 +40,9 @@ double peakMiB(qint64 pid) {
 // start the countdown, then Up every 150 ms with a spell of Left and one of
 // Right in every 12 s, for `ms` milliseconds.
 QStringList racingKeys(qint64 pid, int ms) {
-  QStringList a{"search",
-                "--sync",
-                "--onlyvisible",
-                "--pid",
-                QString::number(pid),
-                "--class",
-                "Driftwing",
-                "windowfocus",
-                "--sync",
-                "%1",
-                "sleep",
-                "0.5",
-                "key",
-                "--delay",
-                "150",
+  QStringList a{"search",  "--sync",    "--onlyvisible", "--pid",   QString::number(pid),
+                "--class", "Driftwing", "windowfocus",   "--sync",  "%1",
+                "sleep",   "0.5",       "key",           "--delay", "150",
                 "space"};
   for (int press = 0; press * 150 < ms; ++press) {
     a << "Up";
@@ -69,6 +57,7 @@ struct Measured {
   double cpuShare = -1;  // of one core
   double peak = -1;      // MiB
   QString trouble;       // why there are no figures
+  QString said;          // what the game wrote on its error output
 };
 
 // Runs `driftwing args`, lets it settle for `warmMs`, then measures it for
@@ -82,7 +71,7 @@ Measured measure(const QStringList& args, int warmMs, int seconds, bool racing) 
     env.insert("SDL_DISKAUDIOFILE", "/dev/null");
   }
   game.setProcessEnvironment(env);
-  game.setProcessChannelMode(QProcess::ForwardedChannels);
+  game.setProcessChannelMode(QProcess::ForwardedOutputChannel);
   game.start(dir + "/driftwing", args);
   Measured m;
   if (!game.waitForStarted(10000)) {
@@ -115,6 +104,8 @@ Measured measure(const QStringList& args, int warmMs, int seconds, bool racing) 
   player.waitForFinished(5000);
   game.kill();
   game.waitForFinished(5000);
+  for (const QByteArray& line : game.readAllStandardError().split('\n'))
+    if (line.startsWith("driftwing:")) m.said += QString::fromUtf8(line);
   return m;
 }
 
@@ -122,8 +113,9 @@ void report(const char* what, const Measured& m, int seconds) {
   if (!m.trouble.isEmpty())
     std::printf("(f) %s: no figures, %s\n", what, qPrintable(m.trouble));
   else
-    std::printf("(f) %s, %d s: CPU %.2f %% of one core, peak memory (VmHWM) %.1f MiB\n", what,
-                seconds, m.cpuShare * 100.0, m.peak);
+    std::printf("(f) %s, %d s: CPU %.2f %% of one core, peak memory (VmHWM) %.1f MiB%s\n", what,
+                seconds, m.cpuShare * 100.0, m.peak,
+                m.said.isEmpty() ? "" : qPrintable(" (" + m.said + ")"));
   std::fflush(stdout);
 }
 
