@@ -23,6 +23,7 @@
 #include "media/media.h"
 #include "net/net_state.h"
 #include "net/protocol.h"
+#include "net/race_screen.h"
 #include "platform/net/qt_socket.h"
 #include "platform/qt/qt_driver.h"
 #include "ui/program.h"
@@ -42,8 +43,10 @@ bool sendAll(int fd, const std::string& bytes) {
 
 // The peer, on a thread of its own with plain blocking sockets so that its
 // writing costs the host's event loop nothing. Counts what it wrote.
-void flood(int junkSeconds, std::atomic<bool>& connected, std::atomic<long long>& written,
-           std::atomic<bool>& finished) {
+// `go` turns 1 once the host has taken the call, -1 when some other
+// program answered on the port.
+void flood(int junkSeconds, std::atomic<bool>& connected, std::atomic<int>& go,
+           std::atomic<long long>& written, std::atomic<bool>& finished) {
   struct Finish {
     std::atomic<bool>& flag;
     ~Finish() { flag = true; }
@@ -61,6 +64,11 @@ void flood(int junkSeconds, std::atomic<bool>& connected, std::atomic<long long>
     return;
   }
   connected = true;
+  while (go == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  if (go < 0) {
+    ::close(fd);
+    return;
+  }
   // 4 MiB of speeds, lanes and keys, as a peer's race writes them, in one write.
   const std::string codes = "lmnzyxbcdbe";
   std::string burst;
@@ -84,9 +92,28 @@ void flood(int junkSeconds, std::atomic<bool>& connected, std::atomic<long long>
   ::close(fd);
 }
 
+// False while another program listens on the race's port.
+bool portFree() {
+  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  if (fd < 0) return false;
+  const int yes = 1;
+  ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);  // as the game's server does
+  sockaddr_in any{};
+  any.sin_family = AF_INET;
+  any.sin_port = htons(static_cast<std::uint16_t>(net::kPort));
+  any.sin_addr.s_addr = htonl(INADDR_ANY);
+  const bool free = ::bind(fd, reinterpret_cast<sockaddr*>(&any), sizeof any) == 0;
+  ::close(fd);
+  return free;
+}
+
 }  // namespace
 
 void hostilePeerFigures(int junkSeconds) {
+  if (!portFree()) {
+    std::printf("(h) hostile peer: port %d is taken by another program\n", net::kPort);
+    return;
+  }
   platform::qt::QtDriver driver(1);
   media::SilentMedia media;
   NoShell shell;
@@ -119,16 +146,27 @@ void hostilePeerFigures(int junkSeconds) {
 
   std::atomic<bool> connected{false};
   std::atomic<long long> written{0};
+  std::atomic<int> go{0};
   std::atomic<bool> finished{false};
-  std::thread peer(flood, junkSeconds, std::ref(connected), std::ref(written), std::ref(finished));
+  std::thread peer(flood, junkSeconds, std::ref(connected), std::ref(go), std::ref(written),
+                   std::ref(finished));
+  // The port may belong to another program running the game: flood only
+  // this race.
+  auto& host = static_cast<net::RaceScreen&>(race);
   QElapsedTimer wall;
   wall.start();
+  while (!finished && !host.isConnected() && wall.elapsed() < 3000) runFor(20);
+  go = host.isConnected() ? 1 : -1;
+  wall.restart();
   while (!finished && wall.elapsed() < (junkSeconds + 60) * 1000LL) runFor(100);
   peer.join();
   runFor(500);  // what is still on its way in
   tick.stop();
-  if (!connected) {
-    std::printf("(h) hostile peer: could not connect to 127.0.0.1:%d\n", net::kPort);
+  if (!connected || go < 0) {
+    std::printf(
+        "(h) hostile peer: no race of ours took the call on 127.0.0.1:%d (is the port "
+        "in use?)\n",
+        net::kPort);
     return;
   }
   const TickFigures f = tickFigures(at, 25.0);
