@@ -165,7 +165,11 @@ void RaceScreen::connected() {
 
 // What arrived is read at once, so the event carries the text it brought.
 void RaceScreen::dataArrival(int bytesTotal) {
-  unread_ += socket().getData();
+  std::string got = socket().getData();
+  if (unread_.empty())
+    unread_ = std::move(got);
+  else
+    unread_ += got;
   if (!loaded()) return;
   arrival_ = fromWire(std::exchange(unread_, std::string()));
   program().socketEvent(*this, socketElement(), Event::DataArrival, "data", bytesTotal, &arrival_,

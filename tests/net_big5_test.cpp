@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <random>
 #include <string>
 
@@ -17,24 +15,19 @@ namespace {
 std::string iconvReading(const std::string& in) {
   iconv_t cd = iconv_open("UTF-8", "BIG5");
   if (cd == reinterpret_cast<iconv_t>(-1)) return in;
-  std::string out;
-  char buf[256];
+  std::string out(in.size() * 4 + 4, '\0');
   char* src = const_cast<char*>(in.data());
-  std::size_t left = in.size();
-  while (left > 0) {
-    char* dst = buf;
-    std::size_t room = sizeof buf;
-    const std::size_t r = iconv(cd, &src, &left, &dst, &room);
-    out.append(buf, static_cast<std::size_t>(dst - buf));
-    if (r != static_cast<std::size_t>(-1)) break;
-    if (errno == E2BIG) continue;
-    std::size_t skip = static_cast<unsigned char>(*src) >= 0x81 && left >= 2 ? 2 : 1;
-    skip = std::min(skip, left);
-    src += skip;
-    left -= skip;
-    out += '?';
+  char* dst = out.data();
+  std::size_t left = in.size(), room = out.size();
+  while (iconv(cd, &src, &left, &dst, &room) == static_cast<std::size_t>(-1)) {
+    const bool lead = static_cast<unsigned char>(*src) >= 0x81 && left >= 2;
+    src += lead ? 2 : 1;
+    left -= lead ? 2 : 1;
+    *dst++ = '?';
+    --room;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
   }
+  out.resize(static_cast<std::size_t>(dst - out.data()));
   iconv_close(cd);
   return out;
 }
