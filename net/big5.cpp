@@ -18,16 +18,21 @@ struct Glyph {
 struct Big5Table {
   std::array<Glyph, 256> single;       // a byte read on its own
   std::array<bool, 256> lead{};        // starts a two-byte character
+  std::array<bool, 256> plain{};       // reads as itself (ASCII)
   std::array<Glyph, 128 * 256> pairs;  // a lead byte from 0x80 on, and the byte after it
 
   Big5Table() {
     iconv_t cd = iconv_open("UTF-8", "BIG5");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return;  // everything reads as "?"
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+      plain.fill(true);  // without Big5 the bytes are passed on unread
+      return;
+    }
     for (int b = 0; b < 256; ++b) {
       const char one[1] = {static_cast<char>(b)};
       single[b] = read(cd, one, 1);
       // A byte from 0x81 on that does not read alone takes the next one with it.
       lead[b] = b >= 0x81 && single[b].size == 1 && single[b].bytes[0] == '?';
+      plain[b] = single[b].size == 1 && single[b].bytes[0] == one[0];
       if (!lead[b]) continue;
       for (int t = 0; t < 256; ++t) {
         const char two[2] = {static_cast<char>(b), static_cast<char>(t)};
@@ -66,6 +71,12 @@ std::string fromBig5(std::string_view bytes) {
   out.reserve(bytes.size() + bytes.size() / 2);
   const std::size_t n = bytes.size();
   for (std::size_t i = 0; i < n;) {
+    // Codes and ASCII text, the bulk of what arrives, are copied as they are.
+    std::size_t run = i;
+    while (run < n && t.plain[static_cast<unsigned char>(bytes[run])]) ++run;
+    out.append(bytes.substr(i, run - i));
+    i = run;
+    if (i == n) break;
     const auto b = static_cast<unsigned char>(bytes[i]);
     const Glyph* g = &t.single[b];
     if (t.lead[b] && i + 1 < n) {
