@@ -192,6 +192,9 @@ void RaceScreen::connectedToHost() {
 // ---- load, close, buttons, keys ---------------------------------------------------------
 
 void RaceScreen::prepareRace() {
+  // Big5 reads by a table built on first use: build it while the window
+  // opens rather than on the first arrival, with the race running.
+  fromWire({});
   setMusic("2.mid");
   track().setEnabled(true);
   for (Element* t : {&speedTimer(), &raceTimer(), &countdownTimer(), &placeTimer()})
