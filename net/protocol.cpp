@@ -3,9 +3,13 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
+
+#include "net/big5.h"
 
 namespace net {
 
@@ -44,10 +48,10 @@ void add(std::vector<std::string>& out, Code code, int times) {
   for (int i = 0; i < times; ++i) out.push_back(encode(code));
 }
 
-// Converts between encodings, one unconvertible character at a time
-// becoming "?".
-std::string convert(const char* to, const char* from, const std::string& in, bool fromUtf8) {
-  iconv_t cd = iconv_open(to, from);
+// Writes UTF-8 text as Big5, one character Big5 lacks (or one bad UTF-8
+// sequence) at a time becoming "?".
+std::string toBig5(const std::string& in) {
+  iconv_t cd = iconv_open("BIG5", "UTF-8");
   if (cd == reinterpret_cast<iconv_t>(-1)) return in;
   std::string out;
   char buf[256];
@@ -60,16 +64,14 @@ std::string convert(const char* to, const char* from, const std::string& in, boo
     out.append(buf, static_cast<std::size_t>(dst - buf));
     if (r != static_cast<std::size_t>(-1)) break;
     if (errno == E2BIG) continue;
-    // EILSEQ or EINVAL: skip the bad character (a whole UTF-8 sequence, or
-    // one or two bytes of Big5) and write a question mark for it.
-    std::size_t skip = 1;
-    if (fromUtf8) {
-      const auto c = static_cast<unsigned char>(*src);
-      skip = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-    } else if (static_cast<unsigned char>(*src) >= 0x81 && left >= 2) {
-      skip = 2;
-    }
-    skip = std::min(skip, left);
+    // EILSEQ or EINVAL: skip the bad character (a whole UTF-8 sequence) and
+    // write a question mark for it.
+    const auto c = static_cast<unsigned char>(*src);
+    const std::size_t skip = std::min<std::size_t>(c >= 0xF0   ? 4
+                                                   : c >= 0xE0 ? 3
+                                                   : c >= 0xC0 ? 2
+                                                               : 1,
+                                                   left);
     src += skip;
     left -= skip;
     out += '?';
@@ -100,39 +102,65 @@ std::vector<std::string> positionBroadcast(float left) {
   return out;
 }
 
-std::optional<std::int16_t> speedOfCode(Code code) {
-  for (const Rung& r : kLadder)
-    if (r.code == code) return r.speed;
-  return std::nullopt;
+namespace {
+
+// What each byte means as a speed or a lane, looked up by the byte itself:
+// a flood of codes reads at the pace of the bytes.
+struct Meanings {
+  std::array<std::optional<std::int16_t>, 256> speed;
+  std::array<std::optional<float>, 256> left;
+  Meanings() {
+    for (const Rung& r : kLadder) speed[byte(r.code)] = r.speed;
+    for (const Lane& l : kLanes) left[byte(l.code)] = l.placed;
+  }
+  static std::size_t byte(Code code) { return static_cast<unsigned char>(code); }
+};
+
+const Meanings& meanings() {
+  static const Meanings m;
+  return m;
 }
 
-std::optional<float> leftOfCode(Code code) {
-  for (const Lane& l : kLanes)
-    if (l.code == code) return l.placed;
-  return std::nullopt;
+}  // namespace
+
+std::optional<std::int16_t> speedOfCode(Code code) {
+  return meanings().speed[Meanings::byte(code)];
+}
+
+std::optional<float> leftOfCode(Code code) { return meanings().left[Meanings::byte(code)]; }
+
+bool ArrivalReader::next(Code& code, std::string_view& text) {
+  if (rest_.empty()) return false;
+  code = static_cast<Code>(rest_.front());
+  rest_.remove_prefix(1);
+  text = {};
+  if (code == Code::Name || code == Code::Chat) text = std::exchange(rest_, {});
+  return true;
 }
 
 std::vector<std::string> splitArrival(const std::string& arrival) {
   std::vector<std::string> out;
-  for (std::size_t i = 0; i < arrival.size(); ++i) {
-    const auto code = static_cast<Code>(arrival[i]);
-    if (code == Code::Name || code == Code::Chat) {
-      out.push_back(arrival.substr(i));
-      break;
-    }
-    out.emplace_back(1, arrival[i]);
-  }
+  ArrivalReader reader(arrival);
+  Code code;
+  std::string_view text;
+  while (reader.next(code, text)) out.push_back(static_cast<char>(code) + std::string(text));
   return out;
 }
 
 std::vector<Message> readArrival(const std::string& arrival) {
   std::vector<Message> out;
-  for (const std::string& m : splitArrival(arrival))
-    out.push_back({static_cast<Code>(m[0]), m.substr(1)});
+  ArrivalReader reader(arrival);
+  Code code;
+  std::string_view text;
+  while (reader.next(code, text)) out.push_back({code, std::string(text)});
   return out;
 }
 
-std::string toWire(const std::string& utf8) { return convert("BIG5", "UTF-8", utf8, true); }
-std::string fromWire(const std::string& bytes) { return convert("UTF-8", "BIG5", bytes, false); }
+std::string toWire(const std::string& utf8) {
+  const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return ascii ? utf8 : toBig5(utf8);
+}
+std::string fromWire(const std::string& bytes) { return fromBig5(bytes); }
 
 }  // namespace net

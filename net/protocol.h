@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace net {
@@ -96,8 +97,21 @@ std::vector<std::string> splitArrival(const std::string& arrival);
 // The messages of one arrival, read.
 std::vector<Message> readArrival(const std::string& arrival);
 
+// Reads an arrival message by message, without copying it: each call gives
+// the next message's code and the text after a Name or Chat (empty for the
+// others), until the arrival is used up.
+class ArrivalReader {
+ public:
+  explicit ArrivalReader(std::string_view arrival) : rest_(arrival) {}
+  bool next(Code& code, std::string_view& text);
+
+ private:
+  std::string_view rest_;
+};
+
 // Text on the wire is Big5, the code page the protocol was first spoken in.
 // A character Big5 lacks becomes "?"; bytes that are not Big5 read as "?".
+// Codes are plain ASCII and travel as they are.
 std::string toWire(const std::string& utf8);
 std::string fromWire(const std::string& bytes);
 

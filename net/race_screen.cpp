@@ -18,14 +18,14 @@ namespace {
 
 // A line from the other side is shown cut to what a label can hold: a peer
 // that sends megabytes cannot stall the screen.
-std::string shown(const std::string& text) {
+std::string shown(std::string_view text) {
   constexpr std::size_t kMost = 160;  // characters
   std::size_t chars = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-    if (chars++ == kMost) return text.substr(0, i);
+    if (chars++ == kMost) return std::string(text.substr(0, i));
   }
-  return text;
+  return std::string(text);
 }
 
 // The keys of this player's car, and what each tells the other side.
@@ -165,7 +165,11 @@ void RaceScreen::connected() {
 
 // What arrived is read at once, so the event carries the text it brought.
 void RaceScreen::dataArrival(int bytesTotal) {
-  unread_ += socket().getData();
+  std::string got = socket().getData();
+  if (unread_.empty())
+    unread_ = std::move(got);
+  else
+    unread_ += got;
   if (!loaded()) return;
   arrival_ = fromWire(std::exchange(unread_, std::string()));
   program().socketEvent(*this, socketElement(), Event::DataArrival, "data", bytesTotal, &arrival_,
@@ -188,6 +192,9 @@ void RaceScreen::connectedToHost() {
 // ---- load, close, buttons, keys ---------------------------------------------------------
 
 void RaceScreen::prepareRace() {
+  // Big5 reads by a table built on first use: build it while the window
+  // opens rather than on the first arrival, with the race running.
+  fromWire({});
   setMusic("2.mid");
   track().setEnabled(true);
   for (Element* t : {&speedTimer(), &raceTimer(), &countdownTimer(), &placeTimer()})
@@ -240,7 +247,7 @@ void RaceScreen::leave() {
 void RaceScreen::driveKey(int key) {
   for (const auto& k : kKeys) {
     if (k.key != key) continue;
-    drive(kMe, k.code);
+    drive(kMe, k.code, cast());
     send(k.code);
     return;
   }
@@ -248,7 +255,11 @@ void RaceScreen::driveKey(int key) {
 
 // ---- what either car does at its player's key ----------------------------------------
 
-void RaceScreen::drive(Side side, Code key) {
+RaceScreen::Cast RaceScreen::cast() {
+  return {{&car(kMe), &car(kPeer)}, {&missile(kMe), &missile(kPeer)}, &peerLine()};
+}
+
+void RaceScreen::drive(Side side, Code key, const Cast& cast) {
   Player& p = players_[side];
   switch (key) {
     case Code::Turbo:
@@ -264,14 +275,14 @@ void RaceScreen::drive(Side side, Code key) {
       p.speed = sat16(p.speed - 100);
       break;
     case Code::SteerLeft:
-      steer(side, -1);
+      steer(side, -1, cast);
       break;
     case Code::SteerRight:
-      steer(side, 1);
+      steer(side, 1, cast);
       break;
     case Code::Missile:
-      missile(side).Top = car(side).Top;
-      missile(side).Left = car(side).Left;
+      cast.missiles[side]->Top = cast.cars[side]->Top;
+      cast.missiles[side]->Left = cast.cars[side]->Left;
       playWave("\\Shoot2.wav");
       break;
     default:
@@ -280,8 +291,8 @@ void RaceScreen::drive(Side side, Code key) {
 }
 
 // Sideways by 100 when level or behind, by 50 when ahead.
-void RaceScreen::steer(Side side, float direction) {
-  Element &c = car(side), &other = car(opposite(side));
+void RaceScreen::steer(Side side, float direction, const Cast& cast) {
+  Element &c = *cast.cars[side], &other = *cast.cars[opposite(side)];
   if (c.Top >= other.Top) c.Left += 100 * direction;
   if (c.Top < other.Top) c.Left += 50 * direction;
 }
@@ -295,21 +306,26 @@ void RaceScreen::stop(Side side) {
 
 // ---- receiving ----------------------------------------------------------------------------
 
-// Acts on every message of the arrival.
+// Acts on every message of the arrival, in order.
 void RaceScreen::receive() {
-  for (const Message& m : readArrival(std::exchange(arrival_, std::string()))) {
+  const std::string arrival = std::exchange(arrival_, std::string());
+  const Cast elements = cast();
+  ArrivalReader reader(arrival);
+  Code code;
+  std::string_view text;
+  while (reader.next(code, text)) {
     if (!loaded()) return;  // the other side left, and the screen closed
-    act(m);
+    act(code, text, elements);
   }
 }
 
-void RaceScreen::act(const Message& m) {
-  switch (m.code) {
+void RaceScreen::act(Code code, std::string_view text, const Cast& cast) {
+  switch (code) {
     case Code::Chat:
-      peerLine().Caption = shown(m.text);
+      cast.peerLine->Caption = shown(text);
       break;
     case Code::Name:
-      nameArrived(shown(m.text));
+      nameArrived(shown(text));
       break;
     case Code::WinClaim:
       peerClaimsWin();
@@ -323,20 +339,20 @@ void RaceScreen::act(const Message& m) {
     case Code::SteerRight:
     case Code::Slower:
     case Code::Missile:
-      drive(kPeer, m.code);
+      drive(kPeer, code, cast);
       break;
     case Code::Halt:
       me().speed = 0;
       break;
     case Code::Ahead:
     case Code::Behind:
-      peerReportsPlace(m.code);
+      peerReportsPlace(code, cast);
       break;
     case Code::FarAhead:
-      peerCar().Top = -520;
+      cast.cars[kPeer]->Top = -520;
       break;
     case Code::FarBehind:
-      peerCar().Top = 3580;
+      cast.cars[kPeer]->Top = 3580;
       break;
     case Code::Leave:
       enableNetButtons(false);
@@ -344,8 +360,8 @@ void RaceScreen::act(const Message& m) {
       socket().close();
       break;
     default:  // the speed ladder (Restart among it) and the lanes
-      if (auto speed = speedOfCode(m.code)) peer().speed = *speed;
-      if (auto left = leftOfCode(m.code)) peerCar().Left = *left;
+      if (auto speed = speedOfCode(code)) peer().speed = *speed;
+      if (auto left = leftOfCode(code)) cast.cars[kPeer]->Left = *left;
       break;
   }
 }
@@ -385,11 +401,11 @@ void RaceScreen::peerConcedes() {
 }
 
 // When both screens agree who leads, the two cars are set level.
-void RaceScreen::peerReportsPlace(Code report) {
-  const float mine = myCar().Top, theirs = peerCar().Top;
-  const bool agreed = report == Code::Ahead ? mine < theirs : mine > theirs;
+void RaceScreen::peerReportsPlace(Code report, const Cast& cast) {
+  Element &mine = *cast.cars[kMe], &theirs = *cast.cars[kPeer];
+  const bool agreed = report == Code::Ahead ? mine.Top < theirs.Top : mine.Top > theirs.Top;
   if (!agreed) return;
-  peerCar().Top = myCar().Top;
+  theirs.Top = mine.Top;
   send(report);
 }
 

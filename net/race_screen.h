@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "net/protocol.h"
 #include "net/socket.h"
@@ -125,15 +126,24 @@ class RaceScreen : public ui::Window, public SocketEvents {
   void send(const std::string& message);
   void send(Code code, int times = 1);
 
+  // The elements a key or a message moves, looked up once for a whole
+  // arrival rather than once a message.
+  struct Cast {
+    std::array<ui::Element*, 2> cars;
+    std::array<ui::Element*, 2> missiles;
+    ui::Element* peerLine;
+  };
+  Cast cast();
+
   // ---- receiving (race_screen.cpp) ----
   void receive();
-  void act(const Message& m);
-  void drive(Side side, Code key);
-  void steer(Side side, float direction);
+  void act(Code code, std::string_view text, const Cast& cast);
+  void drive(Side side, Code key, const Cast& cast);
+  void steer(Side side, float direction, const Cast& cast);
   void nameArrived(const std::string& name);
   void peerClaimsWin();
   void peerConcedes();
-  void peerReportsPlace(Code report);
+  void peerReportsPlace(Code report, const Cast& cast);
   void stop(Side side);
 
   // ---- the race tick and the other timers (race_tick.cpp) ----

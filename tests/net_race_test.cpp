@@ -2,6 +2,8 @@
 // what is sent and hands over what a test makes arrive.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "frontend/game.h"
 #include "net/net_state.h"
 #include "net/protocol.h"
@@ -235,6 +237,42 @@ TEST_F(NetRaceTest, AHugeChatLineIsShownCutToTheLabel) {
   EXPECT_EQ(el("Label1", 0).Caption, std::string(160, 'x'));
   arrive("5小明說了很長的話" + std::string(500, '!'));
   EXPECT_EQ(el("Label1", 0).Caption.rfind("小明說了很長的話", 0), 0u);
+}
+
+// Every 64 bytes: a missile, two "faster" and a "slower" that cancel out, and
+// thirty steers left and back. Each message acting once leaves the other
+// car as it was, with one missile a block.
+TEST_F(NetRaceTest, AFourMebibyteArrivalActsOnEveryMessageOnce) {
+  startRace();
+  peer().speed = 100;
+  const float left = el("car2", 0).Left;
+  std::string block = "fbbe";
+  for (int i = 0; i < 30; ++i) block += "cd";
+  std::string arrival;
+  for (int i = 0; i < (4 << 20) / 64; ++i) arrival += block;
+  game.waves.clear();
+  arrive(arrival + "b");
+  EXPECT_EQ(game.waves.size(), std::size_t{(4 << 20) / 64});
+  EXPECT_EQ(peer().speed, 150) << "the last message too";
+  EXPECT_EQ(el("car2", 0).Left, left);
+}
+
+TEST_F(NetRaceTest, EveryMessageOfAJunkArrivalActsOnce) {
+  startRace();
+  std::mt19937 random(5238);
+  std::string junk(1 << 20, '\0');
+  for (char& c : junk) {
+    c = static_cast<char>(random());
+    // No name, chat or goodbye, which would end the arrival early.
+    if (c == '2' || c == '5' || c == '4') c = 'f';
+  }
+  const std::string read = net::fromWire(junk);
+  game.waves.clear();
+  inbox = junk;
+  race().dataArrival(static_cast<int>(junk.size()));
+  EXPECT_EQ(game.waves.size(), static_cast<std::size_t>(std::count(read.begin(), read.end(), 'f')))
+      << "one missile for each missile message read";
+  EXPECT_TRUE(race().loaded());
 }
 
 TEST_F(NetRaceTest, AnyBytesFromThePeerAreHarmless) {
