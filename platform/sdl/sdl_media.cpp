@@ -34,9 +34,9 @@ SdlMedia::SdlMedia(std::string folder) : folder_(std::move(folder)) {
   Uint16 format = 0;
   Mix_QuerySpec(&rate, &format, &channels);
   channels_ = std::max(1, channels);
-  // Three quarters of full gain: some headroom, so a crash or a bell over the
-  // music never clips.
-  synth_ = std::make_unique<MusicSynth>(findSoundFont(), rate, 0.75f);
+  // The music at the loudness it has always had: some headroom, so a crash or
+  // a bell over it never clips.
+  synth_ = std::make_unique<MusicSynth>(findSoundFont(), rate, 0.9f);
   Mix_HookMusic(&SdlMedia::mixMusic, this);
   open_ = true;
   musicThread_ = std::thread([this] { musicLoop(); });
