@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
-  libsdl2-dev libsdl2-mixer-dev libfluidsynth3 fluid-soundfont-gm
+  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev libfluidsynth3 fluid-soundfont-gm
   fonts-wqy-microhei
   libgtest-dev googletest
   xvfb xauth clang-format clang-14 libclang-rt-14-dev

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -29,9 +30,10 @@ class MediaTest : public ::testing::Test {
     std::error_code ec;
     fs::remove(out, ec);
   }
-  // The loudest sample the device has been given so far.
-  int loudest() {
+  // The loudest sample the device has been given so far, from byte `from` on.
+  int loudest(std::uintmax_t from = 0) {
     std::ifstream in(out, std::ios::binary);
+    in.seekg(std::streamoff(from));
     int peak = 0;
     std::int16_t s = 0;
     while (in.read(reinterpret_cast<char*>(&s), sizeof s)) peak = std::max(peak, std::abs(int(s)));
@@ -89,9 +91,35 @@ TEST_F(MediaTest, MusicStartsAtOnceAndTheNextTuneReplacesIt) {
   EXPECT_EQ(m.playing(), folder + "/tvop.Mid");
   wait(400);
   EXPECT_GT(loudest(), 500) << "the title tune is audible";
+  const std::uintmax_t switched = fs::file_size(out);
   m.setMusic("2.mid");
   m.settle();
   EXPECT_EQ(m.playing(), folder + "/2.mid");
+  wait(400);
+  EXPECT_GT(loudest(switched), 500) << "the race tune follows the title tune";
+}
+
+// A tune file spoilt on disk must neither hang the music nor stop later tunes.
+TEST_F(MediaTest, ADamagedTuneIsSilenceAndTheNextOnePlays) {
+  if (platform::findSoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  const fs::path own = fs::path(out).replace_extension(".d");
+  fs::create_directories(own);
+  fs::copy_file(fs::path(folder) / "3.mid", own / "3.mid", fs::copy_options::overwrite_existing);
+  std::ofstream(own / "junk.mid", std::ios::binary) << "MThd not really a tune";
+  std::ofstream(own / "empty.mid", std::ios::binary).flush();
+  {
+    platform::SdlMedia m(own.string());
+    for (const char* spoilt : {"junk.mid", "empty.mid"}) {
+      m.setMusic("3.mid");
+      m.setMusic(spoilt);
+      m.settle();
+      EXPECT_EQ(m.playing(), "") << spoilt;
+    }
+    m.setMusic("3.mid");
+    m.settle();
+    EXPECT_EQ(m.playing(), own.string() + "/3.mid");
+  }
+  fs::remove_all(own);
 }
 
 TEST_F(MediaTest, MissingMusicIsSilence) {

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 
@@ -23,16 +25,19 @@ SdlMedia::SdlMedia(std::string folder) : folder_(std::move(folder)) {
   // Ctrl+C and a polite kill end the game as usual; SDL must not catch them.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-  const std::string font = findSoundFont();
-  if (!font.empty()) Mix_SetSoundFonts(font.c_str());
-  Mix_Init(MIX_INIT_MID);
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return;
   }
   Mix_AllocateChannels(1);
-  // Some headroom, so a crash or a bell over the music never clips.
-  Mix_VolumeMusic(MIX_MAX_VOLUME * 3 / 4);
+  int rate = 44100, channels = 2;
+  Uint16 format = 0;
+  Mix_QuerySpec(&rate, &format, &channels);
+  channels_ = std::max(1, channels);
+  // The music at the loudness it has always had: some headroom, so a crash or
+  // a bell over it never clips.
+  synth_ = std::make_unique<MusicSynth>(findSoundFont(), rate, 0.9f);
+  Mix_HookMusic(&SdlMedia::mixMusic, this);
   open_ = true;
   musicThread_ = std::thread([this] { musicLoop(); });
 }
@@ -45,11 +50,12 @@ SdlMedia::~SdlMedia() {
   }
   wake_.notify_all();
   musicThread_.join();
+  Mix_HookMusic(nullptr, nullptr);
+  synth_.reset();
   Mix_HaltChannel(-1);
   for (auto& [path, c] : chunks_)
     if (c != nullptr) Mix_FreeChunk(c);
   Mix_CloseAudio();
-  Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
@@ -85,11 +91,9 @@ void SdlMedia::musicLoop() {
     const std::string path = request_;
     const unsigned long ticket = asked_;
     lock.unlock();
-    // The old tune stops at once; the new one starts as soon as it is loaded.
-    Mix_HaltMusic();
-    if (music_ != nullptr) Mix_FreeMusic(music_);
-    music_ = Mix_LoadMUS(path.c_str());
-    const bool started = music_ != nullptr && Mix_PlayMusic(music_, -1) == 0;
+    // The old tune fades out at once; the new one starts as soon as it is
+    // loaded.
+    const bool started = synth_->start(path);
     lock.lock();
     playing_ = started ? path : std::string();
     if (asked_ == ticket) {
@@ -98,12 +102,31 @@ void SdlMedia::musicLoop() {
     }
   }
   lock.unlock();
-  Mix_HaltMusic();
-  if (music_ != nullptr) Mix_FreeMusic(music_);
-  music_ = nullptr;
-  // SDL keeps each thread's error text in storage it frees only for threads it
-  // started itself; this one is ours, so its storage goes with it.
-  SDL_TLSCleanup();
+  synth_->stop();
+}
+
+// SDL2_mixer asks for the music first and mixes the waves over it.
+void SdlMedia::mixMusic(void* self, unsigned char* stream, int bytes) {
+  auto& media = *static_cast<SdlMedia*>(self);
+  auto* out = reinterpret_cast<std::int16_t*>(stream);
+  const int frames = bytes / int(sizeof(std::int16_t)) / media.channels_;
+  if (media.channels_ == 2) {
+    media.synth_->render(out, frames);
+    return;
+  }
+  media.stereo_.resize(std::size_t(frames) * 2);
+  media.synth_->render(media.stereo_.data(), frames);
+  for (int i = 0; i < frames; ++i) {
+    const std::int16_t* lr = &media.stereo_[std::size_t(i) * 2];
+    std::int16_t* frame = out + std::ptrdiff_t(i) * media.channels_;
+    if (media.channels_ == 1) {
+      frame[0] = std::int16_t((lr[0] + lr[1]) / 2);
+      continue;
+    }
+    frame[0] = lr[0];
+    frame[1] = lr[1];
+    std::fill(frame + 2, frame + media.channels_, std::int16_t(0));
+  }
 }
 
 std::string SdlMedia::playing() {

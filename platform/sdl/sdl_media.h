@@ -1,10 +1,11 @@
 // Sound on SDL2_mixer: waves on one channel, so a new wave replaces the one
 // playing, and MIDI music through FluidSynth with Debian's General MIDI
-// soundfont. Without an audio device, a file or a soundfont it stays silent.
+// soundfont, mixed under the waves. Without an audio device, a file or a
+// soundfont it stays silent.
 //
-// Loading a tune means loading the whole soundfont, which takes a good part
-// of a second; a music thread of its own does that, so a race never stutters
-// when its screen changes the music. The tune starts the moment it is loaded.
+// Loading a tune reads its instruments from the soundfont; a music thread of
+// its own does that, so a race never stutters when its screen changes the
+// music. The tune starts the moment it is loaded.
 #pragma once
 
 #include <condition_variable>
@@ -13,11 +14,12 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "media/media.h"
+#include "platform/sdl/music_synth.h"
 
 struct Mix_Chunk;
-typedef struct _Mix_Music Mix_Music;
 
 namespace platform {
 
@@ -43,6 +45,7 @@ class SdlMedia : public media::Media {
  private:
   Mix_Chunk* chunk(const std::string& path);
   void musicLoop();
+  static void mixMusic(void* self, unsigned char* stream, int bytes);
 
   std::string folder_;
   bool open_ = false;
@@ -56,8 +59,10 @@ class SdlMedia : public media::Media {
   bool stopping_ = false;
   std::string playing_;
   std::thread musicThread_;
-  // Touched by the music thread only.
-  Mix_Music* music_ = nullptr;
+  std::unique_ptr<MusicSynth> synth_;
+  int channels_ = 2;
+  // The device's thread only: stereo music before it is spread to channels_.
+  std::vector<std::int16_t> stereo_;
 };
 
 // The General MIDI soundfont to use: $SDL_SOUNDFONTS when set, else the
