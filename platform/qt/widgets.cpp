@@ -1,5 +1,6 @@
 #include "platform/qt/widgets.h"
 
+#include <QCache>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -8,6 +9,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QScrollBar>
+#include <QStringList>
 #include <QTextBlock>
 #include <QWheelEvent>
 #include <algorithm>
@@ -254,7 +256,29 @@ void LabelWidget::paintEvent(QPaintEvent*) {
   // exactly the pixels they cover; it is one pixel wide a scale step.
   const qreal ratio = devicePixelRatioF();
   const QSize pixels = (QSizeF(size()) * ratio).toSize();
-  if (drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio) {
+  if (drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio) drawn_ = outlinedLetters();
+  p.drawImage(QPoint(0, 0), drawn_);
+}
+
+// Readouts come back to the same few captions (a speed, a rank, a countdown
+// step): their outlined letters are kept, the most recently drawn first.
+QImage LabelWidget::outlinedLetters() const {
+  static QCache<QString, QImage> kept(4096);  // kilobytes
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  const QString key = QStringList{QString::number(pixels.width()),
+                                  QString::number(pixels.height()),
+                                  QString::number(ratio),
+                                  QString::number(scale_),
+                                  layout_.font().key(),
+                                  QString::number(static_cast<int>(look_.Alignment)),
+                                  QString::number(look_.ForeColor),
+                                  QString::number(first_),
+                                  layout_.text()}
+                          .join(QLatin1Char('|'));
+  if (const QImage* known = kept.object(key)) return *known;
+  QImage drawn;
+  {
     QImage letters(pixels, QImage::Format_ARGB32_Premultiplied);
     letters.setDevicePixelRatio(ratio);
     letters.fill(Qt::transparent);
@@ -263,11 +287,12 @@ void LabelWidget::paintEvent(QPaintEvent*) {
       drawLetters(lp);
     }
     const int radius = std::max(1, static_cast<int>(std::lround(scale_ * ratio)));
-    drawn_ = outlineOf(letters, radius, outlineColour(toQColor(look_.ForeColor)));
-    QPainter dp(&drawn_);
+    drawn = outlineOf(letters, radius, outlineColour(toQColor(look_.ForeColor)));
+    QPainter dp(&drawn);
     dp.drawImage(QPoint(0, 0), letters);
   }
-  p.drawImage(QPoint(0, 0), drawn_);
+  kept.insert(key, new QImage(drawn), std::max<qsizetype>(1, drawn.sizeInBytes() / 1024));
+  return drawn;
 }
 
 // ---- the text box of several lines -----------------------------------------

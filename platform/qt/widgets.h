@@ -97,6 +97,8 @@ class LabelWidget : public ElementWidget {
   int fittingFrom(int first) const;
   int lastFirst() const;
   void drawLetters(QPainter& p) const;
+  // The shown lines' letters with their outline, as an image the label's size.
+  QImage outlinedLetters() const;
 
   QTextLayout layout_;
   std::vector<Line> lines_;
