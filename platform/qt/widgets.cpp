@@ -14,6 +14,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "art/art.h"
 #include "platform/qt/language.h"
@@ -68,6 +70,22 @@ void drawPicture(QPainter& p, const std::string& name, QRect target) {
   p.drawImage(QRectF(target), art::render(name, (QSizeF(target.size()) * ratio).toSize()));
 }
 
+bool hidesWhatLiesUnder(const QPainter& p, const std::string& name, QRect target, QRect dirty) {
+  if (name.empty() || !target.contains(dirty)) return false;
+  if (p.device() == nullptr || p.device()->devicePixelRatioF() != 1.0) return false;
+  static std::map<std::pair<std::string, std::pair<int, int>>, bool> known;
+  const auto key = std::make_pair(name, std::make_pair(target.width(), target.height()));
+  if (auto it = known.find(key); it != known.end()) return it->second;
+  const QImage image =
+      art::render(name, target.size()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  bool opaque = !image.isNull();
+  for (int y = 0; y < image.height() && opaque; ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width() && opaque; ++x) opaque = qAlpha(row[x]) == 255;
+  }
+  return known[key] = opaque;
+}
+
 void ElementWidget::setLook(const ui::Element& e) {
   if (hasLook_ && sameLook(look_, e)) return;
   const ui::Element before = look_;
@@ -89,14 +107,15 @@ void ElementWidget::mouseDoubleClickEvent(QMouseEvent* ev) {
 
 int PictureAreaWidget::inset() const { return look_.Border ? 2 * scale_ : 0; }
 
-void PictureAreaWidget::paintEvent(QPaintEvent*) {
+void PictureAreaWidget::paintEvent(QPaintEvent* ev) {
   QPainter p(this);
-  if (look_.BackOpaque) p.fillRect(rect(), toQColor(look_.BackColor));
+  // A picture area shows its picture unscaled, from its top-left corner.
   const QSize native = art::nativeSize(look_.Picture);
-  if (native.isValid()) {
-    // A picture area shows its picture unscaled, from its top-left corner.
-    drawPicture(p, look_.Picture, QRect(QPoint(inset(), inset()), native * scale_));
-  }
+  const QRect picture =
+      native.isValid() ? QRect(QPoint(inset(), inset()), native * scale_) : QRect();
+  if (look_.BackOpaque && !hidesWhatLiesUnder(p, look_.Picture, picture, ev->rect()))
+    p.fillRect(rect(), toQColor(look_.BackColor));
+  if (native.isValid()) drawPicture(p, look_.Picture, picture);
   if (look_.Border) {
     const int b = inset();
     p.setPen(Qt::NoPen);
