@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QWheelEvent>
@@ -326,6 +327,44 @@ TEST(Outline, OnlyWhereTheLettersNeedIt) {
   ui::VirtualSession stage(frontend::addWindows);
   stage.start("frm1");
   EXPECT_TRUE(needsOutline(stage.front(), stage.front().el("Label6")));
+}
+
+// The outline is a round pen around the letters: solid wherever a letter
+// lies within its radius, and nothing at all past its soft rim.
+TEST(Outline, HugsTheLettersAsARoundPen) {
+  for (const int radius : {1, 2, 3}) {
+    QImage letters(160, 60, QImage::Format_ARGB32_Premultiplied);
+    letters.fill(Qt::transparent);
+    {
+      QPainter p(&letters);
+      p.setFont(platform::qt::gameFont(14, true, radius));
+      p.setPen(Qt::white);
+      p.drawText(letters.rect(), Qt::AlignCenter, QStringLiteral("8Ag 極"));
+    }
+    const QImage outline = platform::qt::outlineOf(letters, radius, Qt::black);
+    ASSERT_EQ(outline.size(), letters.size());
+    // The nearest letter pixel to each pixel: a whole one (a quarter
+    // covered already reads as whole) and any at all.
+    int solidMisses = 0, strays = 0;
+    for (int y = 0; y < letters.height(); ++y)
+      for (int x = 0; x < letters.width(); ++x) {
+        double nearestWhole = 1e9, nearestAny = 1e9;
+        for (int dy = -radius - 1; dy <= radius + 1; ++dy)
+          for (int dx = -radius - 1; dx <= radius + 1; ++dx) {
+            const int sx = x + dx, sy = y + dy;
+            if (!letters.rect().contains(sx, sy)) continue;
+            const int alpha = qAlpha(letters.pixel(sx, sy));
+            const double d = std::hypot(dx, dy);
+            if (alpha >= 64) nearestWhole = std::min(nearestWhole, d);
+            if (alpha > 0) nearestAny = std::min(nearestAny, d);
+          }
+        const int shown = qAlpha(outline.pixel(x, y));
+        if (nearestWhole <= radius && shown != 255) ++solidMisses;
+        if (nearestAny >= radius + 1 && shown != 0) ++strays;
+      }
+    EXPECT_EQ(solidMisses, 0) << "radius " << radius;
+    EXPECT_EQ(strays, 0) << "radius " << radius;
+  }
 }
 
 // ---- text longer than its box ----------------------------------------------

@@ -75,16 +75,42 @@ QImage outlineOf(const QImage& letters, int radius, QColor colour) {
     return a.dx * a.dx + a.dy * a.dy < b.dx * b.dx + b.dy * b.dy;
   });
 
+  // Only pixels with a letter somewhere within the pen's square can take
+  // any outline: counted row by row, then column by column.
+  const int x0 = std::max(0, left - reach), x1 = std::min(w - 1, right + reach);
+  const int y0 = std::max(0, top - reach), y1 = std::min(h - 1, bottom + reach);
+  const int spanW = x1 - x0 + 1, spanH = y1 - y0 + 1;
+  std::vector<int> across(static_cast<std::size_t>(spanW) * spanH);
+  std::vector<int> prefix(static_cast<std::size_t>(std::max(spanW, spanH)) + 1);
+  for (int y = y0; y <= y1; ++y) {
+    const float* row = &ink[static_cast<std::size_t>(y) * w];
+    for (int x = x0; x <= x1; ++x) prefix[x - x0 + 1] = prefix[x - x0] + (row[x] > 0 ? 1 : 0);
+    for (int x = x0; x <= x1; ++x)
+      across[static_cast<std::size_t>(y - y0) * spanW + (x - x0)] =
+          prefix[std::min(spanW, x - x0 + reach + 1)] - prefix[std::max(0, x - x0 - reach)];
+  }
+  std::vector<char> near(across.size());
+  for (int x = 0; x < spanW; ++x) {
+    for (int y = 0; y < spanH; ++y)
+      prefix[y + 1] = prefix[y] + across[static_cast<std::size_t>(y) * spanW + x];
+    for (int y = 0; y < spanH; ++y)
+      near[static_cast<std::size_t>(y) * spanW + x] =
+          prefix[std::min(spanH, y + reach + 1)] - prefix[std::max(0, y - reach)] > 0;
+  }
+
   const QRgb full = qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), 255));
-  for (int y = std::max(0, top - reach); y <= std::min(h - 1, bottom + reach); ++y) {
+  for (int y = y0; y <= y1; ++y) {
     QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = std::max(0, left - reach); x <= std::min(w - 1, right + reach); ++x) {
+    for (int x = x0; x <= x1; ++x) {
+      if (!near[static_cast<std::size_t>(y - y0) * spanW + (x - x0)]) continue;
       float a = 0;
       for (const Tap& t : pen) {
+        // The pen weakens outwards and no letter is more than whole: once
+        // the outline is this strong, the farther taps cannot add to it.
+        if (a >= t.weight) break;
         const int sx = x + t.dx, sy = y + t.dy;
         if (sx < 0 || sy < 0 || sx >= w || sy >= h) continue;
         a = std::max(a, ink[static_cast<std::size_t>(sy) * w + sx] * t.weight);
-        if (a >= 1) break;
       }
       if (a <= 0) continue;
       const int alpha = static_cast<int>(std::lround(a * 255));

@@ -1,5 +1,6 @@
 #include "platform/qt/widgets.h"
 
+#include <QCache>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -8,10 +9,13 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QScrollBar>
+#include <QStringList>
 #include <QTextBlock>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "art/art.h"
 #include "platform/qt/language.h"
@@ -66,6 +70,22 @@ void drawPicture(QPainter& p, const std::string& name, QRect target) {
   p.drawImage(QRectF(target), art::render(name, (QSizeF(target.size()) * ratio).toSize()));
 }
 
+bool hidesWhatLiesUnder(const QPainter& p, const std::string& name, QRect target, QRect dirty) {
+  if (name.empty() || !target.contains(dirty)) return false;
+  if (p.device() == nullptr || p.device()->devicePixelRatioF() != 1.0) return false;
+  static std::map<std::pair<std::string, std::pair<int, int>>, bool> known;
+  const auto key = std::make_pair(name, std::make_pair(target.width(), target.height()));
+  if (auto it = known.find(key); it != known.end()) return it->second;
+  const QImage image =
+      art::render(name, target.size()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  bool opaque = !image.isNull();
+  for (int y = 0; y < image.height() && opaque; ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width() && opaque; ++x) opaque = qAlpha(row[x]) == 255;
+  }
+  return known[key] = opaque;
+}
+
 void ElementWidget::setLook(const ui::Element& e) {
   if (hasLook_ && sameLook(look_, e)) return;
   const ui::Element before = look_;
@@ -87,14 +107,15 @@ void ElementWidget::mouseDoubleClickEvent(QMouseEvent* ev) {
 
 int PictureAreaWidget::inset() const { return look_.Border ? 2 * scale_ : 0; }
 
-void PictureAreaWidget::paintEvent(QPaintEvent*) {
+void PictureAreaWidget::paintEvent(QPaintEvent* ev) {
   QPainter p(this);
-  if (look_.BackOpaque) p.fillRect(rect(), toQColor(look_.BackColor));
+  // A picture area shows its picture unscaled, from its top-left corner.
   const QSize native = art::nativeSize(look_.Picture);
-  if (native.isValid()) {
-    // A picture area shows its picture unscaled, from its top-left corner.
-    drawPicture(p, look_.Picture, QRect(QPoint(inset(), inset()), native * scale_));
-  }
+  const QRect picture =
+      native.isValid() ? QRect(QPoint(inset(), inset()), native * scale_) : QRect();
+  if (look_.BackOpaque && !hidesWhatLiesUnder(p, look_.Picture, picture, ev->rect()))
+    p.fillRect(rect(), toQColor(look_.BackColor));
+  if (native.isValid()) drawPicture(p, look_.Picture, picture);
   if (look_.Border) {
     const int b = inset();
     p.setPen(Qt::NoPen);
@@ -254,7 +275,29 @@ void LabelWidget::paintEvent(QPaintEvent*) {
   // exactly the pixels they cover; it is one pixel wide a scale step.
   const qreal ratio = devicePixelRatioF();
   const QSize pixels = (QSizeF(size()) * ratio).toSize();
-  if (drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio) {
+  if (drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio) drawn_ = outlinedLetters();
+  p.drawImage(QPoint(0, 0), drawn_);
+}
+
+// Readouts come back to the same few captions (a speed, a rank, a countdown
+// step): their outlined letters are kept, the most recently drawn first.
+QImage LabelWidget::outlinedLetters() const {
+  static QCache<QString, QImage> kept(4096);  // kilobytes
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  const QString key = QStringList{QString::number(pixels.width()),
+                                  QString::number(pixels.height()),
+                                  QString::number(ratio),
+                                  QString::number(scale_),
+                                  layout_.font().key(),
+                                  QString::number(static_cast<int>(look_.Alignment)),
+                                  QString::number(look_.ForeColor),
+                                  QString::number(first_),
+                                  layout_.text()}
+                          .join(QLatin1Char('|'));
+  if (const QImage* known = kept.object(key)) return *known;
+  QImage drawn;
+  {
     QImage letters(pixels, QImage::Format_ARGB32_Premultiplied);
     letters.setDevicePixelRatio(ratio);
     letters.fill(Qt::transparent);
@@ -263,11 +306,12 @@ void LabelWidget::paintEvent(QPaintEvent*) {
       drawLetters(lp);
     }
     const int radius = std::max(1, static_cast<int>(std::lround(scale_ * ratio)));
-    drawn_ = outlineOf(letters, radius, outlineColour(toQColor(look_.ForeColor)));
-    QPainter dp(&drawn_);
+    drawn = outlineOf(letters, radius, outlineColour(toQColor(look_.ForeColor)));
+    QPainter dp(&drawn);
     dp.drawImage(QPoint(0, 0), letters);
   }
-  p.drawImage(QPoint(0, 0), drawn_);
+  kept.insert(key, new QImage(drawn), std::max<qsizetype>(1, drawn.sizeInBytes() / 1024));
+  return drawn;
 }
 
 // ---- the text box of several lines -----------------------------------------

@@ -26,6 +26,9 @@ int px(float twips, int scale);
 // Draws a picture of the game's art filling `target`, drawn afresh at the
 // device's own pixels so it stays crisp on high-density screens.
 void drawPicture(QPainter& p, const std::string& name, QRect target);
+// Whether the picture drawn at `target` covers every pixel of `dirty` with
+// no see-through pixel, so nothing painted under it there would show.
+bool hidesWhatLiesUnder(const QPainter& p, const std::string& name, QRect target, QRect dirty);
 
 // What an element widget shows, and where clicks go.
 class ElementWidget : public QWidget {
@@ -97,6 +100,8 @@ class LabelWidget : public ElementWidget {
   int fittingFrom(int first) const;
   int lastFirst() const;
   void drawLetters(QPainter& p) const;
+  // The shown lines' letters with their outline, as an image the label's size.
+  QImage outlinedLetters() const;
 
   QTextLayout layout_;
   std::vector<Line> lines_;

@@ -32,12 +32,14 @@ class WindowView::Canvas : public QWidget {
   Canvas(WindowView* view) : QWidget(view), view_(view) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void paintEvent(QPaintEvent* ev) override {
     QPainter p(this);
-    p.fillRect(rect(), toQColor(view_->window_.design().backColor));
     const std::string picture = view_->window_.backdrop();
     const QSize native = art::nativeSize(picture);
-    if (native.isValid()) drawPicture(p, picture, QRect(QPoint(0, 0), native * view_->scale_));
+    const QRect area = native.isValid() ? QRect(QPoint(0, 0), native * view_->scale_) : QRect();
+    if (!hidesWhatLiesUnder(p, picture, area, ev->rect()))
+      p.fillRect(rect(), toQColor(view_->window_.design().backColor));
+    if (native.isValid()) drawPicture(p, picture, area);
   }
 
  private:
