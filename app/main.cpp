@@ -32,27 +32,53 @@ bool haveDisplay() {
   return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
-// The scale every window is drawn at: the one asked for, as long as the
-// largest window of the game still fits the screen; else the largest that
-// fits, with one line to say so. Without `--scale`, a comfortable part of the
-// screen. Measured in device-independent pixels: a 4K screen at 200 % counts
-// as 1920 x 1080, and the pictures are drawn at its own pixels on top.
-int chooseScale(const app::Options& opt, const ui::Program& program) {
+// The size of a window at scale 1, in pixels.
+QSize designedSize(const ui::Window& w) {
+  return QSize((w.design().width + 14) / 15, (w.design().height + 14) / 15);
+}
+
+// The scale the windows are drawn at. Without `--scale`, a comfortable part
+// of the screen. With it, each window at the scale asked for if it fits the
+// screen there, else at the largest that fits it, with one line to say so.
+// Measured in device-independent pixels: a 4K screen at 200 % counts as
+// 1920 x 1080, and the pictures are drawn at its own pixels on top.
+void chooseScale(const app::Options& opt, const ui::Program& program,
+                 platform::qt::QtDriver& driver) {
   QScreen* screen = QGuiApplication::primaryScreen();
   const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
-  if (!opt.scale) return app::comfortableScale(576, 351, area.width(), area.height());
-  int width = 0, height = 0;
-  for (const auto& w : program.windows()) {
-    width = std::max(width, (w->design().width + 14) / 15);
-    height = std::max(height, (w->design().height + 14) / 15);
+  if (!opt.scale) {
+    driver.setScale(app::comfortableScale(576, 351, area.width(), area.height()));
+    return;
   }
-  const int fits = app::largestFittingScale(width, height, area.width(), area.height());
-  if (fits == 0 || *opt.scale <= fits) return *opt.scale;
+  const int asked = *opt.scale;
+  auto fits = [area](const ui::Window& w) {
+    const QSize size = designedSize(w);
+    return app::largestFittingScale(size.width(), size.height(), area.width(), area.height());
+  };
+  driver.setScale(asked);
+  int fitsEvery = asked, fitsSome = 0;
+  for (const auto& w : program.windows()) {
+    const int f = fits(*w);
+    if (f == 0) return;  // no screen size known: as asked
+    fitsEvery = std::min(fitsEvery, f);
+    fitsSome = std::max(fitsSome, f);
+  }
+  if (fitsEvery >= asked) return;
+  if (fitsSome < asked) {
+    // It fits no window at all: every one alike, at the scale that fits them all.
+    driver.setScale(fitsEvery);
+    std::fprintf(stderr,
+                 "driftwing: --scale %d does not fit this %d x %d screen; using %d, the largest "
+                 "that fits\n",
+                 asked, area.width(), area.height(), fitsEvery);
+    return;
+  }
+  driver.setScaleOfEachWindow(
+      [asked, fits](const ui::Window& w) { return std::min(asked, fits(w)); });
   std::fprintf(stderr,
-               "driftwing: --scale %d does not fit this %d x %d screen; using %d, the largest "
-               "that fits\n",
-               *opt.scale, area.width(), area.height(), fits);
-  return fits;
+               "driftwing: --scale %d does not fit the larger windows on this %d x %d screen; "
+               "using %d, the largest that fits, for those\n",
+               asked, area.width(), area.height(), fitsEvery);
 }
 
 }  // namespace
@@ -126,7 +152,7 @@ int main(int argc, char** argv) {
     }
   }
 
-  driver.setScale(chooseScale(*opt, program));
+  chooseScale(*opt, program, driver);
   program.start(*start);
   if (program.ended()) return 0;
   return QApplication::exec();

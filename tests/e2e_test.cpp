@@ -175,18 +175,19 @@ TEST(Game, WithoutADisplaySaysHowToGetOne) {
 }
 
 // The game on Qt's offscreen platform, without a sound card.
-QProcessEnvironment offscreen() {
+QProcessEnvironment offscreen(const QString& platform = "offscreen") {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("QT_QPA_PLATFORM", platform);
   env.insert("SDL_AUDIODRIVER", "dummy");
   return env;
 }
 
 // Starts the game, lets it play for `ms` and stops it. False if it ended on
 // its own before that; what it said on standard error goes to `err`.
-bool playsFor(const QStringList& args, int ms, QByteArray& err) {
+bool playsFor(const QStringList& args, int ms, QByteArray& err,
+              const QProcessEnvironment& env = offscreen()) {
   QProcess p;
-  p.setProcessEnvironment(offscreen());
+  p.setProcessEnvironment(env);
   p.start(kBin + "/driftwing", args);
   if (!p.waitForStarted()) return false;
   const bool ended = p.waitForFinished(ms);
@@ -196,6 +197,14 @@ bool playsFor(const QStringList& args, int ms, QByteArray& err) {
   }
   err = p.readAllStandardError();
   return !ended;
+}
+
+// The game's own lines, without what the offscreen platform says.
+QList<QByteArray> gameLines(const QByteArray& err) {
+  QList<QByteArray> lines;
+  for (const QByteArray& line : err.split('\n'))
+    if (line.startsWith("driftwing")) lines << line;
+  return lines;
 }
 
 TEST(Game, StartsAndRunsUntilItsWindowCloses) {
@@ -209,13 +218,29 @@ TEST(Game, AScaleTooLargeForTheScreenFallsBackToTheLargestThatFits) {
   // window fits it once, never sixteen times.
   QByteArray err;
   EXPECT_TRUE(playsFor({"--scale", "16"}, 1500, err)) << "the game plays on";
-  // The game's own lines, without what the offscreen platform says.
-  QList<QByteArray> lines;
-  for (const QByteArray& line : err.split('\n'))
-    if (line.startsWith("driftwing")) lines << line;
+  const QList<QByteArray> lines = gameLines(err);
   ASSERT_EQ(lines.size(), 1) << err.toStdString();
   EXPECT_TRUE(lines[0].contains("--scale 16")) << err.toStdString();
   EXPECT_TRUE(lines[0].contains("using 1,")) << err.toStdString();
+}
+
+TEST(Game, OnAFullHdScreenScaleThreeDrawsAtTwoOnlyTheWindowsTooLargeForIt) {
+  // An offscreen screen of 1920 x 1080: the races fit three times over, the
+  // main menu (640 x 455) does not.
+  QTemporaryDir dir;
+  QFile config(dir.filePath("screen.json"));
+  ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+  config.write(R"({"screens": [{"name": "hd", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  config.close();
+  QByteArray err;
+  EXPECT_TRUE(
+      playsFor({"--scale", "3"}, 1500, err, offscreen("offscreen:configfile=" + config.fileName())))
+      << "the game plays on";
+  const QList<QByteArray> lines = gameLines(err);
+  ASSERT_EQ(lines.size(), 1) << err.toStdString();
+  EXPECT_TRUE(lines[0].contains("the larger windows")) << err.toStdString();
+  EXPECT_TRUE(lines[0].contains("using 2,")) << err.toStdString();
 }
 
 TEST(Game, PracticeModeRejectsAnUnknownWindow) {

@@ -150,6 +150,20 @@ TEST_F(DesktopTest, AModalWindowBlocksItsOwnerOnTheDesktopToo) {
   EXPECT_FALSE(program.ended());
 }
 
+TEST_F(DesktopTest, AWindowTooLargeForTheScaleIsDrawnAtItsOwn) {
+  // The hub fits the screen twice over; its dialog, say, only once.
+  driver.setScale(2);
+  driver.setScaleOfEachWindow([](const ui::Window& w) { return w.name() == "Dialog" ? 1 : 2; });
+  program.start(program.window("Hub"));
+  QTest::mouseClick(widget<QPushButton>("Hub", "Open"), Qt::LeftButton);
+  ASSERT_NE(view("Dialog"), nullptr);
+  EXPECT_EQ(view("Hub")->scale(), 2);
+  EXPECT_EQ(view("Dialog")->scale(), 1);
+  const ui::Design& d = program.window("Dialog").design();
+  EXPECT_EQ(view("Dialog")->size(), QSize(platform::qt::px(static_cast<float>(d.width), 1),
+                                          platform::qt::px(static_cast<float>(d.height), 1)));
+}
+
 TEST_F(DesktopTest, TimersTickOnTheRealClock) {
   program.start(program.window("Keys"));
   program.window("Keys").el("Timer1").setEnabled(true);

@@ -45,7 +45,7 @@ WindowView* QtDriver::viewOf(const ui::Window& w) const {
 void QtDriver::setFullScreen(bool on) {
   fullScreen_ = on;
   for (auto& [w, view] : views_)
-    if (view && view->isVisible()) view->setFullScreenMode(on, scale_);
+    if (view && view->isVisible()) view->setFullScreenMode(on, scaleOf(*w));
   if (lastFront_ != nullptr)
     if (WindowView* front = viewOf(*lastFront_)) {
       front->raise();
@@ -103,7 +103,7 @@ void QtDriver::windowShown(ui::Window& w) {
   if (view == nullptr) {
     // The window in front until now owns the new one, which opens over it.
     WindowView* owner = lastFront_ != nullptr ? viewOf(*lastFront_) : nullptr;
-    view = new WindowView(*program_, w, scale_, true);
+    view = new WindowView(*program_, w, scaleOf(w), true);
     views_[&w] = view;
     QRect area = view->screen() ? view->screen()->availableGeometry() : QRect();
     if (owner != nullptr && owner->isVisible()) {
@@ -121,9 +121,9 @@ void QtDriver::windowShown(ui::Window& w) {
   view->sync();
   if (view->fullScreenMode() != fullScreen_ || !view->isVisible()) {
     if (fullScreen_)
-      view->setFullScreenMode(true, scale_);
+      view->setFullScreenMode(true, scaleOf(w));
     else if (view->fullScreenMode())
-      view->setFullScreenMode(false, scale_);
+      view->setFullScreenMode(false, scaleOf(w));
   }
   view->show();
   view->raise();

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <map>
 
 #include "ui/driver.h"
@@ -26,6 +27,11 @@ class QtDriver : public QObject, public ui::Driver {
   int scale() const { return scale_; }
   // The scale of the windows shown from now on.
   void setScale(int scale) { scale_ = scale; }
+  // Or a scale chosen for each window as it is first shown (say, the largest
+  // that fits the screen up to the one asked for).
+  void setScaleOfEachWindow(std::function<int(const ui::Window&)> rule) {
+    scaleOf_ = std::move(rule);
+  }
   WindowView* viewOf(const ui::Window& w) const;
   // F11: every game window fills the screen, or returns to its own size.
   void setFullScreen(bool on);
@@ -48,9 +54,11 @@ class QtDriver : public QObject, public ui::Driver {
   void tick();
   void syncAll();
   WindowView* viewFor(QObject* o) const;
+  int scaleOf(const ui::Window& w) const { return scaleOf_ ? scaleOf_(w) : scale_; }
 
   ui::Program* program_ = nullptr;
   int scale_;
+  std::function<int(const ui::Window&)> scaleOf_;
   QElapsedTimer clock_;
   QTimer timer_;
   std::map<const ui::Window*, QPointer<WindowView>> views_;
