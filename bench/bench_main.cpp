@@ -5,7 +5,8 @@
 //   (d) stage race ticks a second on the virtual clock,
 //   (e) key to peer over TCP on 127.0.0.1,
 //   (f) CPU share and peak memory of the `driftwing` program: at the title
-//       with its music, and in a stage race at scale 1 and 3,
+//       with its music, in a stage race at scale 1 and 3, and with music in
+//       a stage 2 race and the battle at scale 2,
 //   (g) time from start to the title window drawn,
 //   (h) the longest pause of a network race while its peer floods it.
 // Usage: driftwing-bench [seconds for (a), default 60] [--only LETTERS];

@@ -133,6 +133,13 @@ void gameProcessFigures(int seconds) {
                    true),
            seconds);
   }
+  // Stage 1 races in silence: stage 2 and the battle have their music.
+  report("driftwing in a stage 2 race with its music at scale 2, keys by xdotool",
+         measure({"--screen", "frm2", "--scale", "2", "--set", "difficultyBonus=10"}, 6000, seconds,
+                 true),
+         seconds);
+  report("driftwing in the battle with its music at scale 2, keys by xdotool",
+         measure({"--screen", "Form3", "--scale", "2"}, 6000, seconds, true), seconds);
 }
 
 }  // namespace bench
