@@ -226,7 +226,7 @@ TEST(Game, AScaleTooLargeForTheScreenFallsBackToTheLargestThatFits) {
 
 TEST(Game, OnAFullHdScreenScaleThreeDrawsAtTwoOnlyTheWindowsTooLargeForIt) {
   // An offscreen screen of 1920 x 1080: the races fit three times over, the
-  // main menu (640 x 455) does not.
+  // bonus shooter (640 x 455) does not.
   QTemporaryDir dir;
   QFile config(dir.filePath("screen.json"));
   ASSERT_TRUE(config.open(QIODevice::WriteOnly));
