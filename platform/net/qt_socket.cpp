@@ -24,6 +24,8 @@ void QtSocket::listen() {
   QObject::connect(server_, &QTcpServer::newConnection, this, [this] {
     while (server_ != nullptr && server_->hasPendingConnections()) {
       QTcpSocket* incoming = server_->nextPendingConnection();
+      // A request nobody takes holds no more than one read of what it sends.
+      incoming->setReadBufferSize(kReadChunk);
       if (pending_.size() >= kMaxPending) {
         auto oldest = pending_.begin();
         if (oldest->second) {
@@ -75,6 +77,10 @@ void QtSocket::adopt(QTcpSocket* s) {
   socket_ = s;
   s->setParent(this);
   s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+  // Qt reads no more from the system until this much has been taken; the
+  // rest waits for a later turn of the event loop, and a peer that writes
+  // faster than the race reads is held back by TCP itself.
+  s->setReadBufferSize(kReadChunk);
   QObject::connect(s, &QTcpSocket::readyRead, this, [this, s] {
     if (socket_ != s) return;
     const auto waiting = s->bytesAvailable();

@@ -1,6 +1,10 @@
 // The network race's socket on Qt Network: a listening server that hands
 // its pending connections over by request number, or an outgoing
 // connection. Small writes leave at once (no Nagle delay).
+//
+// However much a peer writes at once, what arrives is handed over a bounded
+// read at a time, one read a turn of the event loop, with the timers' ticks
+// between: as if TCP had delivered the same bytes in smaller segments.
 #pragma once
 
 #include <QObject>
@@ -27,6 +31,10 @@ class QtSocket : public QObject, public net::Socket {
   void close() override;
   net::SocketState state() const override;
   std::string localIP() const override;
+
+  // The most one read hands over, in bytes: small enough that the race
+  // handles it well within one tick, even when every byte fires a missile.
+  static constexpr qint64 kReadChunk = 16 * 1024;
 
  private:
   void adopt(QTcpSocket* socket);
