@@ -135,7 +135,7 @@ class TickWatch : public platform::qt::QtDriver {
   std::vector<std::int64_t> at;  // nanoseconds since the flood began
   long raceTicks = 0;
   // The longest time one arrival took to handle, from its event to the
-  // window drawn again.
+  // windows brought up to date after it.
   std::int64_t arrivalStart = -1, longestArrival = 0;
   long arrivals = 0;
 };
@@ -200,6 +200,7 @@ void hostilePeerFigures(int junkSeconds) {
     return;
   }
   const TickFigures f = tickFigures(driver.at, 15.0);
+  listGaps(driver.at, 37);
   std::printf(
       "(h) network race hosted on %d while a peer on 127.0.0.1 writes 4 MiB at once, then junk "
       "for %d s (%.1f MiB written), sound %s: longest gap between the race screen's ticks %.1f ms "

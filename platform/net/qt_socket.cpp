@@ -91,9 +91,27 @@ void QtSocket::adopt(QTcpSocket* s) {
 
 void QtSocket::sendData(const std::string& bytes) {
   if (!socket_ || socket_->state() != QAbstractSocket::ConnectedState) return;
+  if (socket_->bytesToWrite() > kMostUnsent) return;
   socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
-  socket_->flush();
+  if (flushedThisTurn_ < kFlushesATurn) {
+    ++flushedThisTurn_;
+    socket_->flush();
+  }
+  if (turnEndPending_) return;
+  // Once the running handler returns: what is left leaves together, and the
+  // next turn starts its count of flushes afresh.
+  turnEndPending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        turnEndPending_ = false;
+        flushedThisTurn_ = 0;
+        if (socket_) socket_->flush();
+      },
+      Qt::QueuedConnection);
 }
+
+qint64 QtSocket::unsent() const { return socket_ ? socket_->bytesToWrite() : 0; }
 
 std::string QtSocket::getData() {
   if (!socket_) return {};
@@ -103,6 +121,7 @@ std::string QtSocket::getData() {
 
 void QtSocket::dropConnection() {
   if (socket_) {
+    socket_->flush();  // a goodbye still waiting leaves first
     socket_->disconnect(this);
     socket_->abort();
     socket_->deleteLater();
