@@ -119,8 +119,6 @@ class TickWatch : public platform::qt::QtDriver {
       if (at.empty() || now - at.back() > 1'000'000) at.push_back(now);
       if (h.source == "Timer1") ++raceTicks;
     }
-    if (h.kind == "data" && h.window == race && clock.isValid())
-      arrivalStart = clock.nsecsElapsed();
     QtDriver::eventStarted(h);
   }
   void eventFinished(const ui::Happening& h) override {
@@ -134,10 +132,23 @@ class TickWatch : public platform::qt::QtDriver {
   QElapsedTimer clock;
   std::vector<std::int64_t> at;  // nanoseconds since the flood began
   long raceTicks = 0;
-  // The longest time one arrival took to handle, from its event to the
-  // windows brought up to date after it.
+  // The longest time one arrival took, from the race reading it off the
+  // socket to the windows brought up to date after it.
   std::int64_t arrivalStart = -1, longestArrival = 0;
   long arrivals = 0;
+};
+
+// The race's socket, noting when the race starts to read an arrival.
+class TimedSocket : public platform::QtSocket {
+ public:
+  explicit TimedSocket(TickWatch& watch) : watch_(watch) {}
+  std::string getData() override {
+    if (watch_.clock.isValid()) watch_.arrivalStart = watch_.clock.nsecsElapsed();
+    return QtSocket::getData();
+  }
+
+ private:
+  TickWatch& watch_;
 };
 
 }  // namespace
@@ -154,8 +165,8 @@ void hostilePeerFigures(int junkSeconds) {
   ui::Program program(driver, media, shell, QCoreApplication::applicationDirPath().toStdString());
   driver.attach(program);
   frontend::addWindows(program);
-  program.module<net::NetState>().makeSocket = [] {
-    return std::make_unique<platform::QtSocket>();
+  program.module<net::NetState>().makeSocket = [&driver] {
+    return std::make_unique<TimedSocket>(driver);
   };
   ui::Window& race = program.window("Form5");
   program.start(race);
