@@ -93,19 +93,23 @@ void QtSocket::sendData(const std::string& bytes) {
   if (!socket_ || socket_->state() != QAbstractSocket::ConnectedState) return;
   if (socket_->bytesToWrite() > kMostUnsent) return;
   socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
-  if (flushedThisTurn_ < kFlushesATurn) {
-    ++flushedThisTurn_;
-    socket_->flush();
+  const auto now = std::chrono::steady_clock::now();
+  if (now - flushWindow_ > kFlushWindow) {
+    flushWindow_ = now;
+    flushesLeft_ = kFlushesAWindow;
   }
-  if (turnEndPending_) return;
-  // Once the running handler returns: what is left leaves together, and the
-  // next turn starts its count of flushes afresh.
-  turnEndPending_ = true;
+  if (flushesLeft_ > 0) {
+    --flushesLeft_;
+    socket_->flush();
+    return;
+  }
+  // What is left leaves together once the running handler returns.
+  if (flushPending_) return;
+  flushPending_ = true;
   QMetaObject::invokeMethod(
       this,
       [this] {
-        turnEndPending_ = false;
-        flushedThisTurn_ = 0;
+        flushPending_ = false;
         if (socket_) socket_->flush();
       },
       Qt::QueuedConnection);

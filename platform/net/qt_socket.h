@@ -1,8 +1,8 @@
 // The network race's socket on Qt Network: a listening server that hands
 // its pending connections over by request number, or an outgoing
 // connection. Small writes leave at once (no Nagle delay), each on its own,
-// up to a number a turn of the event loop: a handler that answers thousands
-// of messages sends the rest together when it returns, with one system call
+// up to a number a millisecond: a handler that answers thousands of
+// messages sends the rest together when it returns, with one system call
 // rather than thousands.
 //
 // However much a peer writes at once, what arrives is handed over a bounded
@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <chrono>
 #include <map>
 
 #include "net/socket.h"
@@ -53,9 +54,11 @@ class QtSocket : public QObject, public net::Socket {
   std::map<int, QPointer<QTcpSocket>> pending_;
   int nextRequest_ = 1;
   bool connecting_ = false;
-  static constexpr int kFlushesATurn = 64;
-  int flushedThisTurn_ = 0;
-  bool turnEndPending_ = false;
+  static constexpr int kFlushesAWindow = 64;
+  static constexpr std::chrono::milliseconds kFlushWindow{1};
+  std::chrono::steady_clock::time_point flushWindow_{};
+  int flushesLeft_ = 0;
+  bool flushPending_ = false;
 };
 
 }  // namespace platform
