@@ -214,12 +214,12 @@ class RaceOverTcpTest : public ::testing::Test {
 };
 
 TEST_F(RaceOverTcpTest, FourMebibytesWrittenAtOnceActOnceEachInOrder) {
-  host();
+  ASSERT_NO_FATAL_FAILURE(host());
   race().player(net::kPeer).speed = 100;
   const float left = race().el("car2", 0).Left;
   const std::string bytes = test::missileFlood(4 << 20) + "b";
   game.waves.clear();
-  flood(bytes);
+  ASSERT_NO_FATAL_FAILURE(flood(bytes));
   EXPECT_TRUE(joined() == bytes) << "every byte read once, in order";
   EXPECT_GT(reads.size(), 1u) << "over several turns of the event loop";
   EXPECT_LE(longestRead(), static_cast<std::size_t>(platform::QtSocket::kReadChunk));
@@ -231,7 +231,7 @@ TEST_F(RaceOverTcpTest, FourMebibytesWrittenAtOnceActOnceEachInOrder) {
 // Junk at the rate the guest can write it: each read acts once a message,
 // and neither the socket nor the screen holds more than a read of it.
 TEST_F(RaceOverTcpTest, JunkActsOnceAMessageAndIsHeldARead) {
-  host();
+  ASSERT_NO_FATAL_FAILURE(host());
   const std::string bytes = test::junk(8 << 20, 5238);
   game.waves.clear();
   std::size_t mostHeld = 0;
