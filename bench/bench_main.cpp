@@ -106,12 +106,7 @@ void timerFigures(int seconds) {
   busy.clock.start();
   program.start(busy);
   runFor(seconds * 1000);
-  if (std::getenv("DRIFTWING_BENCH_GAPS") != nullptr)
-    for (std::size_t n = 1; n < busy.at.size(); ++n)
-      if (busy.at[n] - busy.at[n - 1] > 37'000'000)
-        std::printf("gap before tick %zu at %.0f ms: %.1f ms\n", n,
-                    static_cast<double>(busy.at[n]) / 1e6,
-                    static_cast<double>(busy.at[n] - busy.at[n - 1]) / 1e6);
+  bench::listGaps(busy.at, 37);
   // Tick n falls due n periods after the first tick: a tick late by more
   // than a period, or a grid that drifts, shows in the lateness. The first
   // second, when the window draws its pictures, is left out.

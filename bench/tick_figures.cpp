@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace bench {
 
@@ -43,6 +44,14 @@ std::string describe(const TickFigures& f) {
                 f.perSecond, f.spanMs / 1e3, f.ticks, f.lateMedianMs, f.lateP99Ms, f.lateMaxMs,
                 f.longestGapMs);
   return line;
+}
+
+void listGaps(const std::vector<std::int64_t>& at, double overMs) {
+  if (std::getenv("DRIFTWING_BENCH_GAPS") == nullptr) return;
+  for (std::size_t n = 1; n < at.size(); ++n)
+    if (static_cast<double>(at[n] - at[n - 1]) > overMs * 1e6)
+      std::printf("gap before tick %zu at %.0f ms: %.1f ms\n", n, static_cast<double>(at[n]) / 1e6,
+                  static_cast<double>(at[n] - at[n - 1]) / 1e6);
 }
 
 }  // namespace bench

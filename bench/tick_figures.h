@@ -30,4 +30,8 @@ double nearestRank(const std::vector<double>& sorted, double p);
 // longest gap ... ms"
 std::string describe(const TickFigures& f);
 
+// With DRIFTWING_BENCH_GAPS set, lists each pause of more than `overMs`
+// between two ticks in a row, and when it ended.
+void listGaps(const std::vector<std::int64_t>& at, double overMs);
+
 }  // namespace bench

@@ -1,5 +1,6 @@
 #include "net/race_screen.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -164,14 +165,15 @@ void RaceScreen::connected() {
 }
 
 // What arrived is read at once, so the event carries the text it brought.
+// A closed screen keeps what arrives for when it opens, up to a bound.
 void RaceScreen::dataArrival(int bytesTotal) {
   std::string got = socket().getData();
-  if (unread_.empty())
-    unread_ = std::move(got);
-  else
-    unread_ += got;
-  if (!loaded()) return;
-  arrival_ = fromWire(std::exchange(unread_, std::string()));
+  if (!loaded()) {
+    unread_.append(got, 0, kMostUnread - std::min(unread_.size(), kMostUnread));
+    return;
+  }
+  if (!unread_.empty()) got = std::exchange(unread_, std::string()) + got;
+  arrival_ = fromWire(got);
   program().socketEvent(*this, socketElement(), Event::DataArrival, "data", bytesTotal, &arrival_,
                         bytesTotal);
 }

@@ -73,6 +73,11 @@ class RaceScreen : public ui::Window, public SocketEvents {
   void connected() override;
   void dataArrival(int bytesTotal) override;
 
+  // Bytes read while the screen was closed, waiting for it to open; past
+  // this many, what arrives for a closed screen is dropped.
+  static constexpr std::size_t kMostUnread = 64 * 1024;
+  std::size_t unreadBytes() const { return unread_.size(); }
+
  private:
   // ---- the elements, by role (race_design.cpp) ----
   ui::Element& track();

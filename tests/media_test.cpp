@@ -64,6 +64,20 @@ TEST_F(MediaTest, ANewerWaveReplacesTheOneStillPlaying) {
   EXPECT_EQ(m.playingWave(), folder + "/1.wav");
 }
 
+// A flood of missiles asks for the same wave thousands of times at once: it
+// plays on, while any other wave still replaces it at once.
+TEST_F(MediaTest, TheSameWaveAskedForAgainAtOncePlaysOn) {
+  platform::SdlMedia m(folder);
+  for (int i = 0; i < 10000; ++i) m.playWave("\\Shoot2.wav");
+  EXPECT_EQ(m.playingWave(), folder + "/Shoot2.wav");
+  m.playWave("\\C6.wav");
+  EXPECT_EQ(m.playingWave(), folder + "/C6.wav");
+  m.playWave("\\Shoot2.wav");
+  EXPECT_EQ(m.playingWave(), folder + "/Shoot2.wav");
+  wait(300);
+  EXPECT_GT(loudest(), 1000) << "the shot reached the device";
+}
+
 TEST_F(MediaTest, AMissingWaveIsSilenceAndLeavesThePlayingOneAlone) {
   platform::SdlMedia m(folder);
   m.playWave("\\no-such-sound.wav");

@@ -2,12 +2,13 @@
 // what is sent and hands over what a test makes arrive.
 #include <gtest/gtest.h>
 
-#include <random>
+#include <algorithm>
 
 #include "frontend/game.h"
 #include "net/net_state.h"
 #include "net/protocol.h"
 #include "net/race_screen.h"
+#include "tests/support/peer_floods.h"
 #include "ui/keys.h"
 #include "ui/virtual/session.h"
 
@@ -239,17 +240,11 @@ TEST_F(NetRaceTest, AHugeChatLineIsShownCutToTheLabel) {
   EXPECT_EQ(el("Label1", 0).Caption.rfind("小明說了很長的話", 0), 0u);
 }
 
-// Every 64 bytes: a missile, two "faster" and a "slower" that cancel out, and
-// thirty steers left and back. Each message acting once leaves the other
-// car as it was, with one missile a block.
 TEST_F(NetRaceTest, AFourMebibyteArrivalActsOnEveryMessageOnce) {
   startRace();
   peer().speed = 100;
   const float left = el("car2", 0).Left;
-  std::string block = "fbbe";
-  for (int i = 0; i < 30; ++i) block += "cd";
-  std::string arrival;
-  for (int i = 0; i < (4 << 20) / 64; ++i) arrival += block;
+  const std::string arrival = test::missileFlood(4 << 20);
   game.waves.clear();
   arrive(arrival + "b");
   EXPECT_EQ(game.waves.size(), std::size_t{(4 << 20) / 64});
@@ -259,13 +254,7 @@ TEST_F(NetRaceTest, AFourMebibyteArrivalActsOnEveryMessageOnce) {
 
 TEST_F(NetRaceTest, EveryMessageOfAJunkArrivalActsOnce) {
   startRace();
-  std::mt19937 random(5238);
-  std::string junk(1 << 20, '\0');
-  for (char& c : junk) {
-    c = static_cast<char>(random());
-    // No name, chat or goodbye, which would end the arrival early.
-    if (c == '2' || c == '5' || c == '4') c = 'f';
-  }
+  const std::string junk = test::junk(1 << 20, 5238);
   const std::string read = net::fromWire(junk);
   game.waves.clear();
   inbox = junk;
@@ -273,6 +262,23 @@ TEST_F(NetRaceTest, EveryMessageOfAJunkArrivalActsOnce) {
   EXPECT_EQ(game.waves.size(), static_cast<std::size_t>(std::count(read.begin(), read.end(), 'f')))
       << "one missile for each missile message read";
   EXPECT_TRUE(race().loaded());
+}
+
+// What arrives for a closed screen waits for it, but a peer cannot fill the
+// memory that way.
+TEST_F(NetRaceTest, AClosedScreenKeepsABoundedPartOfWhatArrives) {
+  connect(true);
+  game.program().unload(race());
+  ASSERT_FALSE(race().loaded());
+  for (int i = 0; i < 64; ++i) {
+    inbox = test::junk(1 << 20, 5238 + i);
+    race().dataArrival(static_cast<int>(inbox.size()));
+    ASSERT_LE(race().unreadBytes(), net::RaceScreen::kMostUnread);
+  }
+  EXPECT_EQ(race().unreadBytes(), net::RaceScreen::kMostUnread);
+  game.program().show(race(), ui::ShowMode::Modal);
+  race().dataArrival(0);
+  EXPECT_EQ(race().unreadBytes(), 0u) << "handed to the screen once it opens";
 }
 
 TEST_F(NetRaceTest, AnyBytesFromThePeerAreHarmless) {

@@ -24,6 +24,8 @@ void QtSocket::listen() {
   QObject::connect(server_, &QTcpServer::newConnection, this, [this] {
     while (server_ != nullptr && server_->hasPendingConnections()) {
       QTcpSocket* incoming = server_->nextPendingConnection();
+      // A request nobody takes holds no more than one read of what it sends.
+      incoming->setReadBufferSize(kReadChunk);
       if (pending_.size() >= kMaxPending) {
         auto oldest = pending_.begin();
         if (oldest->second) {
@@ -75,6 +77,10 @@ void QtSocket::adopt(QTcpSocket* s) {
   socket_ = s;
   s->setParent(this);
   s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+  // Qt reads no more from the system until this much has been taken; the
+  // rest waits for a later turn of the event loop, and a peer that writes
+  // faster than the race reads is held back by TCP itself.
+  s->setReadBufferSize(kReadChunk);
   QObject::connect(s, &QTcpSocket::readyRead, this, [this, s] {
     if (socket_ != s) return;
     const auto waiting = s->bytesAvailable();
@@ -85,9 +91,31 @@ void QtSocket::adopt(QTcpSocket* s) {
 
 void QtSocket::sendData(const std::string& bytes) {
   if (!socket_ || socket_->state() != QAbstractSocket::ConnectedState) return;
+  if (socket_->bytesToWrite() > kMostUnsent) return;
   socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
-  socket_->flush();
+  const auto now = std::chrono::steady_clock::now();
+  if (now - flushWindow_ > kFlushWindow) {
+    flushWindow_ = now;
+    flushesLeft_ = kFlushesAWindow;
+  }
+  if (flushesLeft_ > 0) {
+    --flushesLeft_;
+    socket_->flush();
+    return;
+  }
+  // What is left leaves together once the running handler returns.
+  if (flushPending_) return;
+  flushPending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        flushPending_ = false;
+        if (socket_) socket_->flush();
+      },
+      Qt::QueuedConnection);
 }
+
+qint64 QtSocket::unsent() const { return socket_ ? socket_->bytesToWrite() : 0; }
 
 std::string QtSocket::getData() {
   if (!socket_) return {};
@@ -97,6 +125,7 @@ std::string QtSocket::getData() {
 
 void QtSocket::dropConnection() {
   if (socket_) {
+    socket_->flush();  // a goodbye still waiting leaves first
     socket_->disconnect(this);
     socket_->abort();
     socket_->deleteLater();

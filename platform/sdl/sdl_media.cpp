@@ -68,8 +68,18 @@ Mix_Chunk* SdlMedia::chunk(const std::string& path) {
   return c;
 }
 
+namespace {
+// A wave started again this soon after it started sounds the same as the one
+// playing on: no ear tells the two apart.
+constexpr auto kUnheardRestart = std::chrono::milliseconds(5);
+}  // namespace
+
 void SdlMedia::playWave(const std::string& name) {
   if (!open_) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (name == lastWave_ && now - lastAsked_ < kUnheardRestart) return;
+  lastWave_ = name;
+  lastAsked_ = now;
   if (Mix_Chunk* c = chunk(media::soundPath(folder_, name))) Mix_PlayChannel(0, c, 0);
 }
 

@@ -8,6 +8,7 @@
 // music. The tune starts the moment it is loaded.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <map>
 #include <memory>
@@ -50,6 +51,10 @@ class SdlMedia : public media::Media {
   std::string folder_;
   bool open_ = false;
   std::map<std::string, Mix_Chunk*> chunks_;
+  // The wave asked for last and when: asked again at once (a flood of
+  // missiles in one arrival), it is neither looked up nor started over.
+  std::string lastWave_;
+  std::chrono::steady_clock::time_point lastAsked_{};
 
   // Shared with the music thread, under the mutex.
   std::mutex mutex_;
