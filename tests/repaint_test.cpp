@@ -83,8 +83,8 @@ TEST(Repaint, TheWindowOnScreenShowsWhatAFreshDrawingShows) {
       view->sync();
       if (tick % 4 != 0) continue;
       const QImage shown = onScreen();
-      const QImage fresh = platform::qt::renderWindow(program, track, scale)
-                               .convertToFormat(QImage::Format_RGB32);
+      const QImage fresh =
+          platform::qt::renderWindow(program, track, scale).convertToFormat(QImage::Format_RGB32);
       ASSERT_EQ(shown.size(), fresh.size());
       EXPECT_TRUE(shown == fresh) << "scale " << scale << ", tick " << tick;
     }

@@ -26,12 +26,18 @@ namespace platform::qt {
 QColor toQColor(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 QFont gameFont(float pointSize, bool bold, int scale) {
+  // Points at 96 dots an inch, so the game looks the same on every screen.
+  const int pixels = std::max(1, static_cast<int>(std::lround(pointSize * 4.0 / 3.0 * scale)));
+  // One font a size: copies share the font Qt found, so a caption set anew
+  // does not look it up again.
+  static QHash<int, QFont> fonts;
+  const int key = pixels * 2 + (bold ? 1 : 0);
+  if (auto it = fonts.constFind(key); it != fonts.constEnd()) return *it;
   QFont f(QStringLiteral("WenQuanYi Micro Hei"));
   f.setStyleHint(QFont::SansSerif);
-  // Points at 96 dots an inch, so the game looks the same on every screen.
-  f.setPixelSize(std::max(1, static_cast<int>(std::lround(pointSize * 4.0 / 3.0 * scale))));
+  f.setPixelSize(pixels);
   f.setBold(bold);
-  return f;
+  return *fonts.insert(key, f);
 }
 
 int px(float twips, int scale) {
