@@ -312,9 +312,10 @@ void LabelWidget::paintEvent(QPaintEvent* ev) {
 }
 
 // Readouts come back to the same few captions (a speed, a rank, a countdown
-// step): their outlined letters are kept, the most recently drawn first.
+// step): their outlined letters are kept, the most recently drawn first. A
+// caption not kept costs only the outline of the letters that changed.
 QImage LabelWidget::outlinedLetters() {
-  static QCache<QString, QImage> kept(4096);  // kilobytes
+  static QCache<QString, QImage> kept(1024);  // kilobytes
   const qreal ratio = devicePixelRatioF();
   const QSize pixels = (QSizeF(size()) * ratio).toSize();
   const QString key = QStringList{QString::number(pixels.width()),
@@ -341,10 +342,16 @@ QImage LabelWidget::outlinedLetters() {
     const QColor colour = outlineColour(toQColor(look_.ForeColor));
     // The radius follows the size and pixel ratio, which the letters' image shares.
     if (colour.rgb() != outlineColour_) outline_ = QImage();
-    outline_ = outlineOf(letters, radius, colour, letters_, outline_);
-    letters_ = letters;
-    outlineColour_ = colour.rgb();
-    drawn = outline_.copy();
+    QImage outline = outlineOf(letters, radius, colour, letters_, outline_);
+    // Only a label that has changed once is likely to change again: the
+    // others keep no letters to compare with.
+    if (outlinedOnce_) {
+      letters_ = letters;
+      outline_ = outline;
+      outlineColour_ = colour.rgb();
+    }
+    outlinedOnce_ = true;
+    drawn = outline;  // painted on, it parts from the outline kept
     QPainter dp(&drawn);
     dp.drawImage(QPoint(0, 0), letters);
   }

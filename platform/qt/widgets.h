@@ -120,6 +120,7 @@ class LabelWidget : public ElementWidget {
   QImage letters_;
   QImage outline_;
   QRgb outlineColour_ = 0;
+  bool outlinedOnce_ = false;
 };
 
 // A text box of several lines. Long lines wrap on whole words; only lines
