@@ -367,6 +367,34 @@ TEST(Outline, HugsTheLettersAsARoundPen) {
   }
 }
 
+// A readout that changes a few letters has its outline worked out again
+// only around them: the result is the outline drawn afresh, whether the
+// change is one digit, a longer or shorter text, or the letters moving over.
+TEST(Outline, RedoneAroundAChangeIsTheOutlineDrawnAfresh) {
+  auto lettersOf = [](const QString& text, int scale, Qt::Alignment align) {
+    QImage letters(140, 40, QImage::Format_ARGB32_Premultiplied);
+    letters.fill(Qt::transparent);
+    QPainter p(&letters);
+    p.setFont(platform::qt::gameFont(14, true, scale));
+    p.setPen(Qt::yellow);
+    p.drawText(letters.rect(), static_cast<int>(align | Qt::AlignVCenter), text);
+    return letters;
+  };
+  const QStringList readouts{"199", "200", "201", "1001", "8", "", "Over Heat !", "0"};
+  for (const int radius : {1, 2, 3})
+    for (const Qt::Alignment align : {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter}) {
+      QImage earlier = lettersOf(readouts[0], radius, align);
+      QImage outline = platform::qt::outlineOf(earlier, radius, Qt::black);
+      for (const QString& text : readouts) {
+        const QImage letters = lettersOf(text, radius, align);
+        outline = platform::qt::outlineOf(letters, radius, Qt::black, earlier, outline);
+        EXPECT_EQ(outline, platform::qt::outlineOf(letters, radius, Qt::black))
+            << "\"" << text.toStdString() << "\" at radius " << radius << ", alignment " << align;
+        earlier = letters;
+      }
+    }
+}
+
 // ---- text longer than its box ----------------------------------------------
 
 // The runs of rows holding letters, top to bottom: one run a line of text.

@@ -121,6 +121,45 @@ QImage outlineOf(const QImage& letters, int radius, QColor colour) {
   return out;
 }
 
+QImage outlineOf(const QImage& letters, int radius, QColor colour, const QImage& earlier,
+                 const QImage& earlierOutline) {
+  if (letters.format() != QImage::Format_ARGB32_Premultiplied ||
+      earlier.format() != letters.format() || earlier.size() != letters.size() ||
+      earlierOutline.size() != letters.size() ||
+      earlier.devicePixelRatio() != letters.devicePixelRatio())
+    return outlineOf(letters, radius, colour);
+  const int w = letters.width(), h = letters.height();
+  int left = w, right = -1, top = h, bottom = -1;
+  for (int y = 0; y < h; ++y) {
+    const QRgb* now = reinterpret_cast<const QRgb*>(letters.constScanLine(y));
+    const QRgb* was = reinterpret_cast<const QRgb*>(earlier.constScanLine(y));
+    if (std::equal(now, now + w, was)) continue;
+    int x = 0;
+    while (now[x] == was[x]) ++x;
+    left = std::min(left, x);
+    x = w - 1;
+    while (now[x] == was[x]) --x;
+    right = std::max(right, x);
+    top = std::min(top, y);
+    bottom = y;
+  }
+  if (right < 0) return earlierOutline;
+  // A pixel's outline comes from the letters within the pen's reach of it:
+  // around the change, worked out from the letters within twice that reach.
+  const int reach = std::max(radius, 0) + 1;
+  const QRect changed(QPoint(left, top), QPoint(right, bottom));
+  const QRect redo = changed.adjusted(-reach, -reach, reach, reach) & letters.rect();
+  const QRect seen =
+      changed.adjusted(-2 * reach, -2 * reach, 2 * reach, 2 * reach) & letters.rect();
+  const QImage part = outlineOf(letters.copy(seen), radius, colour);
+  QImage out = earlierOutline.copy();
+  for (int y = redo.top(); y <= redo.bottom(); ++y)
+    std::copy_n(reinterpret_cast<const QRgb*>(part.constScanLine(y - seen.top())) +
+                    (redo.left() - seen.left()),
+                redo.width(), reinterpret_cast<QRgb*>(out.scanLine(y)) + redo.left());
+  return out;
+}
+
 namespace {
 
 QRectF areaOf(const ui::Element& e) { return QRectF(e.Left, e.Top, e.Width, e.Height); }

@@ -26,12 +26,18 @@ namespace platform::qt {
 QColor toQColor(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 QFont gameFont(float pointSize, bool bold, int scale) {
+  // Points at 96 dots an inch, so the game looks the same on every screen.
+  const int pixels = std::max(1, static_cast<int>(std::lround(pointSize * 4.0 / 3.0 * scale)));
+  // One font a size: copies share the font Qt found, so a caption set anew
+  // does not look it up again.
+  static QHash<int, QFont> fonts;
+  const int key = pixels * 2 + (bold ? 1 : 0);
+  if (auto it = fonts.constFind(key); it != fonts.constEnd()) return *it;
   QFont f(QStringLiteral("WenQuanYi Micro Hei"));
   f.setStyleHint(QFont::SansSerif);
-  // Points at 96 dots an inch, so the game looks the same on every screen.
-  f.setPixelSize(std::max(1, static_cast<int>(std::lround(pointSize * 4.0 / 3.0 * scale))));
+  f.setPixelSize(pixels);
   f.setBold(bold);
-  return f;
+  return *fonts.insert(key, f);
 }
 
 int px(float twips, int scale) {
@@ -86,6 +92,19 @@ bool hidesWhatLiesUnder(const QPainter& p, const std::string& name, QRect target
   return known[key] = opaque;
 }
 
+void paintByRects(QPainter& p, const QRegion& area, const std::function<void(QRect)>& paint) {
+  if (area.rectCount() <= 1) {
+    paint(area.boundingRect());
+    return;
+  }
+  for (const QRect& r : area) {
+    p.save();
+    p.setClipRect(r);
+    paint(r);
+    p.restore();
+  }
+}
+
 void ElementWidget::setLook(const ui::Element& e) {
   if (hasLook_ && sameLook(look_, e)) return;
   const ui::Element before = look_;
@@ -107,35 +126,44 @@ void ElementWidget::mouseDoubleClickEvent(QMouseEvent* ev) {
 
 int PictureAreaWidget::inset() const { return look_.Border ? 2 * scale_ : 0; }
 
+// With its colour behind it, the area covers every pixel of its own: Qt then
+// leaves out what lies beneath it when it repaints.
+void PictureAreaWidget::lookChanged(const ui::Element&, bool) {
+  setAttribute(Qt::WA_OpaquePaintEvent, look_.BackOpaque);
+}
+
 void PictureAreaWidget::paintEvent(QPaintEvent* ev) {
   QPainter p(this);
   // A picture area shows its picture unscaled, from its top-left corner.
   const QSize native = art::nativeSize(look_.Picture);
   const QRect picture =
       native.isValid() ? QRect(QPoint(inset(), inset()), native * scale_) : QRect();
-  if (look_.BackOpaque && !hidesWhatLiesUnder(p, look_.Picture, picture, ev->rect()))
-    p.fillRect(rect(), toQColor(look_.BackColor));
-  if (native.isValid()) drawPicture(p, look_.Picture, picture);
-  if (look_.Border) {
-    const int b = inset();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(96, 96, 96));
-    p.drawRect(0, 0, width(), b / 2);
-    p.drawRect(0, 0, b / 2, height());
-    p.setBrush(QColor(235, 235, 235));
-    p.drawRect(0, height() - b / 2, width(), b / 2);
-    p.drawRect(width() - b / 2, 0, b / 2, height());
-  }
+  paintByRects(p, ev->region(), [&](QRect dirty) {
+    if (look_.BackOpaque && !hidesWhatLiesUnder(p, look_.Picture, picture, dirty))
+      p.fillRect(rect(), toQColor(look_.BackColor));
+    if (native.isValid()) drawPicture(p, look_.Picture, picture);
+    if (look_.Border) {
+      const int b = inset();
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(96, 96, 96));
+      p.drawRect(0, 0, width(), b / 2);
+      p.drawRect(0, 0, b / 2, height());
+      p.setBrush(QColor(235, 235, 235));
+      p.drawRect(0, height() - b / 2, width(), b / 2);
+      p.drawRect(width() - b / 2, 0, b / 2, height());
+    }
+  });
 }
 
-void ImageWidget::paintEvent(QPaintEvent*) {
+void ImageWidget::paintEvent(QPaintEvent* ev) {
   QPainter p(this);
-  if (look_.Stretch) {
-    drawPicture(p, look_.Picture, rect());
-  } else {
+  QRect target = rect();
+  if (!look_.Stretch) {
     const QSize native = art::nativeSize(look_.Picture);
-    if (native.isValid()) drawPicture(p, look_.Picture, QRect(QPoint(0, 0), native * scale_));
+    if (!native.isValid()) return;
+    target = QRect(QPoint(0, 0), native * scale_);
   }
+  paintByRects(p, ev->region(), [&](QRect) { drawPicture(p, look_.Picture, target); });
 }
 
 void LabelWidget::setOutlined(bool on) {
@@ -152,6 +180,7 @@ void LabelWidget::lookChanged(const ui::Element& before, bool first) {
     layOut();
   }
   drawn_ = QImage();
+  setAttribute(Qt::WA_OpaquePaintEvent, look_.BackOpaque);
 }
 
 void LabelWidget::resizeEvent(QResizeEvent*) {
@@ -263,26 +292,30 @@ void LabelWidget::drawLetters(QPainter& p) const {
   }
 }
 
-void LabelWidget::paintEvent(QPaintEvent*) {
+void LabelWidget::paintEvent(QPaintEvent* ev) {
   QPainter p(this);
-  if (look_.BackOpaque) p.fillRect(rect(), toQColor(look_.BackColor));
   if (!laidOut_) layOut();
-  if (!outlined_) {
-    drawLetters(p);
-    return;
+  if (outlined_) {
+    // The letters are drawn on their own first, so their outline can follow
+    // exactly the pixels they cover; it is one pixel wide a scale step.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio) drawn_ = outlinedLetters();
   }
-  // The letters are drawn on their own first, so their outline can follow
-  // exactly the pixels they cover; it is one pixel wide a scale step.
-  const qreal ratio = devicePixelRatioF();
-  const QSize pixels = (QSizeF(size()) * ratio).toSize();
-  if (drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio) drawn_ = outlinedLetters();
-  p.drawImage(QPoint(0, 0), drawn_);
+  paintByRects(p, ev->region(), [&](QRect) {
+    if (look_.BackOpaque) p.fillRect(rect(), toQColor(look_.BackColor));
+    if (outlined_)
+      p.drawImage(QPoint(0, 0), drawn_);
+    else
+      drawLetters(p);
+  });
 }
 
 // Readouts come back to the same few captions (a speed, a rank, a countdown
-// step): their outlined letters are kept, the most recently drawn first.
-QImage LabelWidget::outlinedLetters() const {
-  static QCache<QString, QImage> kept(4096);  // kilobytes
+// step): their outlined letters are kept, the most recently drawn first. A
+// caption not kept costs only the outline of the letters that changed.
+QImage LabelWidget::outlinedLetters() {
+  static QCache<QString, QImage> kept(1024);  // kilobytes
   const qreal ratio = devicePixelRatioF();
   const QSize pixels = (QSizeF(size()) * ratio).toSize();
   const QString key = QStringList{QString::number(pixels.width()),
@@ -306,7 +339,19 @@ QImage LabelWidget::outlinedLetters() const {
       drawLetters(lp);
     }
     const int radius = std::max(1, static_cast<int>(std::lround(scale_ * ratio)));
-    drawn = outlineOf(letters, radius, outlineColour(toQColor(look_.ForeColor)));
+    const QColor colour = outlineColour(toQColor(look_.ForeColor));
+    // The radius follows the size and pixel ratio, which the letters' image shares.
+    if (colour.rgb() != outlineColour_) outline_ = QImage();
+    QImage outline = outlineOf(letters, radius, colour, letters_, outline_);
+    // Only a label that has changed once is likely to change again: the
+    // others keep no letters to compare with.
+    if (outlinedOnce_) {
+      letters_ = letters;
+      outline_ = outline;
+      outlineColour_ = colour.rgb();
+    }
+    outlinedOnce_ = true;
+    drawn = outline;  // painted on, it parts from the outline kept
     QPainter dp(&drawn);
     dp.drawImage(QPoint(0, 0), letters);
   }

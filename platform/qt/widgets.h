@@ -29,6 +29,11 @@ void drawPicture(QPainter& p, const std::string& name, QRect target);
 // Whether the picture drawn at `target` covers every pixel of `dirty` with
 // no see-through pixel, so nothing painted under it there would show.
 bool hidesWhatLiesUnder(const QPainter& p, const std::string& name, QRect target, QRect dirty);
+// Paints the area a paint event asks for one rectangle at a time, each
+// clipped to itself. Within a plain rectangle Qt copies pictures and fills
+// straight into the window; a ragged area of several rectangles would send
+// every fill through its pool of threads, waking them each frame.
+void paintByRects(QPainter& p, const QRegion& area, const std::function<void(QRect)>& paint);
 
 // What an element widget shows, and where clicks go.
 class ElementWidget : public QWidget {
@@ -57,6 +62,7 @@ class PictureAreaWidget : public ElementWidget {
   int inset() const;
 
  protected:
+  void lookChanged(const ui::Element& before, bool first) override;
   void paintEvent(QPaintEvent*) override;
 };
 
@@ -101,7 +107,7 @@ class LabelWidget : public ElementWidget {
   int lastFirst() const;
   void drawLetters(QPainter& p) const;
   // The shown lines' letters with their outline, as an image the label's size.
-  QImage outlinedLetters() const;
+  QImage outlinedLetters();
 
   QTextLayout layout_;
   std::vector<Line> lines_;
@@ -110,6 +116,11 @@ class LabelWidget : public ElementWidget {
   int wheel_ = 0;  // wheel turn not yet a whole line
   bool outlined_ = false;
   QImage drawn_;  // letters and outline, kept until something changes
+  // The letters last outlined, and their outline in `outlineColour_`.
+  QImage letters_;
+  QImage outline_;
+  QRgb outlineColour_ = 0;
+  bool outlinedOnce_ = false;
 };
 
 // A text box of several lines. Long lines wrap on whole words; only lines

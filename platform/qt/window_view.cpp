@@ -37,9 +37,11 @@ class WindowView::Canvas : public QWidget {
     const std::string picture = view_->window_.backdrop();
     const QSize native = art::nativeSize(picture);
     const QRect area = native.isValid() ? QRect(QPoint(0, 0), native * view_->scale_) : QRect();
-    if (!hidesWhatLiesUnder(p, picture, area, ev->rect()))
-      p.fillRect(rect(), toQColor(view_->window_.design().backColor));
-    if (native.isValid()) drawPicture(p, picture, area);
+    paintByRects(p, ev->region(), [&](QRect dirty) {
+      if (!hidesWhatLiesUnder(p, picture, area, dirty))
+        p.fillRect(rect(), toQColor(view_->window_.design().backColor));
+      if (native.isValid()) drawPicture(p, picture, area);
+    });
   }
 
  private:
