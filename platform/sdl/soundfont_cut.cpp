@@ -17,7 +17,9 @@ using Bytes = std::vector<char>;
 constexpr int kKeyRange = 43, kVelRange = 44, kInstrument = 41, kSampleId = 53;
 constexpr int kDrumBank = 128;
 
-int u16(const char* p) { return int(static_cast<unsigned char>(p[0])) | int(static_cast<unsigned char>(p[1])) << 8; }
+int u16(const char* p) {
+  return int(static_cast<unsigned char>(p[0])) | int(static_cast<unsigned char>(p[1])) << 8;
+}
 std::uint32_t u32(const char* p) { return std::uint32_t(u16(p)) | std::uint32_t(u16(p + 2)) << 16; }
 void putU16(char* p, int v) {
   p[0] = char(v & 0xff);
@@ -110,7 +112,9 @@ Level rebuild(const Level& level, const std::vector<std::pair<int, std::vector<i
               Retarget retarget) {
   Level out = level;
   for (Table* t : {&out.headers, &out.bags, &out.mods, &out.gens}) t->bytes.clear();
-  auto append = [](Table& t, const char* record) { t.bytes.insert(t.bytes.end(), record, record + t.size); };
+  auto append = [](Table& t, const char* record) {
+    t.bytes.insert(t.bytes.end(), record, record + t.size);
+  };
   auto zoneStart = [&] {
     Bytes bag(4, 0);
     putU16(bag.data(), out.gens.count());
@@ -129,7 +133,8 @@ Level rebuild(const Level& level, const std::vector<std::pair<int, std::vector<i
         char* gen = out.gens.bytes.data() + out.gens.bytes.size() - 4;
         if (u16(gen) == level.terminal) putU16(gen + 2, retarget(u16(gen + 2)));
       }
-      for (int m = level.firstMod(z); m < level.firstMod(z + 1); ++m) append(out.mods, level.mods.at(m));
+      for (int m = level.firstMod(z); m < level.firstMod(z + 1); ++m)
+        append(out.mods, level.mods.at(m));
     }
   }
   // The terminal records, the headers' pointing past the last zone.
@@ -149,7 +154,8 @@ Level rebuild(const Level& level, const std::vector<std::pair<int, std::vector<i
 int pickedPreset(const Level& presets, int channel, int program) {
   auto find = [&](int bank, int number) {
     for (int p = 0; p < presets.items(); ++p)
-      if (u16(presets.headers.at(p) + 22) == bank && u16(presets.headers.at(p) + 20) == number) return p;
+      if (u16(presets.headers.at(p) + 22) == bank && u16(presets.headers.at(p) + 20) == number)
+        return p;
     return -1;
   };
   if (channel == TuneNotes::kDrumChannel) {
@@ -178,7 +184,8 @@ bool readChunk(std::istream& in, Chunk& c) {
 std::optional<SoundFontCut> cutSoundFont(const std::string& path, const TuneNotes& notes) {
   std::ifstream in(path, std::ios::binary);
   char riff[12];
-  if (!in.read(riff, 12) || std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "sfbk", 4) != 0)
+  if (!in.read(riff, 12) || std::memcmp(riff, "RIFF", 4) != 0 ||
+      std::memcmp(riff + 8, "sfbk", 4) != 0)
     return std::nullopt;
   const std::uint64_t end = 8 + std::uint64_t(u32(riff + 4));
   // The hydra is the last chunk of the file.
@@ -202,8 +209,10 @@ std::optional<SoundFontCut> cutSoundFont(const std::string& path, const TuneNote
     read += 8 + c.size;
   }
   auto table = [&](const char* id, int size) { return Table{chunks[id], size}; };
-  Level presets{table("phdr", 38), table("pbag", 4), table("pmod", 10), table("pgen", 4), 24, kInstrument};
-  Level instruments{table("inst", 22), table("ibag", 4), table("imod", 10), table("igen", 4), 20, kSampleId};
+  Level presets{table("phdr", 38), table("pbag", 4), table("pmod", 10), table("pgen", 4), 24,
+                kInstrument};
+  Level instruments{table("inst", 22), table("ibag", 4), table("imod", 10), table("igen", 4), 20,
+                    kSampleId};
   const Bytes& samples = chunks["shdr"];
   if (!presets.sane() || !instruments.sane() || samples.empty()) return std::nullopt;
 
@@ -213,7 +222,8 @@ std::optional<SoundFontCut> cutSoundFont(const std::string& path, const TuneNote
   for (int channel = 0; channel < int(notes.channels.size()); ++channel) {
     const TuneNotes::Channel& c = notes.channels[std::size_t(channel)];
     for (int program : c.programs)
-      if (int p = pickedPreset(presets, channel, program); p >= 0) presetNotes[p].insert(c.notes.begin(), c.notes.end());
+      if (int p = pickedPreset(presets, channel, program); p >= 0)
+        presetNotes[p].insert(c.notes.begin(), c.notes.end());
   }
   std::vector<std::pair<int, std::vector<int>>> keptPresets;
   std::map<int, Notes> instrumentNotes;

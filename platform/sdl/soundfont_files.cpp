@@ -50,7 +50,8 @@ void* openFont(const char* name) {
 
 int readFont(void* buf, fluid_long_long_t count, void* handle) {
   auto& font = *static_cast<OpenFont*>(handle);
-  if (count < 0 || std::uint64_t(count) > font.size - std::min(font.at, font.size)) return FLUID_FAILED;
+  if (count < 0 || std::uint64_t(count) > font.size - std::min(font.at, font.size))
+    return FLUID_FAILED;
   char* out = static_cast<char*>(buf);
   std::uint64_t left = std::uint64_t(count);
   const SoundFontCut* cut = font.offer ? &font.offer->cut : nullptr;
@@ -83,7 +84,9 @@ int seekFont(void* handle, fluid_long_long_t offset, int origin) {
   return FLUID_OK;
 }
 
-fluid_long_long_t tellFont(void* handle) { return fluid_long_long_t(static_cast<OpenFont*>(handle)->at); }
+fluid_long_long_t tellFont(void* handle) {
+  return fluid_long_long_t(static_cast<OpenFont*>(handle)->at);
+}
 
 int closeFont(void* handle) {
   auto* font = static_cast<OpenFont*>(handle);
