@@ -1,6 +1,8 @@
 // The soundfont cut down to one tune: every note of the game's tunes sounds
 // exactly as it does from the whole soundfont, through a whole pass and into
 // the loop.
+#include "platform/sdl/soundfont_cut.h"
+
 #include <fluidsynth.h>
 #include <gtest/gtest.h>
 
@@ -11,7 +13,6 @@
 #include <vector>
 
 #include "platform/sdl/sdl_media.h"
-#include "platform/sdl/soundfont_cut.h"
 #include "platform/sdl/soundfont_files.h"
 #include "platform/sdl/tune_notes.h"
 

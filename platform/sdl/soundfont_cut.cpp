@@ -121,11 +121,14 @@ Level rebuild(const Level& level, const std::vector<std::pair<int, std::vector<i
     putU16(bag.data() + 2, out.mods.count());
     append(out.bags, bag.data());
   };
+  // A header, its zones starting at the next bag written.
+  auto header = [&](const char* record) {
+    append(out.headers, record);
+    char* last = out.headers.bytes.data() + out.headers.bytes.size() - level.headers.size;
+    putU16(last + level.bagField, out.bags.count());
+  };
   for (const auto& [item, zones] : items) {
-    append(out.headers, level.headers.at(item));
-    putU16(out.headers.bytes.data() + out.headers.bytes.size() - std::size_t(level.headers.size) +
-               std::size_t(level.bagField),
-           out.bags.count());
+    header(level.headers.at(item));
     for (int z : zones) {
       zoneStart();
       for (int g = level.firstGen(z); g < level.firstGen(z + 1); ++g) {
@@ -138,10 +141,7 @@ Level rebuild(const Level& level, const std::vector<std::pair<int, std::vector<i
     }
   }
   // The terminal records, the headers' pointing past the last zone.
-  append(out.headers, level.headers.at(level.items()));
-  putU16(out.headers.bytes.data() + out.headers.bytes.size() - std::size_t(level.headers.size) +
-             std::size_t(level.bagField),
-         out.bags.count());
+  header(level.headers.at(level.items()));
   zoneStart();
   append(out.gens, level.gens.at(level.gens.count() - 1));
   append(out.mods, level.mods.at(level.mods.count() - 1));
