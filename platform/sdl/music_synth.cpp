@@ -8,6 +8,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/sdl/soundfont_cut.h"
+#include "platform/sdl/soundfont_files.h"
+#include "platform/sdl/tune_notes.h"
+
 namespace platform {
 
 namespace {
@@ -33,12 +37,13 @@ MusicSynth::~MusicSynth() {
   std::unique_lock lock(mutex_);
   dropTune();
   if (synth_ != nullptr) delete_fluid_synth(synth_);
+  if (!cutName_.empty()) withdrawSoundFontCut(cutName_);
   if (settings_ != nullptr) delete_fluid_settings(settings_);
 }
 
 bool MusicSynth::ready() {
-  if (synth_ != nullptr) return true;
   if (failed_) return false;
+  if (synth_ != nullptr) return true;
   failed_ = true;
   std::ifstream font(soundFont_, std::ios::binary);
   if (soundFont_.empty() || !font) return false;
@@ -56,15 +61,41 @@ bool MusicSynth::ready() {
   synth_ = new_fluid_synth(settings_);
   if (synth_ == nullptr) return false;
   fluid_synth_set_gain(synth_, gain_);
-  // No instrument is picked before a tune picks its own, so no samples are
-  // read that the tune does not play.
-  if (fluid_synth_sfload(synth_, soundFont_.c_str(), 0) == FLUID_FAILED) {
-    delete_fluid_synth(synth_);
-    synth_ = nullptr;
-    return false;
-  }
+  // Soundfonts are read through the cuts made for each tune; the loader
+  // added last is asked first.
+  fluid_sfloader_t* loader = new_fluid_defsfloader(settings_);
+  if (loader == nullptr) return false;
+  readSoundFontsThroughCuts(loader);
+  fluid_synth_add_sfloader(synth_, loader);
   failed_ = false;
   return true;
+}
+
+// Loads the soundfont for `tune`, cut down to what the tune sounds, or whole
+// when the tune cannot be read that far. No instrument is picked before the
+// tune picks its own, so no samples are read that the tune does not play.
+bool MusicSynth::loadFontFor(const std::vector<char>& tune) {
+  unloadFont();
+  if (const std::optional<TuneNotes> notes = readTuneNotes(tune))
+    if (std::optional<SoundFontCut> cut = cutSoundFont(soundFont_, *notes)) {
+      cutName_ = offerSoundFontCut(soundFont_, std::move(*cut));
+      fontId_ = fluid_synth_sfload(synth_, cutName_.c_str(), 0);
+      if (fontId_ != FLUID_FAILED) return true;
+      unloadFont();
+    }
+  fontId_ = fluid_synth_sfload(synth_, soundFont_.c_str(), 0);
+  if (fontId_ != FLUID_FAILED) return true;
+  // A soundfont that cannot be read stays silent for good.
+  fontId_ = -1;
+  failed_ = true;
+  return false;
+}
+
+void MusicSynth::unloadFont() {
+  if (fontId_ >= 0) fluid_synth_sfunload(synth_, fontId_, 0);
+  fontId_ = -1;
+  if (!cutName_.empty()) withdrawSoundFontCut(cutName_);
+  cutName_.clear();
 }
 
 bool MusicSynth::start(const std::string& path) {
@@ -73,7 +104,7 @@ bool MusicSynth::start(const std::string& path) {
   fadeOut(lock);
   dropTune();
   // From here the device hears silence until the new tune is ready.
-  if (tune.empty() || !ready()) return false;
+  if (tune.empty() || !ready() || !loadFontFor(tune)) return false;
   player_ = new_fluid_player(synth_);
   if (player_ == nullptr) return false;
   fluid_player_add_mem(player_, tune.data(), tune.size());
@@ -115,12 +146,17 @@ void MusicSynth::dropTune() {
     delete_fluid_player(player_);
     player_ = nullptr;
     // Every note still ringing ends, and every channel is left as a new
-    // synthesizer has it: no instrument, its controllers at rest. The old
-    // tune's samples go with its instruments.
+    // synthesizer has it: no instrument, the first bank (the drums' on the
+    // drum channel), its controllers at rest. The old tune's samples go with
+    // its instruments.
     fluid_synth_all_sounds_off(synth_, -1);
     for (int channel = 0; channel < fluid_synth_count_midi_channels(synth_); ++channel) {
+      const bool drums = channel == TuneNotes::kDrumChannel;
       fluid_synth_cc(synth_, channel, 121, 0);
       fluid_synth_unset_program(synth_, channel);
+      fluid_synth_set_channel_type(synth_, channel,
+                                   drums ? CHANNEL_TYPE_DRUM : CHANNEL_TYPE_MELODIC);
+      fluid_synth_bank_select(synth_, channel, drums ? 128 : 0);
     }
   }
   lead_.clear();

@@ -1,6 +1,7 @@
 // The game's MIDI tunes, played by FluidSynth with a General MIDI soundfont.
-// The synthesizer loads an instrument's samples only when a tune selects it,
-// so a tune costs the few instruments it plays, not the whole soundfont.
+// Each tune loads the soundfont cut down to the instruments it picks and the
+// samples its notes reach, so a tune costs what it plays, not the whole
+// soundfont; the previous tune's are let go before.
 //
 // One tune plays at a time, looping. The music thread starts and stops tunes;
 // the audio device pulls the sound with render(). A tune that is replaced
@@ -40,6 +41,8 @@ class MusicSynth {
 
  private:
   bool ready();
+  bool loadFontFor(const std::vector<char>& tune);
+  void unloadFont();
   void fadeOut(std::unique_lock<std::mutex>& lock);
   void dropTune();
 
@@ -50,6 +53,9 @@ class MusicSynth {
   _fluid_hashtable_t* settings_ = nullptr;
   _fluid_synth_t* synth_ = nullptr;
   bool failed_ = false;
+  // The soundfont of the tune playing, and the name its cut is read by.
+  int fontId_ = -1;
+  std::string cutName_;
 
   // Shared with the audio device, under the mutex.
   std::mutex mutex_;
