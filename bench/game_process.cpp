@@ -124,13 +124,6 @@ void report(const char* what, const Measured& m, int seconds) {
 void gameProcessFigures(int seconds) {
   report("driftwing at the title with its music, scale 2",
          measure({"--scale", "2"}, 5000, seconds, false), seconds);
-  // The first race with music, and the battle with its own.
-  report("driftwing in a stage 2 race with its music at scale 2, keys by xdotool",
-         measure({"--screen", "frm2", "--scale", "2", "--set", "difficultyBonus=10"}, 6000, seconds,
-                 true),
-         seconds);
-  report("driftwing in the battle with its music at scale 2, keys by xdotool",
-         measure({"--screen", "Form3", "--scale", "2"}, 6000, seconds, true), seconds);
   for (int scale : {1, 3}) {
     const QString s = QString::number(scale);
     const QByteArray what =
