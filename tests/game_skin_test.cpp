@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "frontend/game.h"
-#include "platform/qt/widgets.h"
+#include "platform/qt/drawn.h"
 #include "platform/qt/window_view.h"
 #include "ui/virtual/session.h"
 #include "ui/words.h"
@@ -30,16 +30,16 @@ class GameSkinTest : public ::testing::Test {
     views.back()->sync();
     return *views.back();
   }
-  QWidget* widgetOf(platform::qt::WindowView& view, const std::string& id) {
-    for (QWidget* w : view.findChildren<QWidget*>()) {
-      const ui::Element* e = view.elementOf(w);
-      if (e != nullptr && e->id() == id) return w;
-    }
+  const ui::Element* elementOf(platform::qt::WindowView& view, const std::string& id) {
+    for (const ui::Element& e : view.window().elements())
+      if (e.id() == id) return &e;
     return nullptr;
   }
+  // The element as it shows in the window.
   QImage grab(platform::qt::WindowView& view, const std::string& id) {
-    QWidget* w = widgetOf(view, id);
-    return w ? w->grab().toImage().convertToFormat(QImage::Format_ARGB32) : QImage();
+    const ui::Element* e = elementOf(view, id);
+    return e ? view.grab(view.rectOf(*e)).toImage().convertToFormat(QImage::Format_ARGB32)
+             : QImage();
   }
 
   ui::VirtualSession game;
@@ -58,14 +58,15 @@ int differing(const QImage& a, const QImage& b) {
 TEST_F(GameSkinTest, ShooterReadoutsTakeNoFocusAndHaveNothingToSelect) {
   platform::qt::WindowView& shooter = viewOf("frmMain");
   for (const char* id : {"Text1", "Text2", "Text3", "Text4"}) {
-    QWidget* w = widgetOf(shooter, id);
-    ASSERT_NE(w, nullptr) << id;
+    const ui::Element* e = elementOf(shooter, id);
+    ASSERT_TRUE(e != nullptr && shooter.drawnOf(*e) != nullptr) << id;
+    QWidget* w = shooter.widgetOf(*e);
     EXPECT_EQ(qobject_cast<QLineEdit*>(w), nullptr) << id << " is still a desktop text box";
-    EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << id;
+    EXPECT_EQ(w != nullptr ? w->focusPolicy() : Qt::NoFocus, Qt::NoFocus) << id;
   }
   // The stage's password stays a box the player can select and copy from.
   platform::qt::WindowView& stage = viewOf("frm1");
-  auto* password = qobject_cast<QLineEdit*>(widgetOf(stage, "Text1"));
+  auto* password = qobject_cast<QLineEdit*>(stage.widgetOf(*elementOf(stage, "Text1")));
   ASSERT_NE(password, nullptr);
   EXPECT_TRUE(password->isReadOnly());
 }

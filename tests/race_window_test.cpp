@@ -103,11 +103,9 @@ TEST_F(RaceWindow, ThePasswordBoxCanBeSelectedButTheRoadKeepsTheKeys) {
 
 TEST_F(RaceWindow, TheBattleClockNeverTakesTheKeysFromTheViews) {
   platform::qt::WindowView* v = show("Form3");
-  QWidget* clock = nullptr;
-  for (auto* w : v->findChildren<QWidget*>())
-    if (auto* e = v->elementOf(w); e != nullptr && e->name == "Picture3") clock = w;
-  ASSERT_NE(clock, nullptr);
-  QTest::mouseClick(clock, Qt::LeftButton);
+  const QRect clock = v->rectOf(program.window("Form3").el("Picture3"));
+  ASSERT_TRUE(clock.isValid());
+  QTest::mouseClick(v->canvas(), Qt::LeftButton, {}, clock.center() - v->canvas()->pos());
   EXPECT_EQ(focusedElement(v), "Picture1");
   pressKey(Qt::Key_Tab);
   EXPECT_EQ(focusedElement(v), "Picture2") << "Tab goes from view to view";

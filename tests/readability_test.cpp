@@ -16,6 +16,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -23,6 +24,7 @@
 #include "frontend/game.h"
 #include "frontend/links.h"
 #include "frontend/settings.h"
+#include "platform/qt/drawn.h"
 #include "platform/qt/legibility.h"
 #include "platform/qt/render.h"
 #include "platform/qt/widgets.h"
@@ -428,8 +430,9 @@ W* widgetOf(platform::qt::WindowView& view, const std::string& name, int index =
   return nullptr;
 }
 
-void wheel(QWidget* to, int notches) {
-  const QPointF at(to->width() / 2.0, to->height() / 2.0);
+// Turns the wheel over `to` at `at`, by default its middle.
+void wheel(QWidget* to, int notches, std::optional<QPointF> over = std::nullopt) {
+  const QPointF at = over.value_or(QPointF(to->width() / 2.0, to->height() / 2.0));
   QWheelEvent ev(at, to->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
                  Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(to, &ev);
@@ -519,31 +522,31 @@ TEST(WholeLines, ALongChatLineShowsWholeLinesAndTellsTheRestInATip) {
     platform::qt::WindowView view(game.program(), race, scale, true);
     view.setAttribute(Qt::WA_DontShowOnScreen);
     view.show();
-    auto* label = widgetOf<platform::qt::LabelWidget>(view, "Label3", 1);
+    auto* label = dynamic_cast<platform::qt::DrawnLabel*>(view.drawnOf(chat));
     ASSERT_NE(label, nullptr);
+    // Over the middle of the label, on the canvas it is drawn on.
+    const QPointF middle = QRectF(view.rectOf(chat)).center() - view.canvas()->pos();
     EXPECT_TRUE(label->toolTip().contains(QString::fromStdString(kLongName)))
         << "the whole line is there to read";
-    platform::qt::LabelWidget whole(nullptr, scale);
-    whole.setAttribute(Qt::WA_DontShowOnScreen);
-    whole.resize(label->width(), label->height() * 12);
+    platform::qt::DrawnLabel whole(scale);
+    whole.resize(QSize(label->width(), label->height() * 12));
     whole.setLook(chat);
-    whole.show();
-    const std::vector<Band> all = bands(whole.grab().toImage(), ink);
+    const std::vector<Band> all = bands(whole.picture(), ink);
     ASSERT_GE(all.size(), 2u) << "the chat line wraps";
 
-    std::vector<Band> shown = bands(label->grab().toImage(), ink);
+    std::vector<Band> shown = bands(label->picture(), ink);
     ASSERT_EQ(shown.size(), 1u) << "one whole line fits, and nothing of the next";
     EXPECT_EQ(heights(shown, 0, 1), heights(all, 0, 1));
     for (int turn = 0; turn < 12; ++turn) {
-      wheel(label, -1);
-      shown = bands(label->grab().toImage(), ink);
+      wheel(view.canvas(), -1, middle);
+      shown = bands(label->picture(), ink);
       ASSERT_EQ(shown.size(), 1u);
       EXPECT_EQ(heights(shown, 0, 1),
                 heights(all, static_cast<std::size_t>(label->firstLine()), 1));
     }
     EXPECT_EQ(label->firstLine() + label->shownLines(), label->lineCount())
         << "the wheel reaches the end";
-    wheel(label, 12);
+    wheel(view.canvas(), 12, middle);
     EXPECT_EQ(label->firstLine(), 0);
   }
 }

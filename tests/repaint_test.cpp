@@ -1,13 +1,17 @@
 // A window on the desktop repaints only what changed: after sprites move
 // over a road, pass one another, vanish and come back, and readouts change
 // tick after tick, the window on the screen shows exactly what a fresh
-// drawing of it shows, with no trail left behind and no old letters.
+// drawing of it shows, with no trail left behind and no old letters. And
+// what the window draws answers the pointer and the keys as it shows: a
+// click reaches the topmost element under it, and the road keeps the keys.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "media/media.h"
 #include "platform/qt/qt_driver.h"
@@ -27,11 +31,20 @@ class NoShell : public ui::Shell {
 // picture, outlined, and on a plain colour of their own.
 class Track : public ui::Window {
  public:
-  explicit Track(ui::Program& p) : Window(p, "Track") {}
+  explicit Track(ui::Program& p) : Window(p, "Track") {
+    onIndexed(ui::Event::Click, "Car", [this](int i) { heard.push_back("click Car" + idx(i)); });
+    on(ui::Event::Click, "Road", [this] { heard.push_back("click Road"); });
+    on(ui::Event::DblClick, "Road", [this] { heard.push_back("dblclick Road"); });
+    on(ui::Event::Click, "Note", [this] { heard.push_back("click Note"); });
+    onKey(ui::Event::KeyDown, "Road", [this](int code) { heard.push_back("Road " + idx(code)); });
+    onKey(ui::Event::KeyDown, "Map", [this](int code) { heard.push_back("Map " + idx(code)); });
+  }
+  static std::string idx(int i) { return std::to_string(i); }
+  std::vector<std::string> heard;
   const ui::Design& design() const override {
     static const ui::Design d = [] {
       ui::Design d{"Track", 8880, 5175, "stage-bg-1", ui::colour::kBlack, {}};
-      d.elements.push_back(ui::pictureArea("Road", 1920, 0, 3735, 5175).picture("road-1"));
+      d.elements.push_back(ui::pictureArea("Road", 1920, 0, 3735, 5175).picture("road-1").tab(0));
       for (int i = 0; i < 4; ++i)
         d.elements.push_back(ui::image("Car", 300.0f + 700.0f * i, 500.0f * i, 915, 1245, i)
                                  .in("Road")
@@ -44,6 +57,8 @@ class Track : public ui::Window {
           ui::label("Time", 6240, 4200, 1935, 375).font(14, true).fore(ui::colour::kWhite));
       d.elements.push_back(
           ui::label("Note", 6000, 2400, 2400, 600).back(ui::colour::kWhite).caption("Go"));
+      d.elements.push_back(
+          ui::pictureArea("Map", 120, 120, 1500, 1500).back(ui::colour::kBlack).tab(1));
       return d;
     }();
     return d;
@@ -88,6 +103,91 @@ TEST(Repaint, TheWindowOnScreenShowsWhatAFreshDrawingShows) {
       ASSERT_EQ(shown.size(), fresh.size());
       EXPECT_TRUE(shown == fresh) << "scale " << scale << ", tick " << tick;
     }
+  }
+}
+
+// A window shown on the desktop at a scale, with the program behind it.
+struct Desk {
+  explicit Desk(int scale) : driver(scale), program(driver, media, shell, ".") {
+    driver.attach(program);
+  }
+  platform::qt::QtDriver driver;
+  media::SilentMedia media;
+  NoShell shell;
+  ui::Program program;
+};
+
+TEST(Repaint, AClickReachesTheTopmostShownElementAndTheKeysFollowTheFocus) {
+  for (const int scale : {1, 2}) {
+    SCOPED_TRACE("scale " + std::to_string(scale));
+    Desk desk(scale);
+    auto& track = desk.program.add<Track>();
+    desk.program.start(track);
+    platform::qt::WindowView* view = desk.driver.viewOf(track);
+    ASSERT_TRUE(view != nullptr && QTest::qWaitForWindowActive(view));
+    // Where the pointer is over the window's own drawing, the canvas hears it.
+    QWidget* canvas = view->canvas();
+    auto click = [canvas](QPoint at) {
+      QTest::mouseClick(canvas, Qt::LeftButton, {}, at - canvas->pos());
+    };
+    auto focused = [view] {
+      const ui::Element* e = view->elementOf(QApplication::focusWidget());
+      return e != nullptr ? e->id() : std::string();
+    };
+    ASSERT_EQ(focused(), "Road");
+
+    // A car on the road takes the click, not the road beneath it.
+    ui::Element& car = track.el("Car", 2);
+    const QPoint onCar = view->rectOf(car).center();
+    EXPECT_EQ(view->elementAt(onCar), &car);
+    click(onCar);
+    ASSERT_FALSE(track.heard.empty());
+    EXPECT_EQ(track.heard.back(), "click Car2");
+    // Gone from the road, it takes none: the road does.
+    car.Visible = false;
+    view->sync();
+    click(onCar);
+    EXPECT_EQ(track.heard.back(), "click Road");
+    QTest::mouseDClick(canvas, Qt::LeftButton, {}, onCar - canvas->pos());
+    EXPECT_EQ(std::count(track.heard.begin(), track.heard.end(), "dblclick Road"), 1);
+    // A car held back lets the click through to the road that holds it.
+    car.Visible = true;
+    car.setEnabled(false);
+    view->sync();
+    click(onCar);
+    EXPECT_EQ(track.heard.back(), "click Road");
+    car.setEnabled(true);
+    // Half off the road's edge, a car shows, and answers, only on the road.
+    const ui::Element& road = track.el("Road");
+    car.Left = road.Width - car.Width / 2;
+    view->sync();
+    const QRect carAt = view->rectOf(car), roadAt = view->rectOf(road);
+    ASSERT_GT(carAt.right(), roadAt.right());
+    EXPECT_EQ(view->elementAt(QPoint(roadAt.right() - 2, carAt.center().y())), &car);
+    EXPECT_NE(view->elementAt(QPoint(roadAt.right() + 2, carAt.center().y())), &car);
+    // A label on the window's picture answers its own clicks.
+    click(view->rectOf(track.el("Note")).center());
+    EXPECT_EQ(track.heard.back(), "click Note");
+
+    // The keys stay with the road through all of that, and follow a click
+    // on the map or Tab, as they would from one control to another.
+    EXPECT_EQ(focused(), "Road");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(track.heard.back(), "Road 38");
+    click(view->rectOf(track.el("Map")).center());
+    EXPECT_EQ(focused(), "Map");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(track.heard.back(), "Map 40");
+    click(onCar);
+    EXPECT_EQ(focused(), "Road") << "a click on a car gives the keys to its road";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), "Map");
+    // A road put away gives up the keys.
+    track.el("Road").Visible = false;
+    view->sync();
+    EXPECT_EQ(view->elementAt(onCar), nullptr);
+    click(onCar);
+    EXPECT_EQ(focused(), "Map");
   }
 }
 

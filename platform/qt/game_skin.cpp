@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/qt/language.h"
+#include "platform/qt/widgets.h"
 
 namespace platform::qt {
 
@@ -19,13 +20,7 @@ const QColor kReadoutText(0xff, 0xf0, 0xc4);
 const QColor kBand(0x0c, 0x08, 0x1c);
 }  // namespace
 
-ReadoutWidget::ReadoutWidget(QWidget* parent, int scale) : ElementWidget(parent, scale) {
-  setFocusPolicy(Qt::NoFocus);
-  setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
-
-void ReadoutWidget::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+void DrawnReadout::paint(QPainter& p, QRect) {
   p.setRenderHint(QPainter::Antialiasing, true);
   const double s = scale_;
   const QRectF plate = QRectF(rect()).adjusted(0.5 * s, 0.5 * s, -0.5 * s, -0.5 * s);
@@ -51,9 +46,9 @@ void ReadoutWidget::paintEvent(QPaintEvent*) {
   p.drawText(inside, Qt::AlignVCenter | Qt::AlignLeft, text);
 }
 
-void BannerWidget::paintEvent(QPaintEvent* ev) {
+void DrawnBanner::paint(QPainter& p, QRect dirty) {
   {
-    QPainter p(this);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     // The band holds one line of the message, from the top where the label
     // writes it.
@@ -71,8 +66,9 @@ void BannerWidget::paintEvent(QPaintEvent* ev) {
     const double rule = scale_;
     p.fillRect(QRectF(r.left(), r.top(), r.width(), rule), faded(kRim, 230));
     p.fillRect(QRectF(r.left(), r.bottom() - rule, r.width(), rule), faded(kRim, 230));
+    p.restore();
   }
-  LabelWidget::paintEvent(ev);
+  DrawnLabel::paint(p, dirty);
 }
 
 }  // namespace platform::qt

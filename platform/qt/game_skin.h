@@ -3,28 +3,25 @@
 // banner behind a message shown across the field.
 #pragma once
 
-#include "platform/qt/widgets.h"
+#include "platform/qt/drawn.h"
 
 namespace platform::qt {
 
 // A locked text box as the game's own readout: a dark glass plate with a
 // rim and the text on it. It has no caret, nothing to select and never
 // takes the keyboard focus.
-class ReadoutWidget : public ElementWidget {
+class DrawnReadout : public DrawnElement {
  public:
-  ReadoutWidget(QWidget* parent, int scale);
-
- protected:
-  void paintEvent(QPaintEvent*) override;
+  using DrawnElement::DrawnElement;
+  void paint(QPainter& p, QRect dirty) override;
 };
 
 // A label on a band that fades out at both ends, ruled above and below.
-class BannerWidget : public LabelWidget {
+class DrawnBanner : public DrawnLabel {
  public:
-  using LabelWidget::LabelWidget;
-
- protected:
-  void paintEvent(QPaintEvent* ev) override;
+  using DrawnLabel::DrawnLabel;
+  void paint(QPainter& p, QRect dirty) override;
+  bool covers(const QPainter&, QRect) const override { return false; }
 };
 
 }  // namespace platform::qt

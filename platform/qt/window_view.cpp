@@ -15,7 +15,7 @@
 #include <utility>
 
 #include "art/art.h"
-#include "platform/qt/game_skin.h"
+#include "platform/qt/canvas.h"
 #include "platform/qt/language.h"
 #include "platform/qt/legibility.h"
 #include "platform/qt/widgets.h"
@@ -24,28 +24,16 @@
 
 namespace platform::qt {
 
-// The window's own area: its background colour and picture, and the parent
-// of every element widget. It fills the view, or sits centred in it when the
-// view fills the screen.
-class WindowView::Canvas : public QWidget {
+// A picture area that takes the keys: the canvas draws it, and this widget,
+// with no size and nothing to draw, holds the keyboard focus for it.
+class FocusStandIn : public QWidget {
  public:
-  Canvas(WindowView* view) : QWidget(view), view_(view) { setAttribute(Qt::WA_OpaquePaintEvent); }
-
- protected:
-  void paintEvent(QPaintEvent* ev) override {
-    QPainter p(this);
-    const std::string picture = view_->window_.backdrop();
-    const QSize native = art::nativeSize(picture);
-    const QRect area = native.isValid() ? QRect(QPoint(0, 0), native * view_->scale_) : QRect();
-    paintByRects(p, ev->region(), [&](QRect dirty) {
-      if (!hidesWhatLiesUnder(p, picture, area, dirty))
-        p.fillRect(rect(), toQColor(view_->window_.design().backColor));
-      if (native.isValid()) drawPicture(p, picture, area);
-    });
+  explicit FocusStandIn(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+    setContextMenuPolicy(Qt::NoContextMenu);
   }
-
- private:
-  WindowView* view_;
 };
 
 WindowView::WindowView(ui::Program& program, ui::Window& window, int scale, bool interactive)
@@ -54,7 +42,7 @@ WindowView::WindowView(ui::Program& program, ui::Window& window, int scale, bool
       window_(window),
       scale_(scale),
       interactive_(interactive),
-      canvas_(new Canvas(this)) {
+      canvas_(new Canvas(this, window, interactive ? &program : nullptr)) {
   setFixedSize(contentSize());
   canvas_->setGeometry(contentRect());
   setWindowTitle(shown(window.Caption));
@@ -98,8 +86,6 @@ void WindowView::setScale(int scale) {
   items_.clear();
   scale_ = scale;
   build(interactive_);
-  for (auto& item : items_)
-    if (item.widget) item.widget->show();
   if (!fullScreen_) setFixedSize(contentSize());
   canvas_->setGeometry(contentRect());
   canvas_->update();
@@ -144,9 +130,6 @@ QWidget* WindowView::makeWidget(const ui::Element& e, bool interactive) {
   auto clickFn = [p, w, element] {
     if (ui::Element* el = element()) p->click(*w, *el);
   };
-  auto dblClickFn = [p, w, element] {
-    if (ui::Element* el = element()) p->dblClick(*w, *el);
-  };
   auto textFn = [this, p, w, element](const QString& text) {
     if (syncing_) return;
     if (ui::Element* el = element()) p->text(*w, *el, text.toStdString());
@@ -156,28 +139,12 @@ QWidget* WindowView::makeWidget(const ui::Element& e, bool interactive) {
   switch (e.kind) {
     case ui::Kind::PictureArea:
     case ui::Kind::Image:
-    case ui::Kind::Label: {
-      ElementWidget* ew = nullptr;
-      if (e.kind == ui::Kind::PictureArea) {
-        ew = new PictureAreaWidget(canvas_, scale_);
-        ew->setFocusPolicy(Qt::StrongFocus);
-      } else if (e.kind == ui::Kind::Image) {
-        ew = new ImageWidget(canvas_, scale_);
-      } else {
-        ew = e.skin == ui::Skin::Banner ? new BannerWidget(canvas_, scale_)
-                                        : new LabelWidget(canvas_, scale_);
-      }
-      if (interactive) {
-        ew->onClick = clickFn;
-        ew->onDoubleClick = dblClickFn;
-      }
-      widget = ew;
-      break;
-    }
+    case ui::Kind::Label:
+    case ui::Kind::Timer:
+    case ui::Kind::Socket:
+      return nullptr;
     case ui::Kind::TextBox:
-      if (e.Locked && e.skin == ui::Skin::Readout) {
-        widget = new ReadoutWidget(canvas_, scale_);
-      } else if (e.MultiLine) {
+      if (e.MultiLine) {
         auto* edit = new TextBoxWidget(canvas_);
         if (interactive)
           connect(edit, &QPlainTextEdit::textChanged, edit,
@@ -222,95 +189,150 @@ QWidget* WindowView::makeWidget(const ui::Element& e, bool interactive) {
     case ui::Kind::Frame:
       widget = new QGroupBox(canvas_);
       break;
-    case ui::Kind::Timer:
-    case ui::Kind::Socket:
-      return nullptr;
   }
   // A box that only shows text never takes the keys from the road, and a
   // race has no menus to open over it: a locked box can still be selected
   // with the mouse, which fills the desktop's selection for pasting.
   if (!e.Focusable) widget->setFocusPolicy(Qt::NoFocus);
-  if (e.Locked || e.kind == ui::Kind::PictureArea || e.kind == ui::Kind::Image ||
-      e.kind == ui::Kind::Label)
-    widget->setContextMenuPolicy(Qt::NoContextMenu);
+  if (e.Locked) widget->setContextMenuPolicy(Qt::NoContextMenu);
   return widget;
 }
 
 void WindowView::build(bool interactive) {
-  for (const ui::Element& e : window_.elements()) {
-    Item item{e.name, e.index, makeWidget(e, interactive), {}, false};
-    items_.push_back(std::move(item));
+  canvas_->build(scale_);
+  const auto& els = window_.elements();
+  for (std::size_t i = 0; i < els.size(); ++i) {
+    const ui::Element& e = els[i];
+    QWidget* widget = nullptr;
+    if (canvas_->drawn(i) == nullptr) {
+      widget = makeWidget(e, interactive);
+    } else if (e.kind == ui::Kind::PictureArea && e.Focusable) {
+      widget = new FocusStandIn(canvas_);
+      canvas_->setFocusStandIn(i, widget);
+    }
+    items_.push_back(Item{e.name, e.index, widget, {}, false});
   }
-  // Contained elements move into their picture area or frame.
+  // Controls held by a frame move into it; those held by a drawn picture
+  // area stay on the canvas, placed over it.
   for (std::size_t i = 0; i < items_.size(); ++i) {
-    const ui::Element& e = window_.elements()[i];
-    if (items_[i].widget == nullptr || e.container.empty()) continue;
-    if (QWidget* parent = containerOf(e)) items_[i].widget->setParent(parent);
+    const int holder = canvas_->holderOf(i);
+    if (items_[i].widget == nullptr || holder < 0) continue;
+    const auto h = static_cast<std::size_t>(holder);
+    if (canvas_->drawn(h) == nullptr && items_[h].widget != nullptr)
+      items_[i].widget->setParent(items_[h].widget);
   }
-  // Later elements are drawn above earlier ones, as designed.
-  for (auto& item : items_)
-    if (item.widget) item.widget->raise();
+  // Later controls lie above earlier ones, as designed, and so does what
+  // the canvas draws over one of them.
+  std::vector<QWidget*> controls;
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    controls.push_back(canvas_->drawn(i) == nullptr ? items_[i].widget : nullptr);
+  canvas_->liftOver(controls);
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (QWidget* lifted = canvas_->liftedOf(i))
+      lifted->raise();
+    else if (items_[i].widget)
+      items_[i].widget->raise();
+  }
   // Keyboard focus moves in the designed tab order.
   std::vector<std::pair<int, QWidget*>> order;
   for (std::size_t i = 0; i < items_.size(); ++i)
     if (items_[i].widget && items_[i].widget->focusPolicy() != Qt::NoFocus)
-      order.push_back({window_.elements()[i].tabIndex, items_[i].widget});
+      order.push_back({els[i].tabIndex, items_[i].widget});
   std::stable_sort(order.begin(), order.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < order.size(); ++i)
     QWidget::setTabOrder(order[i - 1].second, order[i].second);
 }
 
-QWidget* WindowView::containerOf(const ui::Element& e) const {
-  const auto& els = window_.elements();
-  for (std::size_t i = 0; i < els.size() && i < items_.size(); ++i)
-    if (els[i].id() == e.container) return items_[i].widget;
-  return nullptr;
+int WindowView::indexOf(const ui::Element& e) const {
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (items_[i].name == e.name && items_[i].index == e.index) return static_cast<int>(i);
+  return -1;
 }
 
 ui::Element* WindowView::elementOf(const QWidget* widget) const {
+  if (widget == nullptr) return nullptr;
   for (const auto& item : items_)
     if (item.widget == widget) return window_.find(item.name, item.index);
   return nullptr;
 }
 
+QWidget* WindowView::widgetOf(const ui::Element& e) const {
+  const int i = indexOf(e);
+  return i < 0 ? nullptr : items_[static_cast<std::size_t>(i)].widget;
+}
+
+DrawnElement* WindowView::drawnOf(const ui::Element& e) const {
+  const int i = indexOf(e);
+  return i < 0 ? nullptr : canvas_->drawn(static_cast<std::size_t>(i));
+}
+
+QRect WindowView::rectOf(const ui::Element& e) const {
+  const int i = indexOf(e);
+  if (i < 0) return QRect();
+  const auto index = static_cast<std::size_t>(i);
+  if (canvas_->drawn(index) != nullptr)
+    return canvas_->place(index).rect.translated(canvas_->pos());
+  const QWidget* w = items_[index].widget;
+  return w != nullptr ? QRect(w->mapTo(this, QPoint(0, 0)), w->size()) : QRect();
+}
+
+ui::Element* WindowView::elementAt(QPoint at) const {
+  for (QWidget* w = childAt(at); w != nullptr && w != canvas_ && w != this; w = w->parentWidget())
+    if (ui::Element* e = elementOf(w)) return e;
+  const int i = canvas_->elementAt(at - canvas_->pos());
+  return i < 0 ? nullptr : &window_.elements()[static_cast<std::size_t>(i)];
+}
+
+QWidget* WindowView::canvas() const { return canvas_; }
+
 void WindowView::sync() {
   if (!window_.loaded()) return;
   syncing_ = true;
+  canvas_->sync();
   const auto& els = window_.elements();
   for (std::size_t i = 0; i < items_.size() && i < els.size(); ++i)
-    if (items_[i].widget) syncItem(items_[i], els[i]);
+    if (items_[i].widget) syncItem(i, els[i]);
   const QString title = shown(window_.Caption);
   if (windowTitle() != title) setWindowTitle(title);
-  if (std::string b = window_.backdrop(); b != backdrop_) {
-    backdrop_ = std::move(b);
-    canvas_->update();
-  }
   syncing_ = false;
 }
 
-void WindowView::syncItem(Item& item, const ui::Element& e) {
+void WindowView::syncItem(std::size_t index, const ui::Element& e) {
+  Item& item = items_[index];
   QWidget* w = item.widget;
   const ui::Element& old = item.last;
   const bool first = !item.synced;
 
-  // Position: relative to the container's inner area.
-  int inset = 0;
-  if (auto* area = dynamic_cast<PictureAreaWidget*>(w->parentWidget())) inset = area->inset();
-  const QRect geo(px(e.Left, scale_) + inset, px(e.Top, scale_) + inset, px(e.Width, scale_),
-                  px(e.Height, scale_));
-  if (first || old.Left != e.Left || old.Top != e.Top || old.Width != e.Width ||
-      old.Height != e.Height || old.Border != e.Border)
-    w->setGeometry(geo);
-  if (first || old.Visible != e.Visible) w->setVisible(e.Visible);
-  if (first || old.enabled() != e.enabled()) w->setEnabled(e.enabled());
+  // A picture area's stand-in goes where it is drawn, and shows with it.
+  QRect geo;
+  bool visible = e.Visible, enabled = e.enabled();
+  if (canvas_->drawn(index) != nullptr) {
+    const Canvas::Place& at = canvas_->place(index);
+    geo = QRect(at.rect.topLeft(), QSize(0, 0));
+    visible = at.shown;
+    enabled = at.enabled;
+  } else {
+    // A control held by a frame sits in the frame; one held by a picture
+    // area, in the area's inner part on the canvas.
+    QPoint origin(0, 0);
+    if (const int holder = canvas_->holderOf(index);
+        holder >= 0 && canvas_->drawn(static_cast<std::size_t>(holder)) != nullptr) {
+      const Canvas::Place& at = canvas_->place(static_cast<std::size_t>(holder));
+      origin = at.inner;
+      visible = visible && at.shown;
+      enabled = enabled && at.enabled;
+    }
+    geo = QRect(origin + QPoint(px(e.Left, scale_), px(e.Top, scale_)),
+                QSize(px(e.Width, scale_), px(e.Height, scale_)));
+  }
+  if (first || w->geometry() != geo) w->setGeometry(geo);
+  if (first || w->isHidden() == visible) w->setVisible(visible);
+  if (first || w->testAttribute(Qt::WA_Disabled) == enabled) w->setEnabled(enabled);
   if (first || old.FontSize != e.FontSize || old.FontBold != e.FontBold)
     w->setFont(gameFont(e.FontSize, e.FontBold, scale_));
 
-  if (auto* ew = dynamic_cast<ElementWidget*>(w)) {
-    if (auto* label = dynamic_cast<LabelWidget*>(ew)) label->setOutlined(needsOutline(window_, e));
-    ew->setLook(e);
-  } else if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
+  if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
     // What the player typed comes back unchanged; only the game's own texts
     // are shown translated.
     if (edit->text() != QString::fromStdString(e.Text)) {

@@ -1,5 +1,6 @@
-// A game window on the desktop: a Qt window with one widget per element,
-// kept in step with the elements after every event.
+// A game window on the desktop: a Qt window whose canvas draws the game's
+// own elements, with a Qt widget for each control the player types or
+// clicks into, kept in step with the elements after every event.
 #pragma once
 
 #include <QWidget>
@@ -14,6 +15,9 @@ class Window;
 }  // namespace ui
 
 namespace platform::qt {
+
+class Canvas;
+class DrawnElement;
 
 class WindowView : public QWidget {
  public:
@@ -36,8 +40,20 @@ class WindowView : public QWidget {
   QRect contentRect() const;
   // Brings every widget in line with its element.
   void sync();
-  // The element a widget of this view stands for, or nullptr.
+  // The element a widget of this view stands for, or nullptr. A picture
+  // area that takes the keys has a widget standing in for it.
   ui::Element* elementOf(const QWidget* widget) const;
+  // The widget of an element: a desktop control, or the stand-in of a
+  // picture area that takes the keys; nullptr for one only drawn.
+  QWidget* widgetOf(const ui::Element& e) const;
+  // What the canvas draws for an element, or nullptr for a desktop control.
+  DrawnElement* drawnOf(const ui::Element& e) const;
+  // Where an element sits in this view, whole.
+  QRect rectOf(const ui::Element& e) const;
+  // The element a click at `at` (in this view) reaches, or nullptr.
+  ui::Element* elementAt(QPoint at) const;
+  // The widget the game's own elements are drawn on.
+  QWidget* canvas() const;
   // Gives the keyboard focus to the widget of the window's focused element.
   void syncFocus();
 
@@ -56,10 +72,9 @@ class WindowView : public QWidget {
   };
   void build(bool interactive);
   QWidget* makeWidget(const ui::Element& e, bool interactive);
-  void syncItem(Item& item, const ui::Element& e);
-  QWidget* containerOf(const ui::Element& e) const;
+  void syncItem(std::size_t index, const ui::Element& e);
+  int indexOf(const ui::Element& e) const;
 
-  class Canvas;
   QSize contentSize() const;
 
   ui::Program& program_;
@@ -70,7 +85,6 @@ class WindowView : public QWidget {
   QRect normalGeometry_;
   Canvas* canvas_ = nullptr;
   std::vector<Item> items_;
-  std::string backdrop_;  // the background picture last drawn
   bool syncing_ = false;
 };
 
