@@ -4,7 +4,9 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
+#include <QRawFont>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -24,6 +26,12 @@ bool sameLook(const ui::Element& a, const ui::Element& b) {
          a.Border == b.Border && a.Stretch == b.Stretch;
 }
 
+// Outlined letters of captions drawn lately, by what they show.
+QCache<QString, QImage>& keptLetters() {
+  static QCache<QString, QImage> kept(1024);  // kilobytes
+  return kept;
+}
+
 bool hasBoldFace(const QString& family) {
   static QHash<QString, bool> known;
   auto it = known.constFind(family);
@@ -33,6 +41,23 @@ bool hasBoldFace(const QString& family) {
     bold = bold || style.contains(QLatin1String("Bold"), Qt::CaseInsensitive);
   known.insert(family, bold);
   return bold;
+}
+}  // namespace
+
+void forgetOutlinedLetters() { keptLetters().clear(); }
+
+namespace {
+// The letters drawn over a copy of their outline.
+QImage lettersOn(const QImage& outline, const QImage& letters) {
+  QImage drawn = outline.copy();
+  QPainter p(&drawn);
+  p.drawImage(QPoint(0, 0), letters);
+  return drawn;
+}
+
+QImage keep(const QString& key, const QImage& drawn) {
+  keptLetters().insert(key, new QImage(drawn), std::max<qsizetype>(1, drawn.sizeInBytes() / 1024));
+  return drawn;
 }
 }  // namespace
 
@@ -216,21 +241,70 @@ bool DrawnLabel::wheel(int delta) {
   return true;
 }
 
+// Past 64 pixels Qt draws letters as outlines and leaves out the bolding it
+// makes up for a font without a bold face: the letters are thickened by hand,
+// drawn again this many pixels to the right, about as much as Qt would.
+int DrawnLabel::thickening() const {
+  const QFont font = layout_.font();
+  if (!font.bold() || font.pixelSize() <= 64 || hasBoldFace(QFontInfo(font).family())) return 0;
+  return std::max(1, font.pixelSize() / 24);
+}
+
 void DrawnLabel::drawLetters(QPainter& p) const {
   if (first_ >= lineCount()) return;
   p.setPen(toQColor(look_.ForeColor));
   const int last = first_ + shownLines();
   const QPointF at(0, -lines_[first_].top);
-  for (int i = first_; i < last; ++i) layout_.lineAt(i).draw(&p, at);
-  // Past 64 pixels Qt draws letters as outlines and leaves out the bolding it
-  // makes up for a font without a bold face: thicken them by hand, about as
-  // much as it would.
-  const QFont font = layout_.font();
-  if (font.bold() && font.pixelSize() > 64 && !hasBoldFace(QFontInfo(font).family())) {
-    const int extra = std::max(1, font.pixelSize() / 24);
-    for (int dx = 1; dx <= extra; ++dx)
-      for (int i = first_; i < last; ++i) layout_.lineAt(i).draw(&p, at + QPointF(dx, 0));
-  }
+  for (int dx = 0; dx <= thickening(); ++dx)
+    for (int i = first_; i < last; ++i) layout_.lineAt(i).draw(&p, at + QPointF(dx, 0));
+}
+
+std::vector<DrawnLabel::Letter> DrawnLabel::lettersShown() const {
+  std::vector<Letter> shown;
+  if (first_ >= lineCount()) return shown;
+  const int last = first_ + shownLines();
+  const QPointF at(0, -lines_[first_].top);
+  const qreal extra = thickening();
+  for (int i = first_; i < last; ++i)
+    for (const QGlyphRun& run : layout_.lineAt(i).glyphRuns()) {
+      const QRawFont font = run.rawFont();
+      const QList<quint32> glyphs = run.glyphIndexes();
+      const QList<QPointF> places = run.positions();
+      for (qsizetype g = 0; g < glyphs.size() && g < places.size(); ++g) {
+        const QRectF ink = font.boundingRect(glyphs[g]).translated(places[g] + at);
+        shown.push_back({glyphs[g], places[g], ink.adjusted(0, 0, extra, 0), run});
+      }
+    }
+  return shown;
+}
+
+// Draws again only the letters in `area`, on letters drawn before: those
+// that left it are wiped, and those reaching into it drawn anew, as the
+// whole caption is drawn: a run of letters at once, then the thickening.
+void DrawnLabel::redrawLetters(QPainter& p, const std::vector<Letter>& shown, QRectF area) const {
+  const QPointF at(0, -lines_[first_].top);
+  p.save();
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.fillRect(area, Qt::transparent);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.setClipRect(area);
+  p.setPen(toQColor(look_.ForeColor));
+  for (int dx = 0; dx <= thickening(); ++dx)
+    for (std::size_t i = 0; i < shown.size();) {
+      QGlyphRun run = shown[i].run;
+      QList<quint32> glyphs;
+      QList<QPointF> places;
+      for (; i < shown.size() && shown[i].run == run; ++i)
+        if (shown[i].ink.intersects(area)) {
+          glyphs.push_back(shown[i].glyph);
+          places.push_back(shown[i].place);
+        }
+      if (glyphs.isEmpty()) continue;
+      run.setGlyphIndexes(glyphs);
+      run.setPositions(places);
+      p.drawGlyphRun(at + QPointF(dx, 0), run);
+    }
+  p.restore();
 }
 
 void DrawnLabel::paint(QPainter& p, QRect) {
@@ -254,21 +328,52 @@ void DrawnLabel::paint(QPainter& p, QRect) {
 // step): their outlined letters are kept, the most recently drawn first. A
 // caption not kept costs only the outline of the letters that changed.
 QImage DrawnLabel::outlinedLetters(qreal ratio) {
-  static QCache<QString, QImage> kept(1024);  // kilobytes
   const QSize pixels = (QSizeF(size()) * ratio).toSize();
-  const QString key = QStringList{QString::number(pixels.width()),
-                                  QString::number(pixels.height()),
-                                  QString::number(ratio),
-                                  QString::number(scale_),
-                                  layout_.font().key(),
-                                  QString::number(static_cast<int>(look_.Alignment)),
-                                  QString::number(look_.ForeColor),
-                                  QString::number(first_),
-                                  layout_.text()}
-                          .join(QLatin1Char('|'));
-  if (const QImage* known = kept.object(key)) return *known;
-  QImage drawn;
-  {
+  // Everything but the caption's text: letters drawn alike share it.
+  const QString kind = QStringList{QString::number(pixels.width()),
+                                   QString::number(pixels.height()),
+                                   QString::number(ratio),
+                                   QString::number(scale_),
+                                   layout_.font().key(),
+                                   QString::number(static_cast<int>(look_.Alignment)),
+                                   QString::number(look_.ForeColor),
+                                   QString::number(first_),
+                                   QString::number(lines_.empty() ? 0.0 : lines_[first_].top)}
+                           .join(QLatin1Char('|'));
+  const QString key = kind + QLatin1Char('|') + layout_.text();
+  if (const QImage* known = keptLetters().object(key)) return *known;
+
+  const int radius = std::max(1, static_cast<int>(std::lround(scale_ * ratio)));
+  const QColor colour = outlineColour(toQColor(look_.ForeColor));
+  std::vector<Letter> shown = lettersShown();
+  if (!letters_.isNull() && kind == lettersKind_) {
+    // Most changes are a digit or two of a readout: only where letters came
+    // or went are they, and their outline, drawn again.
+    auto among = [](const Letter& l, const std::vector<Letter>& others) {
+      return std::any_of(others.begin(), others.end(), [&](const Letter& o) {
+        return o.glyph == l.glyph && o.place == l.place && o.run.rawFont() == l.run.rawFont();
+      });
+    };
+    QRectF changed;
+    for (const Letter& l : shown)
+      if (!among(l, lettersShown_)) changed |= l.ink;
+    for (const Letter& l : lettersShown_)
+      if (!among(l, shown)) changed |= l.ink;
+    if (!changed.isEmpty()) {
+      // On whole pixels of the image, with room for the letters' soft rims.
+      const QRect inPixels = QRectF(changed.topLeft() * ratio, changed.size() * ratio)
+                                 .toAlignedRect()
+                                 .adjusted(-2, -2, 2, 2) &
+                             letters_.rect();
+      {
+        QPainter lp(&letters_);
+        redrawLetters(lp, shown,
+                      QRectF(QPointF(inPixels.topLeft()) / ratio, QSizeF(inPixels.size()) / ratio));
+      }
+      redoOutline(outline_, letters_, inPixels, radius, colour);
+    }
+    lettersShown_ = std::move(shown);
+  } else {
     QImage letters(pixels, QImage::Format_ARGB32_Premultiplied);
     letters.setDevicePixelRatio(ratio);
     letters.fill(Qt::transparent);
@@ -276,25 +381,19 @@ QImage DrawnLabel::outlinedLetters(qreal ratio) {
       QPainter lp(&letters);
       drawLetters(lp);
     }
-    const int radius = std::max(1, static_cast<int>(std::lround(scale_ * ratio)));
-    const QColor colour = outlineColour(toQColor(look_.ForeColor));
-    // The radius follows the size and pixel ratio, which the letters' image shares.
-    if (colour.rgb() != outlineColour_) outline_ = QImage();
-    QImage outline = outlineOf(letters, radius, colour, letters_, outline_);
+    QImage outline = outlineOf(letters, radius, colour);
     // Only a label that has changed once is likely to change again: the
-    // others keep no letters to compare with.
-    if (outlinedOnce_) {
-      letters_ = letters;
-      outline_ = outline;
-      outlineColour_ = colour.rgb();
+    // others keep no letters to draw on.
+    if (!outlinedOnce_) {
+      outlinedOnce_ = true;
+      return keep(key, lettersOn(outline, letters));
     }
-    outlinedOnce_ = true;
-    drawn = outline;  // painted on, it parts from the outline kept
-    QPainter dp(&drawn);
-    dp.drawImage(QPoint(0, 0), letters);
+    letters_ = letters;
+    outline_ = outline;
+    lettersShown_ = std::move(shown);
+    lettersKind_ = kind;
   }
-  kept.insert(key, new QImage(drawn), std::max<qsizetype>(1, drawn.sizeInBytes() / 1024));
-  return drawn;
+  return keep(key, lettersOn(outline_, letters_));
 }
 
 }  // namespace platform::qt

@@ -3,6 +3,7 @@
 // its place on the canvas when the canvas asks.
 #pragma once
 
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -12,6 +13,10 @@
 #include "ui/element.h"
 
 namespace platform::qt {
+
+// Outlined captions are kept once drawn, for the next label that shows the
+// same; this forgets them all, so the next are drawn from the start.
+void forgetOutlinedLetters();
 
 class DrawnElement {
  public:
@@ -108,10 +113,21 @@ class DrawnLabel : public DrawnElement {
     qreal top;        // of the line box, in the laid-out caption
     qreal inkBottom;  // lowest point of its letters
   };
+  // A letter of the shown lines: its glyph, where its run places it, and the
+  // box its ink fills in the label.
+  struct Letter {
+    quint32 glyph;
+    QPointF place;
+    QRectF ink;
+    QGlyphRun run;
+  };
   void layOut();
   int fittingFrom(int first) const;
   int lastFirst() const;
+  int thickening() const;
   void drawLetters(QPainter& p) const;
+  std::vector<Letter> lettersShown() const;
+  void redrawLetters(QPainter& p, const std::vector<Letter>& shown, QRectF area) const;
   // The shown lines' letters with their outline, as an image the label's size.
   QImage outlinedLetters(qreal ratio);
 
@@ -123,10 +139,11 @@ class DrawnLabel : public DrawnElement {
   bool outlined_ = false;
   QString tip_;
   QImage drawn_;  // letters and outline, kept until something changes
-  // The letters last outlined, and their outline in `outlineColour_`.
+  // The letters last outlined, where they are, and their outline.
   QImage letters_;
+  std::vector<Letter> lettersShown_;
+  QString lettersKind_;
   QImage outline_;
-  QRgb outlineColour_ = 0;
   bool outlinedOnce_ = false;
 };
 

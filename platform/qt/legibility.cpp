@@ -28,89 +28,81 @@ QColor outlineColour(QColor text) {
   return contrastRatio(text, black) >= contrastRatio(text, white) ? black : white;
 }
 
-QImage outlineOf(const QImage& letters, int radius, QColor colour) {
-  const QImage src = letters.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  const int w = src.width(), h = src.height();
-  QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
-  out.setDevicePixelRatio(letters.devicePixelRatio());
-  out.fill(Qt::transparent);
-  radius = std::max(radius, 0);
+namespace {
 
-  // A pixel a quarter covered by a letter already shows it: the outline
-  // starts where the eye sees the letter end, not at its faintest rim.
-  std::vector<float> ink(static_cast<std::size_t>(w) * h);
-  int left = w, right = -1, top = h, bottom = -1;
+// Works out the outline of `letters` (premultiplied) for every pixel of
+// `area`, writing it into `out`, an image of the same size.
+void outlineWithin(QImage& out, const QImage& letters, QRect area, int radius, QColor colour) {
+  area &= letters.rect();
+  if (area.isEmpty()) return;
+  radius = std::max(radius, 0);
+  const int reach = radius + 1;
+
+  // The letters around the area, as far as the pen reaches, with nothing
+  // beyond the image's edges. A pixel a quarter covered by a letter already
+  // shows it: the outline starts where the eye sees the letter end, not at
+  // its faintest rim.
+  const QRect around = area.adjusted(-reach, -reach, reach, reach);
+  const int w = around.width(), h = around.height();
+  std::vector<float> ink(static_cast<std::size_t>(w) * h, 0.0f);
+  // How many inked pixels lie above and left of each point: whether the
+  // pen's square around a pixel holds any letter is then four look-ups.
+  std::vector<int> inked(static_cast<std::size_t>(w + 1) * (h + 1), 0);
   for (int y = 0; y < h; ++y) {
-    const QRgb* row = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+    const int sy = y + around.top();
+    const QRgb* row = sy >= 0 && sy < letters.height()
+                          ? reinterpret_cast<const QRgb*>(letters.constScanLine(sy))
+                          : nullptr;
+    int inRow = 0;
     for (int x = 0; x < w; ++x) {
-      const float a = std::min(1.0f, qAlpha(row[x]) / 255.0f * 4.0f);
+      const int sx = x + around.left();
+      const float a = row != nullptr && sx >= 0 && sx < letters.width()
+                          ? std::min(1.0f, qAlpha(row[sx]) / 255.0f * 4.0f)
+                          : 0.0f;
       ink[static_cast<std::size_t>(y) * w + x] = a;
-      if (a > 0) {
-        left = std::min(left, x);
-        right = std::max(right, x);
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-      }
+      inRow += a > 0 ? 1 : 0;
+      inked[static_cast<std::size_t>(y + 1) * (w + 1) + (x + 1)] =
+          inked[static_cast<std::size_t>(y) * (w + 1) + (x + 1)] + inRow;
     }
   }
-  if (right < 0) return out;
+  auto inkedBefore = [&](int x, int y) { return inked[static_cast<std::size_t>(y) * (w + 1) + x]; };
 
   // A round pen: full within the radius, fading over the next pixel.
   struct Tap {
-    int dx, dy;
+    std::ptrdiff_t offset;
     float weight;
+    int distance;  // squared
   };
   std::vector<Tap> pen;
-  const int reach = radius + 1;
   for (int dy = -reach; dy <= reach; ++dy)
     for (int dx = -reach; dx <= reach; ++dx) {
       const float weight =
           std::clamp(static_cast<float>(radius + 1) -
                          std::hypot(static_cast<float>(dx), static_cast<float>(dy)),
                      0.0f, 1.0f);
-      if (weight > 0) pen.push_back({dx, dy, weight});
+      if (weight > 0)
+        pen.push_back({static_cast<std::ptrdiff_t>(dy) * w + dx, weight, dx * dx + dy * dy});
     }
   // Nearest first: inside and right beside the letters the first taps decide.
-  std::stable_sort(pen.begin(), pen.end(), [](const Tap& a, const Tap& b) {
-    return a.dx * a.dx + a.dy * a.dy < b.dx * b.dx + b.dy * b.dy;
-  });
-
-  // Only pixels with a letter somewhere within the pen's square can take
-  // any outline: counted row by row, then column by column.
-  const int x0 = std::max(0, left - reach), x1 = std::min(w - 1, right + reach);
-  const int y0 = std::max(0, top - reach), y1 = std::min(h - 1, bottom + reach);
-  const int spanW = x1 - x0 + 1, spanH = y1 - y0 + 1;
-  std::vector<int> across(static_cast<std::size_t>(spanW) * spanH);
-  std::vector<int> prefix(static_cast<std::size_t>(std::max(spanW, spanH)) + 1);
-  for (int y = y0; y <= y1; ++y) {
-    const float* row = &ink[static_cast<std::size_t>(y) * w];
-    for (int x = x0; x <= x1; ++x) prefix[x - x0 + 1] = prefix[x - x0] + (row[x] > 0 ? 1 : 0);
-    for (int x = x0; x <= x1; ++x)
-      across[static_cast<std::size_t>(y - y0) * spanW + (x - x0)] =
-          prefix[std::min(spanW, x - x0 + reach + 1)] - prefix[std::max(0, x - x0 - reach)];
-  }
-  std::vector<char> near(across.size());
-  for (int x = 0; x < spanW; ++x) {
-    for (int y = 0; y < spanH; ++y)
-      prefix[y + 1] = prefix[y] + across[static_cast<std::size_t>(y) * spanW + x];
-    for (int y = 0; y < spanH; ++y)
-      near[static_cast<std::size_t>(y) * spanW + x] =
-          prefix[std::min(spanH, y + reach + 1)] - prefix[std::max(0, y - reach)] > 0;
-  }
+  std::stable_sort(pen.begin(), pen.end(),
+                   [](const Tap& a, const Tap& b) { return a.distance < b.distance; });
 
   const QRgb full = qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), 255));
-  for (int y = y0; y <= y1; ++y) {
-    QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = x0; x <= x1; ++x) {
-      if (!near[static_cast<std::size_t>(y - y0) * spanW + (x - x0)]) continue;
+  for (int y = reach; y < h - reach; ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y + around.top())) + around.left();
+    for (int x = reach; x < w - reach; ++x) {
+      row[x] = 0;
+      if (inkedBefore(x + reach + 1, y + reach + 1) - inkedBefore(x - reach, y + reach + 1) -
+              inkedBefore(x + reach + 1, y - reach) + inkedBefore(x - reach, y - reach) ==
+          0)
+        continue;
+      const float* at = &ink[static_cast<std::size_t>(y) * w + x];
       float a = 0;
       for (const Tap& t : pen) {
         // The pen weakens outwards and no letter is more than whole: once
         // the outline is this strong, the farther taps cannot add to it.
         if (a >= t.weight) break;
-        const int sx = x + t.dx, sy = y + t.dy;
-        if (sx < 0 || sy < 0 || sx >= w || sy >= h) continue;
-        a = std::max(a, ink[static_cast<std::size_t>(sy) * w + sx] * t.weight);
+        a = std::max(a, at[t.offset] * t.weight);
       }
       if (a <= 0) continue;
       const int alpha = static_cast<int>(std::lround(a * 255));
@@ -118,46 +110,24 @@ QImage outlineOf(const QImage& letters, int radius, QColor colour) {
                      qBlue(full) * alpha / 255, alpha);
     }
   }
+}
+
+}  // namespace
+
+QImage outlineOf(const QImage& letters, int radius, QColor colour) {
+  const QImage src = letters.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QImage out(src.size(), QImage::Format_ARGB32_Premultiplied);
+  out.setDevicePixelRatio(letters.devicePixelRatio());
+  out.fill(Qt::transparent);
+  outlineWithin(out, src, src.rect(), radius, colour);
   return out;
 }
 
-QImage outlineOf(const QImage& letters, int radius, QColor colour, const QImage& earlier,
-                 const QImage& earlierOutline) {
-  if (letters.format() != QImage::Format_ARGB32_Premultiplied ||
-      earlier.format() != letters.format() || earlier.size() != letters.size() ||
-      earlierOutline.size() != letters.size() ||
-      earlier.devicePixelRatio() != letters.devicePixelRatio())
-    return outlineOf(letters, radius, colour);
-  const int w = letters.width(), h = letters.height();
-  int left = w, right = -1, top = h, bottom = -1;
-  for (int y = 0; y < h; ++y) {
-    const QRgb* now = reinterpret_cast<const QRgb*>(letters.constScanLine(y));
-    const QRgb* was = reinterpret_cast<const QRgb*>(earlier.constScanLine(y));
-    if (std::equal(now, now + w, was)) continue;
-    int x = 0;
-    while (now[x] == was[x]) ++x;
-    left = std::min(left, x);
-    x = w - 1;
-    while (now[x] == was[x]) --x;
-    right = std::max(right, x);
-    top = std::min(top, y);
-    bottom = y;
-  }
-  if (right < 0) return earlierOutline;
-  // A pixel's outline comes from the letters within the pen's reach of it:
-  // around the change, worked out from the letters within twice that reach.
+void redoOutline(QImage& outline, const QImage& letters, QRect changed, int radius, QColor colour) {
+  // A pixel's outline comes from the letters within the pen's reach of it.
   const int reach = std::max(radius, 0) + 1;
-  const QRect changed(QPoint(left, top), QPoint(right, bottom));
-  const QRect redo = changed.adjusted(-reach, -reach, reach, reach) & letters.rect();
-  const QRect seen =
-      changed.adjusted(-2 * reach, -2 * reach, 2 * reach, 2 * reach) & letters.rect();
-  const QImage part = outlineOf(letters.copy(seen), radius, colour);
-  QImage out = earlierOutline.copy();
-  for (int y = redo.top(); y <= redo.bottom(); ++y)
-    std::copy_n(reinterpret_cast<const QRgb*>(part.constScanLine(y - seen.top())) +
-                    (redo.left() - seen.left()),
-                redo.width(), reinterpret_cast<QRgb*>(out.scanLine(y)) + redo.left());
-  return out;
+  outlineWithin(outline, letters.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                changed.adjusted(-reach, -reach, reach, reach), radius, colour);
 }
 
 namespace {

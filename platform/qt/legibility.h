@@ -28,12 +28,11 @@ QColor outlineColour(QColor text);
 // an image of the same size and pixel ratio, `colour` wherever a letter lies
 // within `radius` device pixels, with soft edges one pixel wide.
 QImage outlineOf(const QImage& letters, int radius, QColor colour);
-// The same outline, worked out again only around the pixels where `letters`
-// differ from `earlier`, whose outline (same radius and colour) is
-// `earlierOutline`: a readout that changes a digit redraws that digit's
-// outline alone.
-QImage outlineOf(const QImage& letters, int radius, QColor colour, const QImage& earlier,
-                 const QImage& earlierOutline);
+// Works `outline`, the outline of letters since changed within `changed`
+// (device pixels), out again around that change alone: a readout that
+// changes a digit redraws that digit's outline. `letters` are the letters
+// as they are now.
+void redoOutline(QImage& outline, const QImage& letters, QRect changed, int radius, QColor colour);
 
 // Whether `label`, an element of `window`, needs an outline to read: it is
 // drawn over a picture, or over a plain colour its letters do not stand out
