@@ -68,6 +68,41 @@ class Track : public ui::Window {
   }
 };
 
+// A readout that counts up tick by tick draws only the digits that changed,
+// in one colour and then another, and words come and go over it: each time,
+// its letters and their outline are those of a label that shows the caption
+// from the start.
+TEST(Repaint, AReadoutRedrawnDigitByDigitShowsWhatAFreshLabelShows) {
+  std::mt19937 pick(7);
+  platform::qt::forgetOutlinedLetters();
+  for (const int scale : {1, 2, 3})
+    for (const float points : {14.0f, 30.0f})
+      for (const ui::Align align : {ui::Align::Left, ui::Align::Center}) {
+        ui::Element e =
+            ui::label("Speed", 0, 0, 2175, 975).font(points, true).fore(0x00FFFF).align(align);
+        const QSize size(platform::qt::px(e.Width, scale), platform::qt::px(e.Height, scale));
+        platform::qt::DrawnLabel readout(scale);
+        readout.resize(size);
+        readout.setOutlined(true);
+        for (int tick = 0; tick < 40; ++tick) {
+          e.Caption = tick < 25       ? std::to_string(95 + tick)
+                      : tick % 3 == 0 ? "\xe6\xa5\xb5\xe9\x80\x9f!!"
+                                      : std::to_string(pick() % 2000);
+          // A speed turns red past a mark, and back below it.
+          e.ForeColor = tick % 7 < 4 ? 0x00FFFF : 0x0000FF;
+          readout.setLook(e);
+          const QImage shown = readout.picture();
+          platform::qt::forgetOutlinedLetters();  // drawn from the start, not kept
+          platform::qt::DrawnLabel fresh(scale);
+          fresh.resize(size);
+          fresh.setOutlined(true);
+          fresh.setLook(e);
+          EXPECT_TRUE(shown == fresh.picture()) << "\"" << e.Caption << "\" at scale " << scale;
+          platform::qt::forgetOutlinedLetters();
+        }
+      }
+}
+
 TEST(Repaint, TheWindowOnScreenShowsWhatAFreshDrawingShows) {
   for (const int scale : {1, 2}) {
     platform::qt::QtDriver driver(scale);
@@ -107,37 +142,6 @@ TEST(Repaint, TheWindowOnScreenShowsWhatAFreshDrawingShows) {
       EXPECT_TRUE(shown == fresh) << "scale " << scale << ", tick " << tick;
     }
   }
-}
-
-// A readout that counts up tick by tick draws only the digits that changed,
-// and words that come and go over it: each time, its letters and their
-// outline are those of a label that shows the caption from the start.
-TEST(Repaint, AReadoutRedrawnDigitByDigitShowsWhatAFreshLabelShows) {
-  std::mt19937 pick(7);
-  for (const int scale : {1, 2, 3})
-    for (const float points : {14.0f, 30.0f})
-      for (const ui::Align align : {ui::Align::Left, ui::Align::Center}) {
-        ui::Element e =
-            ui::label("Speed", 0, 0, 2175, 975).font(points, true).fore(0x00FFFF).align(align);
-        const QSize size(platform::qt::px(e.Width, scale), platform::qt::px(e.Height, scale));
-        platform::qt::DrawnLabel readout(scale);
-        readout.resize(size);
-        readout.setOutlined(true);
-        for (int tick = 0; tick < 40; ++tick) {
-          e.Caption = tick < 25       ? std::to_string(95 + tick)
-                      : tick % 3 == 0 ? "\xe6\xa5\xb5\xe9\x80\x9f!!"
-                                      : std::to_string(pick() % 2000);
-          readout.setLook(e);
-          const QImage shown = readout.picture();
-          platform::qt::forgetOutlinedLetters();  // drawn from the start, not kept
-          platform::qt::DrawnLabel fresh(scale);
-          fresh.resize(size);
-          fresh.setOutlined(true);
-          fresh.setLook(e);
-          EXPECT_TRUE(shown == fresh.picture()) << "\"" << e.Caption << "\" at scale " << scale;
-          platform::qt::forgetOutlinedLetters();
-        }
-      }
 }
 
 // A window shown on the desktop at a scale, with the program behind it.

@@ -278,32 +278,15 @@ std::vector<DrawnLabel::Letter> DrawnLabel::lettersShown() const {
   return shown;
 }
 
-// Draws again only the letters in `area`, on letters drawn before: those
-// that left it are wiped, and those reaching into it drawn anew, as the
-// whole caption is drawn: a run of letters at once, then the thickening.
-void DrawnLabel::redrawLetters(QPainter& p, const std::vector<Letter>& shown, QRectF area) const {
-  const QPointF at(0, -lines_[first_].top);
+// Draws again only the letters in `area`, on letters drawn before: the
+// caption is drawn as ever, but lands only there.
+void DrawnLabel::redrawLetters(QPainter& p, QRectF area) const {
   p.save();
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.fillRect(area, Qt::transparent);
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   p.setClipRect(area);
-  p.setPen(toQColor(look_.ForeColor));
-  for (int dx = 0; dx <= thickening(); ++dx)
-    for (std::size_t i = 0; i < shown.size();) {
-      QGlyphRun run = shown[i].run;
-      QList<quint32> glyphs;
-      QList<QPointF> places;
-      for (; i < shown.size() && shown[i].run == run; ++i)
-        if (shown[i].ink.intersects(area)) {
-          glyphs.push_back(shown[i].glyph);
-          places.push_back(shown[i].place);
-        }
-      if (glyphs.isEmpty()) continue;
-      run.setGlyphIndexes(glyphs);
-      run.setPositions(places);
-      p.drawGlyphRun(at + QPointF(dx, 0), run);
-    }
+  drawLetters(p);
   p.restore();
 }
 
@@ -346,9 +329,12 @@ QImage DrawnLabel::outlinedLetters(qreal ratio) {
   const int radius = std::max(1, static_cast<int>(std::lround(scale_ * ratio)));
   const QColor colour = outlineColour(toQColor(look_.ForeColor));
   std::vector<Letter> shown = lettersShown();
-  if (!letters_.isNull() && kind == lettersKind_) {
+  auto same = std::find_if(drawnBefore_.begin(), drawnBefore_.end(),
+                           [&](const DrawnBefore& d) { return d.kind == kind; });
+  if (same != drawnBefore_.end()) {
     // Most changes are a digit or two of a readout: only where letters came
     // or went are they, and their outline, drawn again.
+    DrawnBefore& before = *same;
     auto among = [](const Letter& l, const std::vector<Letter>& others) {
       return std::any_of(others.begin(), others.end(), [&](const Letter& o) {
         return o.glyph == l.glyph && o.place == l.place && o.run.rawFont() == l.run.rawFont();
@@ -356,44 +342,44 @@ QImage DrawnLabel::outlinedLetters(qreal ratio) {
     };
     QRectF changed;
     for (const Letter& l : shown)
-      if (!among(l, lettersShown_)) changed |= l.ink;
-    for (const Letter& l : lettersShown_)
+      if (!among(l, before.shown)) changed |= l.ink;
+    for (const Letter& l : before.shown)
       if (!among(l, shown)) changed |= l.ink;
     if (!changed.isEmpty()) {
       // On whole pixels of the image, with room for the letters' soft rims.
       const QRect inPixels = QRectF(changed.topLeft() * ratio, changed.size() * ratio)
                                  .toAlignedRect()
                                  .adjusted(-2, -2, 2, 2) &
-                             letters_.rect();
+                             before.letters.rect();
       {
-        QPainter lp(&letters_);
-        redrawLetters(lp, shown,
+        QPainter lp(&before.letters);
+        redrawLetters(lp,
                       QRectF(QPointF(inPixels.topLeft()) / ratio, QSizeF(inPixels.size()) / ratio));
       }
-      redoOutline(outline_, letters_, inPixels, radius, colour);
+      redoOutline(before.outline, before.letters, inPixels, radius, colour);
     }
-    lettersShown_ = std::move(shown);
-  } else {
-    QImage letters(pixels, QImage::Format_ARGB32_Premultiplied);
-    letters.setDevicePixelRatio(ratio);
-    letters.fill(Qt::transparent);
-    {
-      QPainter lp(&letters);
-      drawLetters(lp);
-    }
-    QImage outline = outlineOf(letters, radius, colour);
-    // Only a label that has changed once is likely to change again: the
-    // others keep no letters to draw on.
-    if (!outlinedOnce_) {
-      outlinedOnce_ = true;
-      return keep(key, lettersOn(outline, letters));
-    }
-    letters_ = letters;
-    outline_ = outline;
-    lettersShown_ = std::move(shown);
-    lettersKind_ = kind;
+    before.shown = std::move(shown);
+    std::rotate(drawnBefore_.begin(), same, same + 1);  // the latest first
+    return keep(key, lettersOn(drawnBefore_.front().outline, drawnBefore_.front().letters));
   }
-  return keep(key, lettersOn(outline_, letters_));
+
+  QImage letters(pixels, QImage::Format_ARGB32_Premultiplied);
+  letters.setDevicePixelRatio(ratio);
+  letters.fill(Qt::transparent);
+  {
+    QPainter lp(&letters);
+    drawLetters(lp);
+  }
+  QImage outline = outlineOf(letters, radius, colour);
+  // Only a label that has changed once is likely to change again: the
+  // others keep no letters to draw on. A readout that changes colour, as
+  // a speed does past a mark, keeps the letters of both colours.
+  if (outlinedOnce_) {
+    drawnBefore_.insert(drawnBefore_.begin(), {kind, letters, outline, std::move(shown)});
+    if (drawnBefore_.size() > 2) drawnBefore_.pop_back();
+  }
+  outlinedOnce_ = true;
+  return keep(key, lettersOn(outline, letters));
 }
 
 }  // namespace platform::qt

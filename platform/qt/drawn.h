@@ -127,7 +127,7 @@ class DrawnLabel : public DrawnElement {
   int thickening() const;
   void drawLetters(QPainter& p) const;
   std::vector<Letter> lettersShown() const;
-  void redrawLetters(QPainter& p, const std::vector<Letter>& shown, QRectF area) const;
+  void redrawLetters(QPainter& p, QRectF area) const;
   // The shown lines' letters with their outline, as an image the label's size.
   QImage outlinedLetters(qreal ratio);
 
@@ -139,11 +139,16 @@ class DrawnLabel : public DrawnElement {
   bool outlined_ = false;
   QString tip_;
   QImage drawn_;  // letters and outline, kept until something changes
-  // The letters last outlined, where they are, and their outline.
-  QImage letters_;
-  std::vector<Letter> lettersShown_;
-  QString lettersKind_;
-  QImage outline_;
+  // Letters outlined lately, the latest first, each with its outline and
+  // where its letters are: those of another caption drawn alike are drawn
+  // on them.
+  struct DrawnBefore {
+    QString kind;  // what it shares with captions drawn alike
+    QImage letters;
+    QImage outline;
+    std::vector<Letter> shown;
+  };
+  std::vector<DrawnBefore> drawnBefore_;
   bool outlinedOnce_ = false;
 };
 
