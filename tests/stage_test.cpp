@@ -1,4 +1,7 @@
-// The stage races, as players meet them, on the virtual clock.
+// The stage races, as players meet them, on the virtual clock: their edges
+// and odd cases. Ordinary racing, tick by tick (the rivals' paths, the
+// distance, the rank shown, each stage's music and password), is pinned down
+// by the recorded games in golden/.
 #include <gtest/gtest.h>
 
 #include "frontend/game.h"
@@ -73,26 +76,6 @@ TEST_F(StageTest, SpaceCountsDownThreeTwoOneGoThenRaces) {
   EXPECT_EQ(game.waves, (std::vector<std::string>{"\\1.wav", "\\1.wav", "\\1.wav", "\\Ding.wav"}));
 }
 
-TEST_F(StageTest, OnlyStagesTwoAndFourSetTheirMusic) {
-  for (int n = 1; n <= 5; ++n) {
-    ui::VirtualSession g(frontend::addWindows);
-    g.start("frm" + std::to_string(n));
-    std::vector<std::string> expected;
-    if (n == 2) expected = {"2.mid"};
-    if (n == 4) expected = {"4.mid"};
-    EXPECT_EQ(g.music, expected) << "stage " << n;
-  }
-}
-
-TEST_F(StageTest, EachStageShowsItsOwnPassword) {
-  const char* passwords[] = {"6150", "9482", "4637", "5091", "7318"};
-  for (int n = 1; n <= 5; ++n) {
-    ui::VirtualSession g(frontend::addWindows);
-    g.start("frm" + std::to_string(n));
-    EXPECT_EQ(g.front().el("Text1").Text, std::string("Password:") + passwords[n - 1]);
-  }
-}
-
 // ---- speed, drag and overheat ------------------------------------------------------
 
 TEST_F(StageTest, OverheatIsJudgedAfterTheDrag) {
@@ -108,20 +91,6 @@ TEST_F(StageTest, OverheatIsJudgedAfterTheDrag) {
   tick();
   EXPECT_EQ(s.playerSpeed, 0);
   EXPECT_EQ(s.el("Label1").Caption, "0");
-}
-
-TEST_F(StageTest, TenUpsBeforeTheStartOverheatOnTheFirstTickInEveryStage) {
-  for (int n = 1; n <= 5; ++n) {
-    ui::VirtualSession g(frontend::addWindows);
-    g.start("frm" + std::to_string(n));
-    auto& s = static_cast<stage::StageScreen&>(g.front());
-    for (int i = 0; i < 10; ++i) g.keyDown(kUp);
-    EXPECT_EQ(s.playerSpeed, 500);
-    g.press(kSpace);
-    g.advance(5025);
-    EXPECT_EQ(s.el("Label7").Caption, "Over Heat !") << "stage " << n;
-    EXPECT_EQ(s.playerSpeed, 0) << "stage " << n;
-  }
 }
 
 TEST_F(StageTest, TheReadoutAtExactlyOneHundredAndAtTopSpeed) {
@@ -159,51 +128,7 @@ TEST_F(StageTest, SpeedNeverGoesBelowZeroOrOutOfRange) {
   EXPECT_EQ(s.playerSpeed, 0);
 }
 
-TEST_F(StageTest, DistanceRoundsHalvesToEven) {
-  auto& s = open(1);
-  startRace();
-  clearRoad(s);
-  auto steps = [&](std::int16_t from, std::int16_t speed) {
-    s.distanceTravelled = from;
-    std::vector<int> out;
-    for (int i = 0; i < 4; ++i) {
-      s.playerSpeed = speed;
-      const int before = s.distanceTravelled;
-      tick();
-      out.push_back(s.distanceTravelled - before);
-    }
-    return out;
-  };
-  EXPECT_EQ(steps(0, 250), (std::vector<int>{2, 2, 2, 2})) << "2.5, 4.5, 6.5 round down to even";
-  EXPECT_EQ(steps(1, 250), (std::vector<int>{3, 2, 2, 2})) << "3.5 rounds up to 4";
-  EXPECT_EQ(steps(0, 50), (std::vector<int>{0, 0, 0, 0})) << "crawling at 50 gets nowhere";
-  EXPECT_EQ(steps(0, 260), (std::vector<int>{3, 3, 3, 3})) << "no halves, no surprises";
-  EXPECT_EQ(s.el("Label5", 0).Caption, std::to_string(s.elapsedTicks));
-}
-
 // ---- steering ----------------------------------------------------------------------
-
-TEST_F(StageTest, SteeringCostsMoreForTheLeaders) {
-  struct Case {
-    std::int16_t rank;
-    int loss;
-  } cases[] = {{0, 1}, {1, 10}, {2, 2}, {3, 1}, {4, 1}};
-  for (const Case& c : cases) {
-    ui::VirtualSession g(frontend::addWindows);
-    g.start("frm1");
-    auto& s = static_cast<stage::StageScreen&>(g.front());
-    g.press(kSpace);
-    g.advance(5000);
-    for (const char* o : {"Image2", "Image3", "Image4"}) s.el(o).Top = 60000;
-    s.el("Image5").Top = -20000;
-    s.playerRank = c.rank;
-    s.playerSpeed = 200;
-    g.keyDown(kLeft);
-    g.advance(25);
-    EXPECT_EQ(s.playerSpeed, 200 - c.loss) << "rank " << c.rank;
-    EXPECT_EQ(s.el("Image1").Left, 2760 - 80);
-  }
-}
 
 TEST_F(StageTest, RightOverridesLeftAndReleasingLeftKeepsTurningRight) {
   auto& s = open(2);
@@ -236,47 +161,6 @@ TEST_F(StageTest, TheCarStaysOnTheRoad) {
 }
 
 // ---- rivals, the slow vehicle, collisions -----------------------------------------------
-
-TEST_F(StageTest, RivalsScrollByTheSpeedLessTheirPacePlusTheDifficulty) {
-  auto& s = open(1, 20);
-  startRace();
-  s.el("Image5").Top = -20000;
-  const float r1 = s.el("Image2").Top, r3 = s.el("Image4").Top;
-  s.playerSpeed = 200;
-  tick();
-  EXPECT_EQ(s.el("Image2").Top, r1 + 200 - 190 + 20);
-  EXPECT_EQ(s.el("Image4").Top, r3 + 200 - 230 + 20);
-}
-
-TEST_F(StageTest, ARivalAMultipleOfItsStepAwayClosesInAndStays) {
-  auto& s = open(1);
-  startRace();
-  s.el("Image5").Top = -20000;
-  s.el("Image2").Top = -30000;
-  s.el("Image3").Top = -30000;
-  s.el("Image4").Top = -30000;
-  s.el("Image2").Left = 2760 - 100;  // ten steps of 10
-  tick(10);
-  EXPECT_EQ(s.el("Image2").Left, 2760);
-  tick(3);
-  EXPECT_EQ(s.el("Image2").Left, 2760);
-}
-
-TEST_F(StageTest, ARivalOffTheStepCrossesTheCarAndComesBackEveryTick) {
-  auto& s = open(3);
-  startRace();
-  s.el("Image5").Top = -20000;
-  for (const char* o : {"Image2", "Image3", "Image4"}) s.el(o).Top = -30000;
-  s.el("Image4").Left = 2760 + 45;  // rival 3 steps by 30 in stage 3
-  std::vector<float> lefts;
-  for (int i = 0; i < 4; ++i) {
-    tick();
-    lefts.push_back(s.el("Image4").Left);
-  }
-  // All rivals move right first, then left: from 2745 it goes over to 2775
-  // and straight back within the tick, so it settles just left of the car.
-  EXPECT_EQ(lefts, (std::vector<float>{2775, 2745, 2745, 2745}));
-}
 
 TEST_F(StageTest, ATouchStopsTheCarEveryTickItLasts) {
   auto& s = open(1);
@@ -342,18 +226,6 @@ TEST_F(StageTest, EasierRacesHoldTheSlowVehicleOffTheRoadWhileThePlayerIsBehind)
 
 // ---- rank and the finish ---------------------------------------------------------------
 
-TEST_F(StageTest, TheRankShownIsLastTicksAndZeroOnTheFirst) {
-  auto& s = open(1);
-  startRace();
-  s.el("Image5").Top = -20000;
-  tick();
-  EXPECT_EQ(s.el("Label3").Caption, "0");
-  EXPECT_EQ(s.playerRank, 4) << "all three rivals start ahead";
-  tick();
-  EXPECT_EQ(s.el("Label3").Caption, "4");
-  EXPECT_EQ(s.el("Label3").FontSize, 16);
-}
-
 TEST_F(StageTest, RankIsACascadeNotASort) {
   auto& s = open(1);
   startRace();
@@ -368,20 +240,6 @@ TEST_F(StageTest, RankIsACascadeNotASort) {
   EXPECT_EQ(s.playerRank, 1);
   tick();
   EXPECT_EQ(s.el("Label3").FontSize, 28);
-}
-
-TEST_F(StageTest, TheBannerComesOnlyAfterTheDistancePasses3999) {
-  auto& s = open(1);
-  startRace();
-  clearRoad(s);
-  s.distanceTravelled = 3997;
-  s.playerSpeed = 100;
-  tick();
-  EXPECT_EQ(s.el("Image6").Top, -1400) << "3998 after this tick";
-  tick();
-  EXPECT_EQ(s.el("Image6").Top, -1400) << "3999 is not past it";
-  tick();
-  EXPECT_EQ(s.el("Image6").Top, -1300);
 }
 
 TEST_F(StageTest, WithSpeedZeroTheRaceNeverEnds) {
