@@ -5,9 +5,9 @@
 
 #include <sstream>
 
-#include "frontend/game.h"
 #include "tests/toy_windows.h"
 #include "ui/json.h"
+#include "ui/keys.h"
 #include "ui/virtual/session.h"
 
 namespace {
