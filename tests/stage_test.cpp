@@ -44,6 +44,13 @@ class StageTest : public ::testing::Test {
     for (const char* o : {"Image2", "Image3", "Image4"}) s.el(o).Top = 60000;
     s.el("Image5").Top = -20000;
   }
+  // Stage n raced on a road of its own.
+  stage::StageScreen& racingAlone(int n) {
+    auto& s = open(n);
+    startRace();
+    clearRoad(s);
+    return s;
+  }
   std::string message(stage::StageScreen& s) { return s.el("Label6").Caption; }
 
   ui::VirtualSession game;
@@ -79,9 +86,7 @@ TEST_F(StageTest, SpaceCountsDownThreeTwoOneGoThenRaces) {
 // ---- speed, drag and overheat ------------------------------------------------------
 
 TEST_F(StageTest, OverheatIsJudgedAfterTheDrag) {
-  auto& s = open(1);
-  startRace();
-  clearRoad(s);
+  auto& s = racingAlone(1);
   s.playerSpeed = 360;
   tick();
   EXPECT_EQ(s.el("Label7").Caption, "Over Heat !") << "the readout sees 360";
@@ -94,9 +99,7 @@ TEST_F(StageTest, OverheatIsJudgedAfterTheDrag) {
 }
 
 TEST_F(StageTest, TheReadoutAtExactlyOneHundredAndAtTopSpeed) {
-  auto& s = open(1);
-  startRace();
-  clearRoad(s);
+  auto& s = racingAlone(1);
   s.el("Label7").Caption = "Over Heat !";
   s.playerSpeed = 100;
   tick();
@@ -131,9 +134,7 @@ TEST_F(StageTest, SpeedNeverGoesBelowZeroOrOutOfRange) {
 // ---- steering ----------------------------------------------------------------------
 
 TEST_F(StageTest, RightOverridesLeftAndReleasingLeftKeepsTurningRight) {
-  auto& s = open(2);
-  startRace();
-  clearRoad(s);
+  auto& s = racingAlone(2);
   s.playerSpeed = 200;
   game.keyDown(kLeft);
   tick();
@@ -149,9 +150,7 @@ TEST_F(StageTest, RightOverridesLeftAndReleasingLeftKeepsTurningRight) {
 }
 
 TEST_F(StageTest, TheCarStaysOnTheRoad) {
-  auto& s = open(4);
-  startRace();
-  clearRoad(s);
+  auto& s = racingAlone(4);
   game.keyDown(kRight);
   tick();
   EXPECT_EQ(s.el("Image1").Left, 2800);
@@ -163,9 +162,7 @@ TEST_F(StageTest, TheCarStaysOnTheRoad) {
 // ---- rivals, the slow vehicle, collisions -----------------------------------------------
 
 TEST_F(StageTest, ATouchStopsTheCarEveryTickItLasts) {
-  auto& s = open(1);
-  startRace();
-  clearRoad(s);
+  auto& s = racingAlone(1);
   s.el("Image3").Left = 2760 + 999;
   s.el("Image3").Top = 3840 - 999;
   s.playerSpeed = 200;
@@ -243,9 +240,7 @@ TEST_F(StageTest, RankIsACascadeNotASort) {
 }
 
 TEST_F(StageTest, WithSpeedZeroTheRaceNeverEnds) {
-  auto& s = open(1);
-  startRace();
-  clearRoad(s);
+  auto& s = racingAlone(1);
   s.distanceTravelled = 5000;
   tick(2000);
   EXPECT_TRUE(s.el("Timer1").enabled());
@@ -253,14 +248,13 @@ TEST_F(StageTest, WithSpeedZeroTheRaceNeverEnds) {
 }
 
 // Brings the banner past the car with the given rank and no rivals in reach.
-void finishWithRank(stage::StageScreen& s, ui::VirtualSession& g, std::int16_t rank) {
+void finishWithRank(stage::StageScreen& s, std::int16_t rank) {
   const float rivals[4][3] = {{60000, 60000, 60000},
                               {60000, 60000, -60000},
                               {60000, -60000, -60000},
                               {-60000, -60000, -60000}};
   for (int k = 0; k < 3; ++k)
     s.el(k == 0 ? "Image2" : k == 1 ? "Image3" : "Image4").Top = rivals[rank - 1][k];
-  (void)g;
   s.el("Image5").Top = -20000;
   s.el("Image6").Top = 3840 - 50;
   s.distanceTravelled = 4000;
@@ -274,7 +268,7 @@ TEST_F(StageTest, StagesOneToFourPassInFirstOrSecond) {
     auto& s = static_cast<stage::StageScreen&>(g.front());
     g.press(kSpace);
     g.advance(5000);
-    finishWithRank(s, g, rank);
+    finishWithRank(s, rank);
     g.advance(25);
     EXPECT_FALSE(s.el("Timer1").enabled());
     EXPECT_EQ(s.el("Label6").Caption,
@@ -285,7 +279,7 @@ TEST_F(StageTest, StagesOneToFourPassInFirstOrSecond) {
 TEST_F(StageTest, StageFiveIsWonOnlyInFirstPlace) {
   auto& s = open(5);
   startRace();
-  finishWithRank(s, game, 2);
+  finishWithRank(s, 2);
   tick();
   EXPECT_EQ(s.playerRank, 2);
   EXPECT_EQ(message(s), "Game Over (Press Space)");
@@ -293,7 +287,7 @@ TEST_F(StageTest, StageFiveIsWonOnlyInFirstPlace) {
   ASSERT_TRUE(s.loaded());
   EXPECT_EQ(message(s), "  Press Space       to Start") << "a failed stage starts afresh";
   startRace();
-  finishWithRank(s, game, 1);
+  finishWithRank(s, 1);
   tick();
   EXPECT_EQ(message(s), "You Win ! (Press Space)");
 }
@@ -329,7 +323,7 @@ TEST_F(StageTest, AfterTheFinishPRingsInStagesOneToFourButNeverInFive) {
     auto& s = static_cast<stage::StageScreen&>(g.front());
     g.press(kSpace);
     g.advance(5000);
-    finishWithRank(s, g, 1);
+    finishWithRank(s, 1);
     g.advance(25);
     const auto before = g.waves.size();
     const std::string shown = s.el("Label6").Caption;
@@ -341,9 +335,7 @@ TEST_F(StageTest, AfterTheFinishPRingsInStagesOneToFourButNeverInFive) {
 }
 
 TEST_F(StageTest, SpaceDuringTheRaceDoesNothing) {
-  auto& s = open(1);
-  startRace();
-  clearRoad(s);
+  auto& s = racingAlone(1);
   game.press(kSpace);
   game.advance(2000);
   EXPECT_TRUE(s.loaded());
@@ -354,7 +346,7 @@ TEST_F(StageTest, SpaceDuringTheRaceDoesNothing) {
 TEST_F(StageTest, AFailedStageRestartsKeepingRankAndSteering) {
   auto& s = open(2);
   startRace();
-  finishWithRank(s, game, 3);
+  finishWithRank(s, 3);
   tick();
   game.keyDown(kRight);  // still held when the new run starts
   game.press(kSpace);
@@ -378,7 +370,7 @@ TEST_F(StageTest, AFailedStageRestartsKeepingRankAndSteering) {
 TEST_F(StageTest, RestartingStagesOneThreeAndFiveLeavesTheMusicAlone) {
   auto& s = open(3);
   startRace();
-  finishWithRank(s, game, 4);
+  finishWithRank(s, 4);
   tick();
   game.press(kSpace);
   EXPECT_TRUE(game.music.empty());
@@ -397,12 +389,12 @@ TEST_F(StageTest, APassedStageReturnsToWhoeverShowedIt) {
   game.program().show(s, ui::ShowMode::Modal, [&] { back = true; });
   game.press(kSpace);
   game.advance(5000);
-  finishWithRank(s, game, 4);
+  finishWithRank(s, 4);
   tick();
   game.press(kSpace);  // fail: shows itself again
   EXPECT_FALSE(back);
   startRace();
-  finishWithRank(s, game, 1);
+  finishWithRank(s, 1);
   tick();
   game.press(kSpace);
   EXPECT_TRUE(back);
@@ -446,9 +438,7 @@ TEST_F(StageTest, DownStraightensTheCarInStageFiveEvenWhenStopped) {
 }
 
 TEST_F(StageTest, StagesOneToThreeKeepTheirOwnCar) {
-  auto& s = open(2);
-  startRace();
-  clearRoad(s);
+  auto& s = racingAlone(2);
   game.keyDown(kLeft);
   s.playerSpeed = 400;
   tick();
@@ -456,9 +446,7 @@ TEST_F(StageTest, StagesOneToThreeKeepTheirOwnCar) {
 }
 
 TEST_F(StageTest, TheTimeStopsAtItsLimit) {
-  auto& s = open(1);
-  startRace();
-  clearRoad(s);
+  auto& s = racingAlone(1);
   s.elapsedTicks = 32766;
   tick(3);
   EXPECT_EQ(s.elapsedTicks, 32767);
