@@ -1,4 +1,6 @@
-// The bonus shooter, as players meet it, on the virtual clock.
+// The bonus shooter, as players meet it, on the virtual clock. Starting with
+// one or two ships, a game over and its restart, and the first clear are the
+// recorded games bonus_1p_clear and bonus_2p_gameover.
 #include <gtest/gtest.h>
 
 #include "bonus/bonus_screen.h"
@@ -34,26 +36,6 @@ class BonusTest : public ::testing::Test {
 };
 
 // ---- starting --------------------------------------------------------------------
-
-TEST_F(BonusTest, OnePlayerStartsAgainstFifteenAndTwoAgainstThirty) {
-  EXPECT_FALSE(el("Label1").Visible) << "no Game Over on a fresh screen";
-  EXPECT_TRUE(el("imgRight", 0).Visible) << "both ships wait on the menu";
-  game.click("Command1");
-  tick();
-  EXPECT_EQ(el("Text2").Text, "16");
-  EXPECT_EQ(el("Text1").Text, "6");
-  EXPECT_FALSE(el("imgRight", 0).Visible);
-  EXPECT_FALSE(el("Command1").Visible);
-  EXPECT_FALSE(el("cmdStart").Visible);
-  EXPECT_EQ(game.waves.front(), "\\playstart.WAV");
-
-  ui::VirtualSession two(frontend::addWindows);
-  two.start("frmMain");
-  two.click("cmdStart");
-  two.advance(25);
-  EXPECT_EQ(two.front().el("Text2").Text, "31");
-  EXPECT_TRUE(two.front().el("imgRight", 0).Visible);
-}
 
 TEST_F(BonusTest, WithoutASoundDeviceItPlaysNothing) {
   b().waveDevices = 0;
@@ -229,44 +211,7 @@ TEST_F(BonusTest, ShootingDownAWallMissileOnlyScores) {
   EXPECT_TRUE(el("imgFireL", 0).Visible) << "the shot flies on";
 }
 
-// ---- game over, restart, next level --------------------------------------------------
-
-TEST_F(BonusTest, GameOverAndRestartKeepTheNumberOfPlayers) {
-  game.click("cmdStart");
-  b().playerHP = 1;
-  el("imgLeft", 0).Left = wall(1).Left;
-  el("imgLeft", 0).Top = wall(1).Top;
-  tick();  // the contact takes the last point...
-  EXPECT_FALSE(el("Label1").Visible);
-  tick();  // ...and the next tick sees it
-  EXPECT_TRUE(el("Label1").Visible);
-  EXPECT_FALSE(el("tmrMove").enabled());
-  EXPECT_FALSE(el("imgLeft", 0).Visible);
-  EXPECT_LT(b().playerHP, 1);
-  game.click("Label1");
-  EXPECT_EQ(b().enemyHP, 30);
-  EXPECT_EQ(b().playerHP, 6);
-  EXPECT_TRUE(el("imgRight", 0).Visible);
-  EXPECT_EQ(wall(1).Left, 4920);
-  EXPECT_EQ(wall(1).Top, 4800);
-  EXPECT_TRUE(el("tmrMove").enabled());
-}
-
-TEST_F(BonusTest, TheFirstClearRaisesEverything) {
-  game.click("Command1");
-  b().enemyHP = -1;
-  b().score = 100;
-  tick();
-  ASSERT_TRUE(el("Level1").Visible);
-  game.click("Level1");
-  EXPECT_EQ(b().wallSpeed, 10);
-  EXPECT_EQ(b().enemyHP, 25);
-  EXPECT_EQ(b().playerHP, 14);
-  EXPECT_EQ(b().score, 110);
-  EXPECT_EQ(b().level, 2);
-  EXPECT_TRUE(el("tmrMove").enabled());
-  EXPECT_TRUE(wall(0).Visible);
-}
+// ---- the levels and a second visit ----------------------------------------------------
 
 TEST_F(BonusTest, LevelsWrapAfterFourWhileTheWallsKeepSpeedingUp) {
   game.click("cmdStart");

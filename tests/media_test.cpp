@@ -55,15 +55,6 @@ TEST_F(MediaTest, AWavePlaysFromTheProgramFolder) {
   EXPECT_GT(loudest(), 1000) << "the bell reached the device";
 }
 
-TEST_F(MediaTest, ANewerWaveReplacesTheOneStillPlaying) {
-  platform::SdlMedia m(folder);
-  m.playWave("\\Ding.wav");  // over a second long
-  m.playWave("\\C6.wav");
-  EXPECT_EQ(m.playingWave(), folder + "/C6.wav");
-  m.playWave("\\1.wav");
-  EXPECT_EQ(m.playingWave(), folder + "/1.wav");
-}
-
 // A flood of missiles asks for the same wave thousands of times at once: it
 // plays on, while any other wave still replaces it at once.
 TEST_F(MediaTest, TheSameWaveAskedForAgainAtOncePlaysOn) {

@@ -14,7 +14,6 @@ TEST(Options, TheDefaultScaleFillsAComfortablePartOfCommonScreens) {
   EXPECT_EQ(app::comfortableScale(576, 351, 1920, 1040), 2) << "1080p";
   EXPECT_EQ(app::comfortableScale(576, 351, 2560, 1400), 2) << "1440p";
   EXPECT_EQ(app::comfortableScale(576, 351, 3840, 2120), 4) << "4K at 100 %";
-  EXPECT_EQ(app::comfortableScale(576, 351, 1920, 1040), 2) << "4K at 200 %, drawn at 4";
   EXPECT_EQ(app::comfortableScale(576, 351, 800, 600), 1) << "never below 1";
   EXPECT_EQ(app::comfortableScale(576, 351, 0, 0), 1) << "no screen size known";
 }

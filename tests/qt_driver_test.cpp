@@ -24,7 +24,6 @@
 
 namespace {
 
-using platform::qt::KeyAction;
 using platform::qt::virtualKey;
 
 TEST(KeyMap, LettersArrowsAndControlKeysGiveTheirWindowsCodes) {
@@ -50,13 +49,6 @@ TEST(KeyMap, KeypadDigitsWhateverTheNumLock) {
   EXPECT_EQ(virtualKey(Qt::Key_Down, Qt::KeypadModifier), 98);
   EXPECT_EQ(virtualKey(Qt::Key_Up, Qt::KeypadModifier), 104);
   EXPECT_EQ(virtualKey(Qt::Key_Down, Qt::NoModifier), 40) << "the arrow keys stay arrows";
-}
-
-TEST(KeyMap, RepeatedPressesCountButAKeyComesUpOnce) {
-  EXPECT_EQ(platform::qt::keyAction(true, false), KeyAction::Down);
-  EXPECT_EQ(platform::qt::keyAction(true, true), KeyAction::Down);
-  EXPECT_EQ(platform::qt::keyAction(false, true), KeyAction::None);
-  EXPECT_EQ(platform::qt::keyAction(false, false), KeyAction::Up);
 }
 
 class NoShell : public ui::Shell {

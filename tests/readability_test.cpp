@@ -309,28 +309,6 @@ TEST(Readability, EveryLabelStandsOutInEveryStateOfTheRecordedGames) {
   EXPECT_TRUE(c.count("Form1|" + std::string(13, ' ') + frontend::kHomePage));
 }
 
-TEST(Outline, OnlyWhereTheLettersNeedIt) {
-  ui::VirtualSession game(frontend::addWindows);
-  game.start("Form5");
-  ui::Window& race = game.front();
-  using platform::qt::needsOutline;
-  EXPECT_TRUE(needsOutline(race, race.el("Label9", 0))) << "the panel is a picture of its own";
-  EXPECT_TRUE(needsOutline(race, race.el("Label8"))) << "red on the dark panel does not";
-  EXPECT_TRUE(needsOutline(race, race.el("Label3", 1))) << "the chat line lies on the picture";
-  EXPECT_TRUE(needsOutline(race, race.el("Label3", 0))) << "the countdown lies on the track";
-  ui::VirtualSession battle(frontend::addWindows);
-  battle.start("Form3");
-  EXPECT_FALSE(needsOutline(battle.front(), battle.front().el("Time")))
-      << "white on the clock's plain panel reads";
-  ui::VirtualSession shooter(frontend::addWindows);
-  shooter.start("frmMain");
-  EXPECT_FALSE(needsOutline(shooter.front(), shooter.front().el("Label1")))
-      << "the game-over banner is its own dark band";
-  ui::VirtualSession stage(frontend::addWindows);
-  stage.start("frm1");
-  EXPECT_TRUE(needsOutline(stage.front(), stage.front().el("Label6")));
-}
-
 // The outline is a round pen around the letters: solid wherever a letter
 // lies within its radius, and nothing at all past its soft rim.
 TEST(Outline, HugsTheLettersAsARoundPen) {

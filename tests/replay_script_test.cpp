@@ -122,36 +122,3 @@ TEST_F(RunnerTest, TheRunStopsWhenTheProgramEnds) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST_F(RunnerTest, TwoInstancesConnectOverTheSimulatedNetwork) {
-  std::string perr;
-  auto host = parse("100 click Com1(3)\n200 text Text1 Mei\n300 click Command1\n", perr);
-  auto guest = parse(
-      "100 click Com1(3)\n200 option Option2\n300 text Text1 Rin\n400 click Command1\n"
-      "2000 keydown 87\n2000 keydown 87\n",
-      perr);
-  replay::Options opt;
-  opt.screen = "Form5";
-  opt.peerScript = *guest;
-  opt.latency = 5;
-  opt.until = 2100;
-  ASSERT_EQ(replay::run(opt, *host, frontend::addWindows, &trace, {}, error), 0) << error;
-  const std::string t = trace.str();
-  EXPECT_NE(t.find(R"({"t": 405, "instance": "A", "event": "connectionrequest")"),
-            std::string::npos);
-  EXPECT_NE(t.find(R"({"t": 410, "instance": "B", "event": "connect")"), std::string::npos);
-  EXPECT_NE(
-      t.find(
-          R"("event": "data", "window": "Form5", "source": "Winsock1", "data": "22P : Rin", "bytes": 9)"),
-      std::string::npos)
-      << "the guest's name line reaches the host";
-  EXPECT_NE(
-      t.find(
-          R"({"t": 2005, "instance": "A", "event": "data", "window": "Form5", "source": "Winsock1", "data": "bb", "bytes": 2)"),
-      std::string::npos)
-      << "two sends in one millisecond are one arrival";
-}
-
-}  // namespace

@@ -60,7 +60,6 @@ void StageBot::press(ui::VirtualSession& game, stage::StageScreen& s, int code, 
     game.program().keyDown(s, code);
   else
     game.program().keyUp(s, code);
-  if (log_) log_(code, down);
 }
 
 namespace {
@@ -124,9 +123,7 @@ void StageBot::drive(ui::VirtualSession& game, stage::StageScreen& s) {
   if (wantsUp(s, variant_)) press(game, s, ui::vk::kUp, true);
 }
 
-int StageBot::play(ui::VirtualSession& game, stage::StageScreen& s, int maxTries,
-                   const KeyLog& log) {
-  log_ = log;
+int StageBot::play(ui::VirtualSession& game, stage::StageScreen& s, int maxTries) {
   for (int race = 1; race <= maxTries; ++race) {
     held_ = 0;
     if (s.steerLeftHeld) press(game, s, ui::vk::kLeft, false);

@@ -5,7 +5,6 @@
 // stage again, varying its driving a little each time.
 #pragma once
 
-#include <functional>
 #include <memory>
 
 namespace ui {
@@ -21,17 +20,13 @@ namespace bot {
 
 class StageBot {
  public:
-  // Receives every key the bot presses (code, down), already applied.
-  using KeyLog = std::function<void(int code, bool down)>;
-
   explicit StageBot(int variant = 0);
   ~StageBot();
 
   // Plays the stage shown in `game` from "Press Space" to its pass, retrying
   // failed races, within `maxTries`. Returns the number of races run, or 0 if
   // it never passed.
-  int play(ui::VirtualSession& game, stage::StageScreen& screen, int maxTries = 10,
-           const KeyLog& log = {});
+  int play(ui::VirtualSession& game, stage::StageScreen& screen, int maxTries = 10);
 
  private:
   struct Sandbox;
@@ -39,7 +34,6 @@ class StageBot {
   void drive(ui::VirtualSession& game, stage::StageScreen& s);
 
   int variant_;
-  KeyLog log_;
   int held_ = 0;  // -1 left, 1 right
   std::unique_ptr<Sandbox> sandbox_;
 };
