@@ -159,6 +159,16 @@ QImage render(const std::string& name, QSize target) {
     def->paint(painter);
   }
 
+  // A picture with no see-through pixel, such as a road or a backdrop, is
+  // kept without its alpha: the pixels are the same, and it is copied onto a
+  // window rather than blended pixel by pixel.
+  bool opaque = true;
+  for (int y = 0; y < image.height() && opaque; ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width() && opaque; ++x) opaque = qAlpha(row[x]) == 255;
+  }
+  if (opaque) image.convertTo(QImage::Format_RGB32);
+
   std::lock_guard<std::mutex> lock(mutex);
   return cache.emplace(key, image).first->second;
 }

@@ -30,7 +30,9 @@ const std::vector<PictureDef>& catalog();
 QSize nativeSize(const std::string& name);
 
 // Draws `name` stretched to `target` pixels. An unknown name gives a
-// transparent image. Results are cached, so repeated calls are cheap.
+// transparent image. A picture with no see-through pixel comes without
+// alpha (RGB32), the others premultiplied. Results are cached, so repeated
+// calls are cheap.
 QImage render(const std::string& name, QSize target);
 
 }  // namespace art

@@ -44,42 +44,23 @@ int px(float twips, int scale) {
   return static_cast<int>(std::lround(static_cast<double>(twips) * scale / 15.0));
 }
 
-namespace {
-// A picture as it is drawn at `size`: one with no see-through pixel, such
-// as a road or a window's backdrop, without its alpha, so that Qt copies it
-// onto the window rather than blending it pixel by pixel. Either way the
-// pixels shown are the same.
-const QImage& shownPicture(const std::string& name, QSize size) {
-  static std::map<std::pair<std::string, std::pair<int, int>>, QImage> shown;
-  const auto key = std::make_pair(name, std::make_pair(size.width(), size.height()));
-  if (auto it = shown.find(key); it != shown.end()) return it->second;
-  QImage image = art::render(name, size);
-  bool opaque = !image.isNull() && image.format() == QImage::Format_ARGB32_Premultiplied;
-  for (int y = 0; y < image.height() && opaque; ++y) {
-    const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = 0; x < image.width() && opaque; ++x) opaque = qAlpha(row[x]) == 255;
-  }
-  if (opaque) image = image.convertToFormat(QImage::Format_RGB32);
-  return shown.emplace(key, image).first->second;
-}
-}  // namespace
-
 // Pictures are drawn at the pixel size they are shown at, never scaled as bitmaps.
 void drawPicture(QPainter& p, const std::string& name, QRect target) {
   if (name.empty() || target.isEmpty()) return;
   const qreal ratio = p.device() != nullptr ? p.device()->devicePixelRatioF() : 1.0;
   if (ratio == 1.0) {
-    p.drawImage(target.topLeft(), shownPicture(name, target.size()));
+    p.drawImage(target.topLeft(), art::render(name, target.size()));
     return;
   }
   // Drawn into the target rectangle, the device's pixels meet the picture's one to one.
-  p.drawImage(QRectF(target), shownPicture(name, (QSizeF(target.size()) * ratio).toSize()));
+  p.drawImage(QRectF(target), art::render(name, (QSizeF(target.size()) * ratio).toSize()));
 }
 
 bool hidesWhatLiesUnder(const QPainter& p, const std::string& name, QRect target, QRect dirty) {
   if (name.empty() || !target.contains(dirty)) return false;
   if (p.device() == nullptr || p.device()->devicePixelRatioF() != 1.0) return false;
-  return shownPicture(name, target.size()).format() == QImage::Format_RGB32;
+  // The pictures kept without alpha are those with no see-through pixel.
+  return art::render(name, target.size()).format() == QImage::Format_RGB32;
 }
 
 void paintByRects(QPainter& p, const QRegion& area, const std::function<void(QRect)>& paint) {
