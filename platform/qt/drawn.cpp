@@ -272,7 +272,7 @@ std::vector<DrawnLabel::Letter> DrawnLabel::lettersShown() const {
       const QList<QPointF> places = run.positions();
       for (qsizetype g = 0; g < glyphs.size() && g < places.size(); ++g) {
         const QRectF ink = font.boundingRect(glyphs[g]).translated(places[g] + at);
-        shown.push_back({glyphs[g], places[g], ink.adjusted(0, 0, extra, 0), run});
+        shown.push_back({glyphs[g], places[g], ink.adjusted(0, 0, extra, 0), font});
       }
     }
   return shown;
@@ -336,9 +336,8 @@ QImage DrawnLabel::outlinedLetters(qreal ratio) {
     // or went are they, and their outline, drawn again.
     DrawnBefore& before = *same;
     auto among = [](const Letter& l, const std::vector<Letter>& others) {
-      return std::any_of(others.begin(), others.end(), [&](const Letter& o) {
-        return o.glyph == l.glyph && o.place == l.place && o.run.rawFont() == l.run.rawFont();
-      });
+      return std::any_of(others.begin(), others.end(),
+                         [&](const Letter& o) { return o.sameAs(l); });
     };
     QRectF changed;
     for (const Letter& l : shown)

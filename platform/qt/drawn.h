@@ -3,9 +3,9 @@
 // its place on the canvas when the canvas asks.
 #pragma once
 
-#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <QString>
 #include <QTextLayout>
 #include <vector>
@@ -113,13 +113,16 @@ class DrawnLabel : public DrawnElement {
     qreal top;        // of the line box, in the laid-out caption
     qreal inkBottom;  // lowest point of its letters
   };
-  // A letter of the shown lines: its glyph, where its run places it, and the
-  // box its ink fills in the label.
+  // A letter of the shown lines: its glyph in its font, where its run places
+  // it, and the box its ink fills in the label.
   struct Letter {
     quint32 glyph;
     QPointF place;
     QRectF ink;
-    QGlyphRun run;
+    QRawFont font;
+    bool sameAs(const Letter& o) const {
+      return glyph == o.glyph && place == o.place && font == o.font;
+    }
   };
   void layOut();
   int fittingFrom(int first) const;

@@ -1,25 +1,14 @@
 #include "platform/qt/widgets.h"
 
-#include <QCache>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QHash>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
 #include <QScrollBar>
-#include <QStringList>
 #include <QTextBlock>
-#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <utility>
 
 #include "art/art.h"
-#include "platform/qt/language.h"
-#include "platform/qt/legibility.h"
 
 namespace platform::qt {
 
