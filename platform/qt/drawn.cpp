@@ -55,9 +55,8 @@ QImage lettersOn(const QImage& outline, const QImage& letters) {
   return drawn;
 }
 
-QImage keep(const QString& key, const QImage& drawn) {
-  keptLetters().insert(key, new QImage(drawn), std::max<qsizetype>(1, drawn.sizeInBytes() / 1024));
-  return drawn;
+qsizetype kilobytesOf(const QImage& image) {
+  return std::max<qsizetype>(1, image.sizeInBytes() / 1024);
 }
 }  // namespace
 
@@ -324,7 +323,8 @@ QImage DrawnLabel::outlinedLetters(qreal ratio) {
                                    QString::number(lines_.empty() ? 0.0 : lines_[first_].top)}
                            .join(QLatin1Char('|'));
   const QString key = kind + QLatin1Char('|') + layout_.text();
-  if (const QImage* known = keptLetters().object(key)) return *known;
+  if (const QImage* known = kept_.object(key)) return *known;
+  if (const QImage* known = keptLetters().object(key)) return keep(key, *known);
 
   const int radius = std::max(1, static_cast<int>(std::lround(scale_ * ratio)));
   const QColor colour = outlineColour(toQColor(look_.ForeColor));
@@ -379,6 +379,12 @@ QImage DrawnLabel::outlinedLetters(qreal ratio) {
   }
   outlinedOnce_ = true;
   return keep(key, lettersOn(outline, letters));
+}
+
+QImage DrawnLabel::keep(const QString& key, const QImage& drawn) {
+  kept_.insert(key, new QImage(drawn), kilobytesOf(drawn));
+  keptLetters().insert(key, new QImage(drawn), kilobytesOf(drawn));
+  return drawn;
 }
 
 }  // namespace platform::qt

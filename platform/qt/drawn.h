@@ -3,6 +3,7 @@
 // its place on the canvas when the canvas asks.
 #pragma once
 
+#include <QCache>
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
@@ -133,6 +134,8 @@ class DrawnLabel : public DrawnElement {
   void redrawLetters(QPainter& p, QRectF area) const;
   // The shown lines' letters with their outline, as an image the label's size.
   QImage outlinedLetters(qreal ratio);
+  // Keeps outlined letters for this label and for others drawn alike.
+  QImage keep(const QString& key, const QImage& drawn);
 
   QTextLayout layout_;
   std::vector<Line> lines_;
@@ -153,6 +156,10 @@ class DrawnLabel : public DrawnElement {
   };
   std::vector<DrawnBefore> drawnBefore_;
   bool outlinedOnce_ = false;
+  // Its own outlined captions, up to 4 MiB: a speed comes back to the same
+  // few values while the clock beside it never does, and the clock's
+  // captions must not push the speed's out of those all labels share.
+  QCache<QString, QImage> kept_{4096};  // kilobytes
 };
 
 }  // namespace platform::qt
