@@ -6,7 +6,7 @@
 //   (e) key to peer over TCP on 127.0.0.1,
 //   (f) CPU share and peak memory of the `driftwing` program: at the title
 //       with its music, in a stage race at scale 1 and 3, and with music in
-//       a stage 2 race and the battle at scale 2,
+//       a stage 2 race and the battle at scale 2, each the median of 3 runs,
 //   (g) time from start to the title window drawn,
 //   (h) the longest pause of a network race while its peer floods it.
 // Usage: driftwing-bench [seconds for (a), default 60] [--only LETTERS];
@@ -320,7 +320,7 @@ int main(int argc, char** argv) {
   if (only.contains('c')) virtualFigures();
   if (only.contains('d')) stageFigures();
   if (only.contains('e')) networkFigures();
-  if (only.contains('f')) bench::gameProcessFigures(30);
+  if (only.contains('f')) bench::gameProcessFigures(20, 3);
   if (only.contains('g')) startupFigures(argv[0]);
   if (only.contains('h')) bench::hostilePeerFigures(10);
   return 0;

@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "bench/bench_common.h"
 
@@ -56,6 +58,7 @@ QStringList racingKeys(qint64 pid, int ms) {
 struct Measured {
   double cpuShare = -1;  // of one core
   double peak = -1;      // MiB
+  std::vector<double> runs;  // each run's share, when several were taken
   QString trouble;       // why there are no figures
   QString said;          // what the game wrote on its error output
 };
@@ -109,37 +112,59 @@ Measured measure(const QStringList& args, int warmMs, int seconds, bool racing) 
   return m;
 }
 
+// The same measure taken `runs` times: this machine's share of a core moves
+// from run to run, so the middle one stands for it, and the highest peak.
+Measured measureRuns(const QStringList& args, int warmMs, int seconds, bool racing, int runs) {
+  Measured all;
+  for (int run = 0; run < runs; ++run) {
+    const Measured m = measure(args, warmMs, seconds, racing);
+    if (!m.trouble.isEmpty()) return m;
+    all.runs.push_back(m.cpuShare);
+    all.peak = std::max(all.peak, m.peak);
+    if (!m.said.isEmpty()) all.said = m.said;
+  }
+  std::vector<double> sorted = all.runs;
+  std::sort(sorted.begin(), sorted.end());
+  all.cpuShare = sorted[sorted.size() / 2];
+  return all;
+}
+
 void report(const char* what, const Measured& m, int seconds) {
-  if (!m.trouble.isEmpty())
+  if (!m.trouble.isEmpty()) {
     std::printf("(f) %s: no figures, %s\n", what, qPrintable(m.trouble));
-  else
-    std::printf("(f) %s, %d s: CPU %.2f %% of one core, peak memory (VmHWM) %.1f MiB%s\n", what,
-                seconds, m.cpuShare * 100.0, m.peak,
-                m.said.isEmpty() ? "" : qPrintable(" (" + m.said + ")"));
+  } else {
+    QStringList each;
+    for (double share : m.runs) each << QString::number(share * 100.0, 'f', 2);
+    std::printf(
+        "(f) %s, %zu runs of %d s: CPU median %.2f %% of one core (%s), peak memory (VmHWM) "
+        "%.1f MiB%s\n",
+        what, m.runs.size(), seconds, m.cpuShare * 100.0, qPrintable(each.join(", ")), m.peak,
+        m.said.isEmpty() ? "" : qPrintable(" (" + m.said + ")"));
+  }
   std::fflush(stdout);
 }
 
 }  // namespace
 
-void gameProcessFigures(int seconds) {
+void gameProcessFigures(int seconds, int runs) {
   report("driftwing at the title with its music, scale 2",
-         measure({"--scale", "2"}, 5000, seconds, false), seconds);
+         measureRuns({"--scale", "2"}, 5000, seconds, false, runs), seconds);
   for (int scale : {1, 3}) {
     const QString s = QString::number(scale);
     const QByteArray what =
         "driftwing in a stage 1 race at scale " + s.toUtf8() + ", keys by xdotool";
     report(what.constData(),
-           measure({"--screen", "frm1", "--scale", s, "--set", "difficultyBonus=10"}, 6000, seconds,
-                   true),
+           measureRuns({"--screen", "frm1", "--scale", s, "--set", "difficultyBonus=10"}, 6000,
+                       seconds, true, runs),
            seconds);
   }
   // Stage 1 races in silence: stage 2 and the battle have their music.
   report("driftwing in a stage 2 race with its music at scale 2, keys by xdotool",
-         measure({"--screen", "frm2", "--scale", "2", "--set", "difficultyBonus=10"}, 6000, seconds,
-                 true),
+         measureRuns({"--screen", "frm2", "--scale", "2", "--set", "difficultyBonus=10"}, 6000,
+                     seconds, true, runs),
          seconds);
   report("driftwing in the battle with its music at scale 2, keys by xdotool",
-         measure({"--screen", "Form3", "--scale", "2"}, 6000, seconds, true), seconds);
+         measureRuns({"--screen", "Form3", "--scale", "2"}, 6000, seconds, true, runs), seconds);
 }
 
 }  // namespace bench

@@ -5,7 +5,8 @@
 namespace bench {
 
 // (f) the title with its music at scale 2, then a stage 1 race at scale 1
-// and 3 driven by key presses through the X server, `seconds` each.
-void gameProcessFigures(int seconds);
+// and 3 driven by key presses through the X server, and so on: each taken
+// `runs` times for `seconds`, with the median share of a core.
+void gameProcessFigures(int seconds, int runs);
 
 }  // namespace bench
