@@ -382,7 +382,9 @@ QImage DrawnLabel::outlinedLetters(qreal ratio) {
 }
 
 QImage DrawnLabel::keep(const QString& key, const QImage& drawn) {
-  kept_.insert(key, new QImage(drawn), kilobytesOf(drawn));
+  // A small caption counts as a sixteenth of the room: a clock's captions,
+  // which never come back, take 16 places, not hundreds.
+  kept_.insert(key, new QImage(drawn), std::max<qsizetype>(kilobytesOf(drawn), kKeptKiB / 16));
   keptLetters().insert(key, new QImage(drawn), kilobytesOf(drawn));
   return drawn;
 }

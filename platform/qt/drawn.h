@@ -156,10 +156,12 @@ class DrawnLabel : public DrawnElement {
   };
   std::vector<DrawnBefore> drawnBefore_;
   bool outlinedOnce_ = false;
-  // Its own outlined captions, up to 4 MiB: a speed comes back to the same
-  // few values while the clock beside it never does, and the clock's
-  // captions must not push the speed's out of those all labels share.
-  QCache<QString, QImage> kept_{4096};  // kilobytes
+  // Its own outlined captions, up to 16 of them and 4 MiB: a speed comes
+  // back to the same few values while the clock beside it never does, and
+  // the clock's captions must not push the speed's out of those all labels
+  // share.
+  static constexpr qsizetype kKeptKiB = 4096;
+  QCache<QString, QImage> kept_{kKeptKiB};
 };
 
 }  // namespace platform::qt
