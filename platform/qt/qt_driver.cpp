@@ -56,6 +56,18 @@ void QtDriver::setFullScreen(bool on) {
     }
 }
 
+void QtDriver::rescale(int scale) {
+  scale_ = std::max(1, scale);
+  scaleOf_ = nullptr;
+  for (auto& [w, view] : views_)
+    if (view && !view->fullScreenMode()) view->setScale(scale_);
+}
+
+void QtDriver::redrawAll() {
+  for (auto& [w, view] : views_)
+    if (view) view->rebuild();
+}
+
 void QtDriver::timersChanged() {
   if (depth_ > 0)
     armPending_ = true;

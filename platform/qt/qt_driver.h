@@ -34,6 +34,11 @@ class QtDriver : public QObject, public ui::Driver {
     scaleOf_ = std::move(rule);
   }
   WindowView* viewOf(const ui::Window& w) const;
+  // Every window drawn at `scale` from now on, those shown too (but for
+  // those filling the screen, which keep the largest scale that fits).
+  void rescale(int scale);
+  // Every window drawn afresh: after the language changes.
+  void redrawAll();
   // F11: every game window fills the screen, or returns to its own size.
   void setFullScreen(bool on);
   bool fullScreen() const { return fullScreen_; }
