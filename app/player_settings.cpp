@@ -1,10 +1,10 @@
 #include "app/player_settings.h"
 
-#include "platform/qt/qt_driver.h"
-
 #include <Qt>
 #include <cstdio>
 #include <utility>
+
+#include "platform/qt/qt_driver.h"
 
 namespace app {
 

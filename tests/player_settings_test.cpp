@@ -13,6 +13,7 @@
 
 #include "media/media.h"
 #include "platform/qt/qt_driver.h"
+#include "platform/qt/window_view.h"
 #include "tests/toy_windows.h"
 #include "ui/program.h"
 
@@ -108,9 +109,9 @@ TEST_F(SettingsFile, AChangeMadeInOneRunIsWhatTheNextRunStartsWith) {
   EXPECT_EQ(file.value("audio/muted").toString(), "true");
   EXPECT_EQ(file.value("keys/stage/left").toString(), "G");
   EXPECT_EQ(file.value("pads/shooter/a").toString(), "Y");
-  EXPECT_EQ(file.value("keys/battle/" + QString(platform::qt::actionsOf(Mode::Battle)[0].id))
-                .toString(),
-            "None");
+  EXPECT_EQ(
+      file.value("keys/battle/" + QString(platform::qt::actionsOf(Mode::Battle)[0].id)).toString(),
+      "None");
 }
 
 TEST_F(SettingsFile, TheCommandLineWinsForOneRunAndTheFileKeepsItsOwn) {
@@ -153,7 +154,10 @@ TEST_F(SettingsFile, TheCommandLineWinsForOneRunAndTheFileKeepsItsOwn) {
 
 TEST_F(SettingsFile, AFileThatIsNotSettingsGivesTheDefaultsOneLineAndStaysUntilAChange) {
   ASSERT_TRUE(QDir().mkpath(dir.filePath("driftwing")));
-  const QByteArray garbage("\x7f" "ELF\x02\x01\x01\0\0\0[broken\nno equals here\n\xff\xfe", 28);
+  const QByteArray garbage(
+      "\x7f"
+      "ELF\x02\x01\x01\0\0\0[broken\nno equals here\n\xff\xfe",
+      28);
   write(path, garbage);
   std::string said;
   said = saidWhile([&] {
@@ -199,9 +203,9 @@ TEST_F(SettingsFile, ValuesThatMakeNoSenseKeepTheirDefaultsInOneLine) {
 
   EXPECT_EQ(warning.find('\n'), std::string::npos) << "one line";
   EXPECT_EQ(warning.rfind("driftwing: ", 0), 0u) << warning;
-  for (const char* wrong : {"audio/music=250", "audio/muted=perhaps", "display/scale=0",
-                            "display/language=fr", "keys/stage/left=Foo", "keys/stage/right=F9",
-                            "pads/battle/b=Z", "pads/battle/x=B"})
+  for (const char* wrong :
+       {"audio/music=250", "audio/muted=perhaps", "display/scale=0", "display/language=fr",
+        "keys/stage/left=Foo", "keys/stage/right=F9", "pads/battle/b=Z", "pads/battle/x=B"})
     EXPECT_NE(warning.find(wrong), std::string::npos) << wrong << " in " << warning;
   for (const char* unknown : {"wallpaper", "jump", "effects"})
     EXPECT_EQ(warning.find(unknown), std::string::npos) << unknown << " in " << warning;
@@ -222,7 +226,8 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenSaysSoInOneLine) {
   app::PlayerSettings settings(path);
   int told = 0;
   settings.applied = [&](const Preferences&) { ++told; };
-  const std::string said = saidWhile([&] { settings.change([](Preferences& p) { p.muted = true; }); });
+  const std::string said =
+      saidWhile([&] { settings.change([](Preferences& p) { p.muted = true; }); });
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
   EXPECT_NE(said.find("driftwing.conf"), std::string::npos) << said;
   EXPECT_TRUE(settings.inUse().muted) << "the run still takes the change";
