@@ -239,16 +239,24 @@ class NoShell : public ui::Shell {
   void open(const std::string&) override {}
 };
 
-// F9 on a real window of the offscreen desktop.
-TEST_F(SettingsFile, F9MutesAndUnmutesWithoutTheGameHearingIt) {
+// A real window of the offscreen desktop, with the player's settings.
+class OnTheDesktop : public SettingsFile {
+ protected:
+  OnTheDesktop() : program(driver, media, shell, ".") {
+    driver.attach(program);
+    toy::addAll(program);
+    toy::gLog = &log;
+  }
+  ~OnTheDesktop() override { toy::gLog = nullptr; }
+
   std::vector<std::string> log;
   media::SilentMedia media;
   NoShell shell;
-  platform::qt::QtDriver driver(1);
-  ui::Program program(driver, media, shell, ".");
-  driver.attach(program);
-  toy::addAll(program);
-  toy::gLog = &log;
+  platform::qt::QtDriver driver{1};
+  ui::Program program;
+};
+
+TEST_F(OnTheDesktop, F9MutesAndUnmutesWithoutTheGameHearingIt) {
   app::PlayerSettings settings(path);
   std::vector<bool> heard;
   settings.applied = [&](const Preferences& p) { heard.push_back(p.muted); };
@@ -275,7 +283,6 @@ TEST_F(SettingsFile, F9MutesAndUnmutesWithoutTheGameHearingIt) {
 
   press(Qt::Key_Up);
   EXPECT_EQ(log, (std::vector<std::string>{"down 38", "up 38"})) << "the game's keys still arrive";
-  toy::gLog = nullptr;
 }
 
 }  // namespace
