@@ -154,20 +154,26 @@ TEST_F(SettingsFile, TheCommandLineWinsForOneRunAndTheFileKeepsItsOwn) {
 
 TEST_F(SettingsFile, AFileThatIsNotSettingsGivesTheDefaultsOneLineAndStaysUntilAChange) {
   ASSERT_TRUE(QDir().mkpath(dir.filePath("driftwing")));
-  const QByteArray garbage(
-      "\x7f"
-      "ELF\x02\x01\x01\0\0\0[broken\nno equals here\n\xff\xfe",
-      28);
-  write(path, garbage);
-  std::string said;
-  said = saidWhile([&] {
-    app::PlayerSettings settings(path);
-    EXPECT_EQ(settings.inUse(), Preferences());
-  });
-  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-  EXPECT_NE(said.find("driftwing.conf"), std::string::npos) << said;
-  EXPECT_NE(said.find("defaults"), std::string::npos) << said;
-  EXPECT_EQ(bytesOf(path), garbage);
+  // The start of a program file saved by mistake as the settings, and notes.
+  const QByteArray program = QByteArray(
+                                 "\x7f"
+                                 "ELF\x02\x01\x01",
+                                 7) +
+                             QByteArray(9, '\0') +
+                             QByteArray("\x02\0>\0\x01\0\0\0[broken\n\xff\xfe", 20);
+  for (const QByteArray& garbage : {program, QByteArray("music loud\nkeys: my own\n")}) {
+    SCOPED_TRACE(garbage.size());
+    write(path, garbage);
+    std::string said;
+    said = saidWhile([&] {
+      app::PlayerSettings settings(path);
+      EXPECT_EQ(settings.inUse(), Preferences());
+    });
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("driftwing.conf"), std::string::npos) << said;
+    EXPECT_NE(said.find("defaults"), std::string::npos) << said;
+    EXPECT_EQ(bytesOf(path), garbage);
+  }
 
   app::PlayerSettings settings(path);
   settings.change([](Preferences& p) { p.effects = 20; });

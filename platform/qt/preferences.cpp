@@ -131,6 +131,20 @@ void readButtons(Reader& in, KeyBindings& keys) {
   }
 }
 
+// Whether `bytes` read as an INI file: text whose every line is blank, a
+// comment, a [section] or a key=value. (Qt's reader stops quietly at a zero
+// byte, and once it has read a path it may not read it afresh.)
+bool looksLikeSettings(const QByteArray& bytes) {
+  if (bytes.contains('\0')) return false;
+  for (const QByteArray& line : bytes.split('\n')) {
+    const QByteArray t = line.trimmed();
+    if (t.isEmpty() || t.startsWith(';') || t.startsWith('#') || t.contains('=')) continue;
+    if (t.startsWith('[') && t.endsWith(']')) continue;
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 QString preferencesPath() {
@@ -152,7 +166,9 @@ Preferences loadPreferences(const QString& path, std::string& warning) {
     return prefs;
   }
   QSettings file(path, QSettings::IniFormat);
-  if (file.status() != QSettings::NoError) {
+  QFile bytes(path);
+  const bool text = bytes.open(QIODevice::ReadOnly) && looksLikeSettings(bytes.readAll());
+  if (file.status() != QSettings::NoError || !text) {
     warn("is not a settings file the game can read; using the defaults");
     return prefs;
   }
