@@ -187,7 +187,7 @@ TEST_F(SettingsFile, ValuesThatMakeNoSenseKeepTheirDefaultsInOneLine) {
   const QByteArray text =
       "[audio]\nmusic=250\neffects=30\nmuted=perhaps\n"
       "[display]\nscale=0\nlanguage=fr\nfullscreen=true\nwallpaper=blue\n"
-      "[keys]\nstage/left=Foo\nstage/right=F9\nstage/up=Num 1\nstage/jump=Q\n"
+      "[keys]\nstage/left=Foo\nstage/right=F9\nstage/faster=Num 1\nstage/jump=Q\n"
       "[pads]\nbattle/a=B\nbattle/b=Z\nbattle/x=B\n";
   write(path, text);
   std::string warning;
@@ -204,7 +204,7 @@ TEST_F(SettingsFile, ValuesThatMakeNoSenseKeepTheirDefaultsInOneLine) {
   EXPECT_EQ(p.keys.key(Mode::Stage, action(Mode::Stage, "right")),
             defaults.keys.key(Mode::Stage, action(Mode::Stage, "right")))
       << "F9 is the desktop's";
-  EXPECT_EQ(p.keys.key(Mode::Stage, action(Mode::Stage, "up")), platform::qt::keyCode("Num 1"));
+  EXPECT_EQ(p.keys.key(Mode::Stage, action(Mode::Stage, "faster")), platform::qt::keyCode("Num 1"));
   EXPECT_EQ(p.keys.button(Mode::Battle, ui::PadButton::A), ui::PadButton::B);
 
   EXPECT_EQ(warning.find('\n'), std::string::npos) << "one line";

@@ -159,17 +159,17 @@ Preferences loadPreferences(const QString& path, std::string& warning) {
   const QFileInfo info(path);
   if (!info.exists()) return prefs;
   auto warn = [&](const QString& what) {
-    warning = QStringLiteral("driftwing: %1: %2").arg(shownPath(path), what).toStdString();
+    warning = QStringLiteral("driftwing: %1%2").arg(shownPath(path), what).toStdString();
   };
   if (!info.isFile() || !info.isReadable()) {
-    warn("cannot be read; using the defaults");
+    warn(" cannot be read; using the defaults");
     return prefs;
   }
   QSettings file(path, QSettings::IniFormat);
   QFile bytes(path);
   const bool text = bytes.open(QIODevice::ReadOnly) && looksLikeSettings(bytes.readAll());
   if (file.status() != QSettings::NoError || !text) {
-    warn("is not a settings file the game can read; using the defaults");
+    warn(" is not a settings file the game can read; using the defaults");
     return prefs;
   }
   Reader in(file);
@@ -190,7 +190,7 @@ Preferences loadPreferences(const QString& path, std::string& warning) {
   readKeys(in, prefs.keys);
   readButtons(in, prefs.keys);
   if (!in.wrongs().isEmpty())
-    warn(in.wrongs().join(", ") + "; using the defaults for " +
+    warn(": " + in.wrongs().join(", ") + "; using the defaults for " +
          (in.wrongs().size() == 1 ? "that" : "those"));
   return prefs;
 }
@@ -201,7 +201,7 @@ bool savePreferences(const QString& path, const Preferences& prefs, std::string&
     return false;
   };
   if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-    return fail("cannot make its folder; the settings are not kept");
+    return fail("its folder cannot be made; the settings are not kept");
   // Written beside the file and then put in its place: a game stopped while
   // writing leaves the old file whole. What the file says that this game does
   // not know (a later version's settings) is kept.
