@@ -177,6 +177,7 @@ int main(int argc, char** argv) {
 
   chooseScale(settings.inUse().scale, program, driver);
   usePreferences(settings, program, driver, media);
+  pads.setKeyBindings(&settings.inUse().keys);
   program.start(*start);
   if (program.ended()) return 0;
   return QApplication::exec();
