@@ -309,5 +309,125 @@
         <source>正在連線到主機</source>
         <translation>Connecting to the host</translation>
     </message>
+    <message>
+        <source>向左</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>向右</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>加速</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>減速</source>
+        <translation>Brake</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>暫停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>結束遊戲</source>
+        <translation>Quit the game</translation>
+    </message>
+    <message>
+        <source>紅方 向左</source>
+        <translation>Red left</translation>
+    </message>
+    <message>
+        <source>紅方 向右</source>
+        <translation>Red right</translation>
+    </message>
+    <message>
+        <source>紅方 加速</source>
+        <translation>Red faster</translation>
+    </message>
+    <message>
+        <source>紅方 減速</source>
+        <translation>Red brake</translation>
+    </message>
+    <message>
+        <source>紅方 飛彈</source>
+        <translation>Red missile</translation>
+    </message>
+    <message>
+        <source>紅方 渦輪</source>
+        <translation>Red turbo</translation>
+    </message>
+    <message>
+        <source>藍方 向左</source>
+        <translation>Blue left</translation>
+    </message>
+    <message>
+        <source>藍方 向右</source>
+        <translation>Blue right</translation>
+    </message>
+    <message>
+        <source>藍方 加速</source>
+        <translation>Blue faster</translation>
+    </message>
+    <message>
+        <source>藍方 減速</source>
+        <translation>Blue brake</translation>
+    </message>
+    <message>
+        <source>藍方 飛彈</source>
+        <translation>Blue missile</translation>
+    </message>
+    <message>
+        <source>藍方 渦輪</source>
+        <translation>Blue turbo</translation>
+    </message>
+    <message>
+        <source>飛彈</source>
+        <translation>Missile</translation>
+    </message>
+    <message>
+        <source>渦輪</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>一號機 向上</source>
+        <translation>First ship up</translation>
+    </message>
+    <message>
+        <source>一號機 向下</source>
+        <translation>First ship down</translation>
+    </message>
+    <message>
+        <source>一號機 開火</source>
+        <translation>First ship fire</translation>
+    </message>
+    <message>
+        <source>二號機 向上</source>
+        <translation>Second ship up</translation>
+    </message>
+    <message>
+        <source>二號機 向下</source>
+        <translation>Second ship down</translation>
+    </message>
+    <message>
+        <source>二號機 開火</source>
+        <translation>Second ship fire</translation>
+    </message>
+    <message>
+        <source>故事賽車</source>
+        <translation>Story races</translation>
+    </message>
+    <message>
+        <source>雙人對戰</source>
+        <translation>Two-player battle</translation>
+    </message>
+    <message>
+        <source>射擊遊戲</source>
+        <translation>Shooter</translation>
+    </message>
 </context>
 </TS>

@@ -74,6 +74,8 @@ class KeyBindings {
   // by hand can hold that): each is flagged until the player settles it.
   std::vector<std::size_t> conflicts(Mode mode) const;
   // Sets a key without taking it from others: what a settings file says.
+  // -1 leaves the action with no key; a key that is not bindable() changes
+  // nothing.
   void set(Mode mode, std::size_t action, int key);
 
   // The code the game hears for `key` pressed in a window of `mode`: the code
