@@ -14,6 +14,7 @@
 
 #include "app/options.h"
 #include "app/player_settings.h"
+#include "app/settings_door.h"
 #include "art/art.h"
 #include "frontend/game.h"
 #include "net/net_state.h"
@@ -88,15 +89,27 @@ void chooseScale(std::optional<int> scale, const ui::Program& program,
 // The player's preferences at work: the sound levels, full screen and the
 // scale as they change, the keys, and the desktop's keys that change them.
 void usePreferences(app::PlayerSettings& settings, ui::Program& program,
-                    platform::qt::QtDriver& driver, platform::SdlMedia& media) {
-  settings.applied = [&program, &driver, &media,
-                      scale = settings.inUse().scale](const platform::qt::Preferences& p) mutable {
+                    platform::qt::QtDriver& driver, platform::SdlMedia& media,
+                    app::SettingsDoor& door) {
+  settings.applied = [&program, &driver, &media, &door, scale = settings.inUse().scale,
+                      language =
+                          settings.inUse().language](const platform::qt::Preferences& p) mutable {
     media.setLevels(p.music, p.effects, p.muted);
     if (p.fullScreen != driver.fullScreen()) driver.setFullScreen(p.fullScreen);
-    // A new scale draws the windows opened from now on.
-    if (p.scale != scale) chooseScale(scale = p.scale, program, driver);
+    // A new scale draws every window at it, those shown now too.
+    if (p.scale != scale) {
+      chooseScale(scale = p.scale, program, driver);
+      driver.rescaleShown();
+    }
+    if (p.language != language && !p.language.empty()) {
+      language = p.language;
+      platform::qt::setLanguage(QString::fromStdString(language));
+      driver.redrawAll();
+    }
+    door.refresh();
   };
   app::useOnDesktop(settings, driver);
+  driver.setDesktopKey(Qt::Key_F10, [&door] { door.toggle(); });
   settings.apply();
 }
 
@@ -176,9 +189,11 @@ int main(int argc, char** argv) {
   }
 
   chooseScale(settings.inUse().scale, program, driver);
-  usePreferences(settings, program, driver, media);
+  app::SettingsDoor door(settings, driver, program);
+  usePreferences(settings, program, driver, media, door);
   pads.setKeyBindings(&settings.inUse().keys);
   program.start(*start);
   if (program.ended()) return 0;
+  if (opt->settings) door.open();
   return QApplication::exec();
 }

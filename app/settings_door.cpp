@@ -22,8 +22,8 @@ std::vector<int> fittingScales(const ui::Program& program) {
   const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
   int largest = kLargestScale;
   for (const auto& w : program.windows()) {
-    const int f = largestFittingScale((w->design().width + 14) / 15,
-                                      (w->design().height + 14) / 15, area.width(), area.height());
+    const int f = largestFittingScale((w->design().width + 14) / 15, (w->design().height + 14) / 15,
+                                      area.width(), area.height());
     if (f > 0) largest = std::min(largest, f);
   }
   if (largest == kLargestScale) largest = 3;  // no screen size known
@@ -38,7 +38,12 @@ SettingsDoor::SettingsDoor(PlayerSettings& settings, platform::qt::QtDriver& dri
                            ui::Program& program)
     : settings_(settings), driver_(driver), program_(program) {}
 
-SettingsDoor::~SettingsDoor() { delete window_.data(); }
+SettingsDoor::~SettingsDoor() {
+  if (window_) {
+    QObject::disconnect(window_, nullptr, nullptr, nullptr);
+    delete window_.data();
+  }
+}
 
 void SettingsDoor::toggle() {
   if (window_ && window_->isVisible())
@@ -60,6 +65,8 @@ void SettingsDoor::open() {
           settings_.change(edit);
         });
     window_->setAttribute(Qt::WA_DeleteOnClose);
+    // However it closes (F10, Esc, its button), the keys go back to the game.
+    QObject::connect(window_, &QObject::destroyed, [this] { giveBackKeys(); });
     window_->showPreferences(settings_.inUse());
     window_->adjustSize();
   }
@@ -78,9 +85,10 @@ void SettingsDoor::open() {
 }
 
 void SettingsDoor::close() {
-  if (!window_) return;
-  window_->close();
-  // The keys go back to the game window in front.
+  if (window_) window_->close();
+}
+
+void SettingsDoor::giveBackKeys() {
   if (program_.front() != nullptr)
     if (platform::qt::WindowView* front = driver_.viewOf(*program_.front())) {
       front->activateWindow();

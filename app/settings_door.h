@@ -33,6 +33,9 @@ class SettingsDoor {
   platform::qt::SettingsWindow* window() const { return window_.data(); }
 
  private:
+  // The game window in front takes the keys again.
+  void giveBackKeys();
+
   PlayerSettings& settings_;
   platform::qt::QtDriver& driver_;
   ui::Program& program_;

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/settings_door.h"
 #include "media/media.h"
 #include "platform/qt/qt_driver.h"
 #include "platform/qt/window_view.h"
@@ -288,6 +290,36 @@ TEST_F(OnTheDesktop, F9MutesAndUnmutesWithoutTheGameHearingIt) {
   EXPECT_TRUE(log.empty());
 
   press(Qt::Key_Up);
+  EXPECT_EQ(log, (std::vector<std::string>{"down 38", "up 38"})) << "the game's keys still arrive";
+}
+
+TEST_F(OnTheDesktop, F10OpensTheSettingsWindowAndClosesItWithoutTheGameHearingIt) {
+  app::PlayerSettings settings(path);
+  app::SettingsDoor door(settings, driver, program);
+  settings.applied = [&](const Preferences&) { door.refresh(); };
+  app::useOnDesktop(settings, driver);
+  driver.setDesktopKey(Qt::Key_F10, [&door] { door.toggle(); });
+
+  program.start(program.window("Keys"));
+  platform::qt::WindowView* v = driver.viewOf(program.window("Keys"));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+  QTRY_VERIFY(door.window() != nullptr && door.window()->isVisible());
+  EXPECT_TRUE(log.empty()) << "F10 belongs to the desktop";
+  ASSERT_TRUE(QTest::qWaitForWindowActive(door.window()));
+
+  // A change there is kept, and F9 in the game shows in the window at once.
+  QTest::keyClick(door.window()->muteBox(), Qt::Key_Space);
+  std::string warning;
+  EXPECT_TRUE(platform::qt::loadPreferences(path, warning).muted);
+  EXPECT_TRUE(log.empty()) << "keys in the settings window are not the game's";
+
+  QTest::keyClick(door.window(), Qt::Key_F10);
+  QTRY_VERIFY(door.window() == nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(v)) << "the keys are the game's again";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
+  QTRY_VERIFY(!settings.inUse().muted);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
   EXPECT_EQ(log, (std::vector<std::string>{"down 38", "up 38"})) << "the game's keys still arrive";
 }
 

@@ -1,5 +1,7 @@
 // The settings window on the offscreen platform, worked from the keyboard
 // as a player without a mouse works it.
+#include "platform/qt/settings_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,7 +13,6 @@
 #include <QTest>
 
 #include "platform/qt/language.h"
-#include "platform/qt/settings_window.h"
 #include "ui/keys.h"
 
 namespace {
@@ -77,7 +78,8 @@ TEST(SettingsWindow, AKeyWantedByTwoActionsGoesToTheOneThePlayerPicks) {
   // Steering left on the key that steers right: the player is asked first.
   open.rebind(Mode::Stage, kLeft, Qt::Key_Right);
   ASSERT_TRUE(open.window.giveButton()->isVisible());
-  EXPECT_EQ(open.prefs.keys.key(Mode::Stage, kLeft), vk::kLeft) << "nothing moves before the answer";
+  EXPECT_EQ(open.prefs.keys.key(Mode::Stage, kLeft), vk::kLeft)
+      << "nothing moves before the answer";
   QTest::keyClick(open.window.keepButton(), Qt::Key_Return);
   EXPECT_EQ(open.prefs.keys.key(Mode::Stage, kLeft), vk::kLeft);
   EXPECT_EQ(open.prefs.keys.key(Mode::Stage, kRight), vk::kRight);
@@ -187,7 +189,9 @@ TEST_P(SettingsWords, EveryWordIsInTheChosenLanguage) {
   for (auto* combo : open.window.findChildren<QComboBox*>())
     for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
   for (const QString& t : texts) {
-    if (english) EXPECT_FALSE(hasHan(t)) << qPrintable(t);
+    if (english) {
+      EXPECT_FALSE(hasHan(t)) << qPrintable(t);
+    }
   }
   for (auto* button : open.window.findChildren<QPushButton*>())
     EXPECT_FALSE(button->text().isEmpty());

@@ -56,11 +56,9 @@ void QtDriver::setFullScreen(bool on) {
     }
 }
 
-void QtDriver::rescale(int scale) {
-  scale_ = std::max(1, scale);
-  scaleOf_ = nullptr;
+void QtDriver::rescaleShown() {
   for (auto& [w, view] : views_)
-    if (view && !view->fullScreenMode()) view->setScale(scale_);
+    if (view && !view->fullScreenMode()) view->setScale(scaleOf(*w));
 }
 
 void QtDriver::redrawAll() {

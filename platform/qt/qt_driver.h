@@ -34,9 +34,9 @@ class QtDriver : public QObject, public ui::Driver {
     scaleOf_ = std::move(rule);
   }
   WindowView* viewOf(const ui::Window& w) const;
-  // Every window drawn at `scale` from now on, those shown too (but for
+  // The windows shown drawn again at the scale now chosen for them (but for
   // those filling the screen, which keep the largest scale that fits).
-  void rescale(int scale);
+  void rescaleShown();
   // Every window drawn afresh: after the language changes.
   void redrawAll();
   // F11: every game window fills the screen, or returns to its own size.

@@ -48,10 +48,11 @@ QString keyText(int key) { return key >= 0 ? keyName(key) : said(Words::tr("（�
 QStringList controlNames(unsigned controls, Mode mode, const KeyBindings& keys) {
   using ui::PadButton;
   QStringList names;
-  const std::array<std::pair<PadButton, const char*>, 4> dpad{{{PadButton::Up, Words::tr("十字鍵上")},
-                                                               {PadButton::Down, Words::tr("十字鍵下")},
-                                                               {PadButton::Left, Words::tr("十字鍵左")},
-                                                               {PadButton::Right, Words::tr("十字鍵右")}}};
+  const std::array<std::pair<PadButton, const char*>, 4> dpad{
+      {{PadButton::Up, Words::tr("十字鍵上")},
+       {PadButton::Down, Words::tr("十字鍵下")},
+       {PadButton::Left, Words::tr("十字鍵左")},
+       {PadButton::Right, Words::tr("十字鍵右")}}};
   for (const auto& [button, words] : dpad)
     if ((controls & ui::pad::bit(button)) != 0) names << said(words);
   for (PadButton face : kFaceButtons)
@@ -123,7 +124,9 @@ class KeyButton : public QPushButton {
 
 SettingsWindow::SettingsWindow(int scale, std::vector<int> scales,
                                std::array<const ui::PadBindings*, 4> pads, Change change)
-    : scale_(std::max(1, scale)), scales_(std::move(scales)), pads_(pads),
+    : scale_(std::max(1, scale)),
+      scales_(std::move(scales)),
+      pads_(pads),
       change_(std::move(change)) {
   setWindowFlag(Qt::Dialog);
   setObjectName(QStringLiteral("settings"));
@@ -168,7 +171,8 @@ QWidget* SettingsWindow::soundPage() {
   auto* grid = new QGridLayout(page);
   grid->setContentsMargins(8 * scale_, 8 * scale_, 8 * scale_, 8 * scale_);
   grid->setSpacing(6 * scale_);
-  auto level = [&](int row, QLabel*& label, QSlider*& slider, QLabel*& value, int Preferences::*field) {
+  auto level = [&](int row, QLabel*& label, QSlider*& slider, QLabel*& value,
+                   int Preferences::*field) {
     label = new QLabel(page);
     slider = new QSlider(Qt::Horizontal, page);
     slider->setRange(0, 100);
@@ -264,8 +268,7 @@ QWidget* SettingsWindow::modePage(Mode mode) {
   for (std::size_t f = 0; f < kFaceButtons.size(); ++f) {
     mp.faceLabels[f] = new QLabel(mp.page);
     mp.faces[f] = new QComboBox(mp.page);
-    for (ui::PadButton b : kFaceButtons)
-      mp.faces[f]->addItem(buttonName(b), static_cast<int>(b));
+    for (ui::PadButton b : kFaceButtons) mp.faces[f]->addItem(buttonName(b), static_cast<int>(b));
     mp.faceLabels[f]->setBuddy(mp.faces[f]);
     faces->addWidget(mp.faceLabels[f]);
     faces->addWidget(mp.faces[f]);
@@ -352,15 +355,14 @@ void SettingsWindow::retranslate() {
     for (std::size_t i = 0; i < actions.size(); ++i) mp.actions[i]->setText(said(actions[i].words));
     mp.facesTitle->setText(said(Words::tr("手把的按鈕")));
     for (std::size_t f = 0; f < kFaceButtons.size(); ++f)
-      mp.faceLabels[f]->setText(
-          said(Words::tr("當作 %1 的是")).arg(buttonName(kFaceButtons[f])));
+      mp.faceLabels[f]->setText(said(Words::tr("當作 %1 的是")).arg(buttonName(kFaceButtons[f])));
     mp.restore->setText(said(Words::tr("還原預設")));
   }
   scaleLabel_->setText(said(Words::tr("大小")));
   scaleBox_->setItemText(0, said(Words::tr("自動")));
   for (int i = 1; i < scaleBox_->count(); ++i)
     scaleBox_->setItemText(i, said(Words::tr("%1 倍")).arg(scaleBox_->itemData(i).toInt()));
-  fullScreen_->setText(said(Words::tr("啟動時全螢幕")));
+  fullScreen_->setText(said(Words::tr("全螢幕")) + QStringLiteral(" (F11)"));
   languageLabel_->setText(said(Words::tr("語言")));
   language_->setItemText(0, said(Words::tr("繁體中文")));
   language_->setItemText(1, QStringLiteral("English"));
@@ -380,8 +382,7 @@ void SettingsWindow::showPreferences(const Preferences& prefs) {
   const int s = scaleBox_->findData(prefs.scale.value_or(0));
   scaleBox_->setCurrentIndex(std::max(0, s));
   fullScreen_->setChecked(prefs.fullScreen);
-  const QString lang =
-      prefs.language.empty() ? language() : QString::fromStdString(prefs.language);
+  const QString lang = prefs.language.empty() ? language() : QString::fromStdString(prefs.language);
   language_->setCurrentIndex(std::max(0, language_->findData(lang)));
   showKeys();
   showing_ = false;
@@ -404,8 +405,8 @@ void SettingsWindow::showKeys() {
       mp.pads[i]->setText(padText(mode, i));
     }
     for (std::size_t f = 0; f < kFaceButtons.size(); ++f)
-      mp.faces[f]->setCurrentIndex(mp.faces[f]->findData(
-          static_cast<int>(prefs_.keys.button(mode, kFaceButtons[f]))));
+      mp.faces[f]->setCurrentIndex(
+          mp.faces[f]->findData(static_cast<int>(prefs_.keys.button(mode, kFaceButtons[f]))));
     mp.restore->setEnabled(!prefs_.keys.isDefault(mode));
   }
 }
@@ -476,8 +477,8 @@ void SettingsWindow::offerKey(int key, std::size_t wanting, std::size_t holding)
     offer_->setText(said(Words::tr("%1已用於%2。")).arg(keyShown, hold));
   give_->setText(said(Words::tr("給%1")).arg(want));
   keep_->setText(said(Words::tr("給%1")).arg(hold));
-  for (QWidget* w : {static_cast<QWidget*>(offer_), static_cast<QWidget*>(give_),
-                     static_cast<QWidget*>(keep_)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(offer_), static_cast<QWidget*>(give_), static_cast<QWidget*>(keep_)})
     w->show();
   give_->setFocus(Qt::OtherFocusReason);
 }
