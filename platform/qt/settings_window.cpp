@@ -33,6 +33,7 @@ const QColor kRim(0xe8, 0xb0, 0x44);
 const QColor kText(0xff, 0xf0, 0xc4);
 const QColor kPlate(0x2a, 0x23, 0x50);
 const QColor kFlag(0xff, 0x5a, 0x4a);
+const QColor kQuietText(0xb8, 0xa8, 0x88);  // what the pads press, beside the keys
 
 QString said(const char* words) { return shown(words); }
 
@@ -251,7 +252,9 @@ QWidget* SettingsWindow::modePage(Mode mode) {
     auto* key = new KeyButton(mp.page, [this, i](int k) { keyChosen(i, k); });
     key->setMinimumWidth(70 * scale_);
     auto* pad = new QLabel(mp.page);
-    pad->setForegroundRole(QPalette::PlaceholderText);
+    QPalette quiet = pad->palette();
+    quiet.setColor(QPalette::WindowText, kQuietText);
+    pad->setPalette(quiet);
     label->setBuddy(key);
     const int row = static_cast<int>(i);
     grid->addWidget(label, row, 0);
@@ -290,6 +293,7 @@ QWidget* SettingsWindow::modePage(Mode mode) {
   });
   grid->addWidget(mp.restore, row, 0, 1, 2, Qt::AlignLeft);
   grid->setColumnStretch(2, 1);
+  grid->setRowStretch(row + 1, 1);  // a mode of few actions keeps its rows together
   // A pad table says nothing of the face buttons for a mode without pads.
   const bool hasPads = pads_[static_cast<std::size_t>(mode)] != nullptr;
   mp.facesTitle->setVisible(hasPads);
