@@ -8,10 +8,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/options.h"
+#include "app/player_settings.h"
+#include "app/settings_door.h"
 #include "art/art.h"
 #include "frontend/game.h"
 #include "net/net_state.h"
@@ -37,20 +40,22 @@ QSize designedSize(const ui::Window& w) {
   return QSize((w.design().width + 14) / 15, (w.design().height + 14) / 15);
 }
 
-// The scale the windows are drawn at. Without `--scale`, a comfortable part
-// of the screen. With it, each window at the scale asked for if it fits the
-// screen there, else at the largest that fits it, with one line to say so.
+// The scale the windows are drawn at. Without one asked for (`--scale` or
+// the settings), a comfortable part of the screen. With it, each window at
+// that scale if it fits the screen there, else at the largest that fits it,
+// with one line to say so.
 // Measured in device-independent pixels: a 4K screen at 200 % counts as
 // 1920 x 1080, and the pictures are drawn at its own pixels on top.
-void chooseScale(const app::Options& opt, const ui::Program& program,
+void chooseScale(std::optional<int> scale, const ui::Program& program,
                  platform::qt::QtDriver& driver) {
   QScreen* screen = QGuiApplication::primaryScreen();
   const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
-  if (!opt.scale) {
+  driver.setScaleOfEachWindow({});
+  if (!scale) {
     driver.setScale(app::comfortableScale(576, 351, area.width(), area.height()));
     return;
   }
-  const int asked = *opt.scale;
+  const int asked = *scale;
   auto fits = [area](const ui::Window& w) {
     const QSize size = designedSize(w);
     return app::largestFittingScale(size.width(), size.height(), area.width(), area.height());
@@ -79,6 +84,33 @@ void chooseScale(const app::Options& opt, const ui::Program& program,
                "driftwing: --scale %d does not fit the larger windows on this %d x %d screen; "
                "using %d, the largest that fits, for those\n",
                asked, area.width(), area.height(), fitsEvery);
+}
+
+// The player's preferences at work: the sound levels, full screen and the
+// scale as they change, the keys, and the desktop's keys that change them.
+void usePreferences(app::PlayerSettings& settings, ui::Program& program,
+                    platform::qt::QtDriver& driver, platform::SdlMedia& media,
+                    app::SettingsDoor& door) {
+  settings.applied = [&program, &driver, &media, &door, scale = settings.inUse().scale,
+                      language =
+                          settings.inUse().language](const platform::qt::Preferences& p) mutable {
+    media.setLevels(p.music, p.effects, p.muted);
+    if (p.fullScreen != driver.fullScreen()) driver.setFullScreen(p.fullScreen);
+    // A new scale draws every window at it, those shown now too.
+    if (p.scale != scale) {
+      chooseScale(scale = p.scale, program, driver);
+      driver.rescaleShown();
+    }
+    if (p.language != language && !p.language.empty()) {
+      language = p.language;
+      platform::qt::setLanguage(QString::fromStdString(language));
+      driver.redrawAll();
+    }
+    door.refresh();
+  };
+  app::useOnDesktop(settings, driver);
+  driver.setDesktopKey(Qt::Key_F10, [&door] { door.toggle(); });
+  settings.apply();
 }
 
 }  // namespace
@@ -120,11 +152,15 @@ int main(int argc, char** argv) {
     icon.addPixmap(QPixmap::fromImage(art::render("icon", QSize(size, size))));
   QApplication::setWindowIcon(icon);
 
-  std::string lang = opt->lang;
-  if (lang.empty())
+  // The language: --lang, else $DRIFTWING_LANG, else the settings file's,
+  // else the game's own.
+  if (opt->lang.empty())
     if (const char* env = std::getenv("DRIFTWING_LANG"); env != nullptr && app::validLanguage(env))
-      lang = env;
-  if (!lang.empty()) platform::qt::setLanguage(QString::fromStdString(lang));
+      opt->lang = env;
+  app::PlayerSettings settings(platform::qt::preferencesPath());
+  settings.overrideWith(*opt);
+  if (const std::string& lang = settings.inUse().language; !lang.empty())
+    platform::qt::setLanguage(QString::fromStdString(lang));
 
   const std::string folder = QCoreApplication::applicationDirPath().toStdString();
   platform::qt::QtDriver driver(1);
@@ -152,8 +188,12 @@ int main(int argc, char** argv) {
     }
   }
 
-  chooseScale(*opt, program, driver);
+  chooseScale(settings.inUse().scale, program, driver);
+  app::SettingsDoor door(settings, driver, program);
+  usePreferences(settings, program, driver, media, door);
+  pads.setKeyBindings(&settings.inUse().keys);
   program.start(*start);
   if (program.ended()) return 0;
+  if (opt->settings) door.open();
   return QApplication::exec();
 }

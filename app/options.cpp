@@ -23,11 +23,27 @@ bool parseScale(const std::string& text, int& out) {
   return true;
 }
 
+bool parseLevel(const std::string& text, int& out) {
+  long long n = 0;
+  if (!ui::parseWhole(text, n) || n < 0 || n > 100) return false;
+  out = static_cast<int>(n);
+  return true;
+}
+
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
   Options o;
   CommandLine line;
   line.flag({"--help", "-h"}, [&] { o.help = true; })
       .flag({"--version"}, [&] { o.version = true; })
+      .flag({"--mute"}, [&] { o.mute = true; })
+      .flag({"--fullscreen"}, [&] { o.fullScreen = true; })
+      .flag({"--settings"}, [&] { o.settings = true; })
+      .option(
+          "--music", [&](const std::string& v) { return parseLevel(v, o.music.emplace()); },
+          "--music takes a whole number from 0 to 100")
+      .option(
+          "--effects", [&](const std::string& v) { return parseLevel(v, o.effects.emplace()); },
+          "--effects takes a whole number from 0 to 100")
       .option(
           "--scale", [&](const std::string& v) { return parseScale(v, o.scale.emplace()); },
           kScaleWrong)
@@ -77,8 +93,19 @@ const char* usage() {
          "                    (the default); en: in English; auto: English when the\n"
          "                    desktop's language is English. DRIFTWING_LANG=LANG in\n"
          "                    the environment does the same.\n"
+         "  --music N         play the music at N percent of its loudness (0 to 100)\n"
+         "  --effects N       play the sound effects at N percent (0 to 100)\n"
+         "  --mute            start with every sound off (F9 turns it on and off)\n"
+         "  --fullscreen      start in full screen (F11 leaves it)\n"
+         "  --settings        open the settings window over the title screen\n"
+         "                    (F10 opens it at any time)\n"
          "  --version         print the version and exit\n"
-         "  --help            print this help and exit\n";
+         "  --help            print this help and exit\n"
+         "\n"
+         "The settings window keeps its choices in\n"
+         "$XDG_CONFIG_HOME/driftwing/driftwing.conf (~/.config/driftwing/ by default).\n"
+         "--scale, --lang, --music, --effects, --mute and --fullscreen win over it\n"
+         "for one run and leave the file as it is.\n";
 }
 
 int comfortableScale(int width, int height, int screenWidth, int screenHeight) {

@@ -13,6 +13,11 @@ struct Options {
   std::string screen;        // empty: the title screen
   std::string lang;          // "zh", "en" or "auto"; empty: $DRIFTWING_LANG, else "zh"
   std::vector<std::pair<std::string, long long>> sets;
+  // The player's preferences for this run only, over the settings file's.
+  std::optional<int> music, effects;  // volume, 0 to 100
+  bool mute = false;
+  bool fullScreen = false;
+  bool settings = false;  // the settings window opens over the first window
   bool help = false;
   bool version = false;
 };
@@ -25,6 +30,9 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
 constexpr int kLargestScale = 16;
 bool parseScale(const std::string& text, int& out);
 inline constexpr const char* kScaleWrong = "--scale takes a whole number from 1 to 16";
+
+// A volume: 0 (silent) to 100.
+bool parseLevel(const std::string& text, int& out);
 
 // "NAME=VALUE" with a whole-number value.
 bool parseSetting(const std::string& text, std::pair<std::string, long long>& out);

@@ -56,11 +56,11 @@ QStringList racingKeys(qint64 pid, int ms) {
 }
 
 struct Measured {
-  double cpuShare = -1;  // of one core
-  double peak = -1;      // MiB
+  double cpuShare = -1;      // of one core
+  double peak = -1;          // MiB
   std::vector<double> runs;  // each run's share, when several were taken
-  QString trouble;       // why there are no figures
-  QString said;          // what the game wrote on its error output
+  QString trouble;           // why there are no figures
+  QString said;              // what the game wrote on its error output
 };
 
 // Runs `driftwing args`, lets it settle for `warmMs`, then measures it for

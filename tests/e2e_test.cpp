@@ -4,11 +4,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <cmath>
 
 namespace {
 
@@ -247,6 +249,86 @@ TEST(Game, PracticeModeRejectsAnUnknownWindow) {
   Outcome r = run("driftwing", {"--screen", "frm99"}, offscreen());
   EXPECT_EQ(r.status, 2);
   EXPECT_TRUE(r.err.contains("frm99"));
+}
+
+// The player's settings file, in a folder of its own as $XDG_CONFIG_HOME.
+class Settings : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("driftwing")));
+    env.insert("XDG_CONFIG_HOME", dir.path());
+  }
+  void writeFile(const QByteArray& text) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text);
+  }
+  // How loud the title screen is, as root mean square over a second of its
+  // sound, recorded by SDL's disk driver after the game has settled in.
+  double titleLoudness(const QStringList& args) {
+    const QString raw = dir.filePath("title.raw");
+    QFile::remove(raw);
+    QProcessEnvironment sound = env;
+    sound.insert("SDL_AUDIODRIVER", "disk");
+    sound.insert("SDL_DISKAUDIOFILE", raw);
+    QProcess p;
+    p.setProcessEnvironment(sound);
+    p.start(kBin + "/driftwing", args);
+    if (!p.waitForStarted()) return -1;
+    const qint64 second = 44100 * 4, from = second / 2;
+    while (QFileInfo(raw).size() < from + second && p.state() == QProcess::Running)
+      p.waitForFinished(50);
+    p.terminate();
+    p.waitForFinished(5000);
+    QFile f(raw);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < from + second) return -1;
+    f.seek(from);
+    const QByteArray bytes = f.read(second);
+    const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
+    double sum = 0;
+    for (qsizetype i = 0; i < bytes.size() / 2; ++i) sum += double(samples[i]) * samples[i];
+    return std::sqrt(sum / double(bytes.size() / 2));
+  }
+
+  QTemporaryDir dir;
+  const QString file = dir.filePath("driftwing/driftwing.conf");
+  QProcessEnvironment env = offscreen();
+};
+
+bool haveSoundFont() {
+  for (const char* sf :
+       {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+        "/usr/share/sounds/sf3/default-GM.sf3", "/usr/share/sounds/sf2/TimGM6mb.sf2"})
+    if (QFile::exists(sf)) return true;
+  return !qEnvironmentVariableIsEmpty("SDL_SOUNDFONTS");
+}
+
+TEST_F(Settings, TheFilesMusicLevelIsHeardAndTheCommandLineWinsForOneRun) {
+  if (!haveSoundFont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  const QByteArray silent = "[audio]\nmusic=0\n";
+  writeFile(silent);
+  const double quiet = titleLoudness({});
+  EXPECT_GE(quiet, 0) << "the game made sound";
+  EXPECT_LT(quiet, 1) << "the title tune at 0";
+  const double loud = titleLoudness({"--music", "100"});
+  EXPECT_GT(loud, 200) << "the title tune at 100, for this run";
+  EXPECT_EQ(read(file), silent) << "the file keeps its own";
+  writeFile("[audio]\nmusic=100\n");
+  EXPECT_GT(titleLoudness({}), 200);
+  EXPECT_LT(titleLoudness({"--mute"}), 1);
+}
+
+TEST_F(Settings, ADamagedFileSaysSoOnceAndIsLeftAsItIs) {
+  const QByteArray damaged = "[audio]\nmusic=loud\n[keys]\nstage/left=Foo\n";
+  writeFile(damaged);
+  QByteArray err;
+  EXPECT_TRUE(playsFor({}, 1500, err, env)) << "the game plays on";
+  const QList<QByteArray> lines = gameLines(err);
+  ASSERT_EQ(lines.size(), 1) << err.toStdString();
+  EXPECT_TRUE(lines[0].contains("driftwing.conf")) << err.toStdString();
+  EXPECT_TRUE(lines[0].contains("audio/music=loud")) << err.toStdString();
+  EXPECT_TRUE(lines[0].contains("keys/stage/left=Foo")) << err.toStdString();
+  EXPECT_EQ(read(file), damaged);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -40,6 +41,30 @@ class MediaTest : public ::testing::Test {
     return peak;
   }
   static void wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+  // Waits until the device has been given `bytes` more than `from`; returns
+  // where that stretch starts after skipping what may have been mixed before
+  // (a buffer or two).
+  std::uintmax_t heardFrom(std::uintmax_t from, std::uintmax_t bytes) {
+    const std::uintmax_t skip = 4 * 4096;
+    for (int i = 0; i < 3000 && size() < from + skip + bytes; ++i) wait(10);
+    return from + skip;
+  }
+  std::uintmax_t size() {
+    std::error_code ec;
+    const auto n = fs::file_size(out, ec);
+    return ec ? 0 : n;
+  }
+  // The root mean square of the samples from byte `from`, for `bytes`.
+  double rms(std::uintmax_t from, std::uintmax_t bytes) {
+    std::ifstream in(out, std::ios::binary);
+    in.seekg(std::streamoff(from));
+    double sum = 0;
+    std::uintmax_t n = 0;
+    std::int16_t s = 0;
+    for (; n < bytes / 2 && in.read(reinterpret_cast<char*>(&s), sizeof s); ++n)
+      sum += double(s) * s;
+    return n == 0 ? -1 : std::sqrt(sum / double(n));
+  }
 
   fs::path out;
   const std::string folder = DRIFTWING_SOUND_DIR;
@@ -156,6 +181,31 @@ TEST_F(MediaTest, TheLastTuneAskedForIsTheOneThatPlays) {
   if (!platform::findSoundFont().empty()) {
     EXPECT_EQ(m.playing(), folder + "/2.mid");
   }
+}
+
+// The player's levels are heard at once; at 0 or muted the game still plays
+// its tune and starts its waves, unheard.
+TEST_F(MediaTest, SoundLevelsAreHeardAtOnceAndSilenceChangesNothingElse) {
+  if (platform::findSoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  platform::SdlMedia m(folder);
+  const int devices = m.deviceCount();
+  m.setMusic("tvop.Mid");
+  m.settle();
+  const std::uintmax_t stretch = 44100 * 4 / 2;  // half a second of stereo
+  auto loudnessAt = [&](int music, int effects, bool muted) {
+    m.setLevels(music, effects, muted);
+    m.playWave("\\Ding.wav");
+    EXPECT_EQ(m.playingWave(), folder + "/Ding.wav") << "the wave starts, heard or not";
+    const std::uintmax_t from = heardFrom(size(), stretch);
+    return rms(from, stretch);
+  };
+  EXPECT_GT(loudnessAt(100, 100, false), 300) << "the tune and the bell";
+  EXPECT_LT(loudnessAt(0, 0, false), 1) << "both at 0";
+  EXPECT_EQ(m.playing(), folder + "/tvop.Mid") << "the tune plays on, unheard";
+  EXPECT_EQ(m.deviceCount(), devices);
+  EXPECT_LT(loudnessAt(100, 100, true), 1) << "muted";
+  EXPECT_GT(loudnessAt(50, 50, false), 50) << "half as loud is still heard";
+  EXPECT_GT(loudnessAt(100, 100, false), 300) << "unmuted, as loud as before";
 }
 
 TEST_F(MediaTest, NoAudioDeviceMeansSilenceAndNoDevices) {

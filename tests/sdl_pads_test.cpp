@@ -12,6 +12,7 @@
 #include "battle/battle_screen.h"
 #include "frontend/game.h"
 #include "media/media.h"
+#include "platform/qt/key_bindings.h"
 #include "platform/qt/qt_driver.h"
 #include "platform/sdl/sdl_media.h"
 #include "stage/stage_screen.h"
@@ -118,6 +119,49 @@ TEST_F(SdlPadsTest, APadAlreadyInWithAButtonHeldCountsFromTheStart) {
   pads.poll();
   EXPECT_EQ(pads.count(), 1);
   EXPECT_EQ(static_cast<stage::StageScreen&>(game.front()).steerRightHeld, 1);
+}
+
+// A player who swapped A and B for the stage races brakes on A and speeds
+// up on B there; the battle keeps its buttons. A button let go after another
+// window came to the front lets go of the part it pressed.
+TEST_F(SdlPadsTest, FaceButtonsSwappedForAModeActAsEachOtherInItsWindowsOnly) {
+  ui::VirtualSession game(frontend::addWindows);
+  game.start("frm3");
+  auto& race = static_cast<stage::StageScreen&>(game.front());
+  platform::qt::KeyBindings keys;
+  keys.swapButton(platform::qt::Mode::Stage, ui::PadButton::A, ui::PadButton::B);
+  platform::SdlPads pads(game.program());
+  pads.setKeyBindings(&keys);
+  VirtualPad pad;
+  ASSERT_TRUE(pad.in()) << SDL_GetError();
+  pads.poll();
+  ASSERT_EQ(pads.count(), 1);
+
+  pad.button(SDL_CONTROLLER_BUTTON_B, true);
+  pads.poll();
+  EXPECT_EQ(race.playerSpeed, 50) << "B speeds up, as A did";
+  pad.button(SDL_CONTROLLER_BUTTON_B, false);
+  pad.button(SDL_CONTROLLER_BUTTON_A, true);
+  pads.poll();
+  EXPECT_EQ(race.playerSpeed, 50 - 100) << "A brakes, as B did";
+  pad.button(SDL_CONTROLLER_BUTTON_A, false);
+  pads.poll();
+
+  pad.button(SDL_CONTROLLER_BUTTON_B, true);  // speeding up in the race, held...
+  pads.poll();
+  game.program().show(game.program().window("Form3"));
+  auto& battle = static_cast<battle::BattleScreen&>(game.front());
+  pad.button(SDL_CONTROLLER_BUTTON_B, false);  // ...and let go in the battle
+  for (int ms = 0; ms < 600; ms += 10) {
+    pads.poll();
+    game.advance(10);
+  }
+  EXPECT_EQ(battle.players[battle::kRed].speed, 0) << "nothing stays held";
+  pad.button(SDL_CONTROLLER_BUTTON_A, true);
+  pads.poll();
+  EXPECT_EQ(battle.players[battle::kRed].speed, 50) << "in the battle A is A";
+  pad.button(SDL_CONTROLLER_BUTTON_A, false);
+  pads.poll();
 }
 
 // The sound and the pads each start and stop their part of SDL.

@@ -309,5 +309,257 @@
         <source>正在連線到主機</source>
         <translation>Connecting to the host</translation>
     </message>
+    <message>
+        <source>向左</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>向右</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>加速</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>減速</source>
+        <translation>Brake</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>暫停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>結束遊戲</source>
+        <translation>Quit the game</translation>
+    </message>
+    <message>
+        <source>紅方 向左</source>
+        <translation>Red left</translation>
+    </message>
+    <message>
+        <source>紅方 向右</source>
+        <translation>Red right</translation>
+    </message>
+    <message>
+        <source>紅方 加速</source>
+        <translation>Red faster</translation>
+    </message>
+    <message>
+        <source>紅方 減速</source>
+        <translation>Red brake</translation>
+    </message>
+    <message>
+        <source>紅方 飛彈</source>
+        <translation>Red missile</translation>
+    </message>
+    <message>
+        <source>紅方 渦輪</source>
+        <translation>Red turbo</translation>
+    </message>
+    <message>
+        <source>藍方 向左</source>
+        <translation>Blue left</translation>
+    </message>
+    <message>
+        <source>藍方 向右</source>
+        <translation>Blue right</translation>
+    </message>
+    <message>
+        <source>藍方 加速</source>
+        <translation>Blue faster</translation>
+    </message>
+    <message>
+        <source>藍方 減速</source>
+        <translation>Blue brake</translation>
+    </message>
+    <message>
+        <source>藍方 飛彈</source>
+        <translation>Blue missile</translation>
+    </message>
+    <message>
+        <source>藍方 渦輪</source>
+        <translation>Blue turbo</translation>
+    </message>
+    <message>
+        <source>飛彈</source>
+        <translation>Missile</translation>
+    </message>
+    <message>
+        <source>渦輪</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>一號機 向上</source>
+        <translation>First ship up</translation>
+    </message>
+    <message>
+        <source>一號機 向下</source>
+        <translation>First ship down</translation>
+    </message>
+    <message>
+        <source>一號機 開火</source>
+        <translation>First ship fire</translation>
+    </message>
+    <message>
+        <source>二號機 向上</source>
+        <translation>Second ship up</translation>
+    </message>
+    <message>
+        <source>二號機 向下</source>
+        <translation>Second ship down</translation>
+    </message>
+    <message>
+        <source>二號機 開火</source>
+        <translation>Second ship fire</translation>
+    </message>
+    <message>
+        <source>故事賽車</source>
+        <translation>Story races</translation>
+    </message>
+    <message>
+        <source>雙人對戰</source>
+        <translation>Two-player battle</translation>
+    </message>
+    <message>
+        <source>射擊遊戲</source>
+        <translation>Shooter</translation>
+    </message>
+    <message>
+        <source>（無）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>十字鍵上</source>
+        <translation>D-pad up</translation>
+    </message>
+    <message>
+        <source>十字鍵下</source>
+        <translation>D-pad down</translation>
+    </message>
+    <message>
+        <source>十字鍵左</source>
+        <translation>D-pad left</translation>
+    </message>
+    <message>
+        <source>十字鍵右</source>
+        <translation>D-pad right</translation>
+    </message>
+    <message>
+        <source>左扳機</source>
+        <translation>left trigger</translation>
+    </message>
+    <message>
+        <source>右扳機</source>
+        <translation>right trigger</translation>
+    </message>
+    <message>
+        <source>請按一個鍵…</source>
+        <translation>Press a key…</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>聲音</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>按鍵</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>畫面</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>音樂</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>音效</source>
+        <translation>Effects</translation>
+    </message>
+    <message>
+        <source>全部靜音</source>
+        <translation>Mute all</translation>
+    </message>
+    <message>
+        <source>模式</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>手把的按鈕</source>
+        <translation>Pad buttons</translation>
+    </message>
+    <message>
+        <source>當作 %1 的是</source>
+        <translation>%1 is pressed by</translation>
+    </message>
+    <message>
+        <source>還原預設</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>自動</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>%1 倍</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>全螢幕</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>語言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>Traditional Chinese</translation>
+    </message>
+    <message>
+        <source>跟隨桌面</source>
+        <translation>Follow the desktop</translation>
+    </message>
+    <message>
+        <source>關閉</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>這個鍵也用於另一個動作</source>
+        <translation>This key does another action too</translation>
+    </message>
+    <message>
+        <source>手把%1：</source>
+        <translation>Pad %1: </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1同時用於%2和%3。</source>
+        <translation>%1 is used for both %2 and %3.</translation>
+    </message>
+    <message>
+        <source>%1已用於%2。</source>
+        <translation>%1 is already used for %2.</translation>
+    </message>
+    <message>
+        <source>給%1</source>
+        <translation>Give it to %1</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "platform/qt/key_bindings.h"
 #include "platform/qt/key_map.h"
 #include "platform/qt/window_view.h"
 #include "ui/program.h"
@@ -19,6 +20,7 @@ QtDriver::QtDriver(int scale) : scale_(scale) {
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+  setDesktopKey(Qt::Key_F11, [this] { setFullScreen(!fullScreen_); });
   qApp->installEventFilter(this);
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     const bool active = s == Qt::ApplicationActive;
@@ -52,6 +54,16 @@ void QtDriver::setFullScreen(bool on) {
       front->activateWindow();
       front->syncFocus();
     }
+}
+
+void QtDriver::rescaleShown() {
+  for (auto& [w, view] : views_)
+    if (view && !view->fullScreenMode()) view->setScale(scaleOf(*w));
+}
+
+void QtDriver::redrawAll() {
+  for (auto& [w, view] : views_)
+    if (view) view->rebuild();
 }
 
 void QtDriver::timersChanged() {
@@ -161,17 +173,23 @@ WindowView* QtDriver::viewFor(QObject* o) const {
   return nullptr;
 }
 
+void QtDriver::setDesktopKey(int qtKey, std::function<void()> act) {
+  desktopKeys_[qtKey] = std::move(act);
+}
+
 bool QtDriver::eventFilter(QObject* watched, QEvent* event) {
   const auto type = event->type();
-  if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F11 && viewFor(watched) != nullptr) {
-    // The desktop's key, never the game's; it stops at the first widget it
-    // reaches. The views are rebuilt after the event, not under the widget
-    // that is receiving it.
-    if (type == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
-      QMetaObject::invokeMethod(
-          this, [this] { setFullScreen(!fullScreen_); }, Qt::QueuedConnection);
-    return true;
+  if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const auto desktop = desktopKeys_.find(key);
+    if (desktop != desktopKeys_.end() && viewFor(watched) != nullptr) {
+      // The desktop's keys, never the game's; each stops at the first widget
+      // it reaches. What it does happens after the event, not under the
+      // widget that is receiving it (full screen rebuilds the views).
+      if (type == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        QMetaObject::invokeMethod(this, desktop->second, Qt::QueuedConnection);
+      return true;
+    }
   }
   if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && program_ != nullptr &&
       !program_->ended()) {
@@ -182,10 +200,12 @@ bool QtDriver::eventFilter(QObject* watched, QEvent* event) {
     if (widget != nullptr && (widget == focus || (focus == nullptr && widget->isWindow()))) {
       if (WindowView* view = viewFor(watched)) {
         auto* ke = static_cast<QKeyEvent*>(event);
-        const int code = virtualKey(ke->key(), ke->modifiers());
+        ui::Window& w = view->window();
+        int code = virtualKey(ke->key(), ke->modifiers());
+        if (const auto mode = modeOfWindow(w.name()); keys_ != nullptr && mode && code >= 0)
+          code = keys_->gameCode(*mode, code);
         const KeyAction action = keyAction(type == QEvent::KeyPress, ke->isAutoRepeat());
         if (code >= 0 && action != KeyAction::None) {
-          ui::Window& w = view->window();
           if (action == KeyAction::Down)
             program_->keyDown(w, code);
           else

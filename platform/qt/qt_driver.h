@@ -17,6 +17,7 @@ class Program;
 
 namespace platform::qt {
 
+class KeyBindings;
 class WindowView;
 
 class QtDriver : public QObject, public ui::Driver {
@@ -33,9 +34,20 @@ class QtDriver : public QObject, public ui::Driver {
     scaleOf_ = std::move(rule);
   }
   WindowView* viewOf(const ui::Window& w) const;
+  // The windows shown drawn again at the scale now chosen for them (but for
+  // those filling the screen, which keep the largest scale that fits).
+  void rescaleShown();
+  // Every window drawn afresh: after the language changes.
+  void redrawAll();
   // F11: every game window fills the screen, or returns to its own size.
   void setFullScreen(bool on);
   bool fullScreen() const { return fullScreen_; }
+  // A key of the desktop's own, as F11 is: pressed in any game window it
+  // does `act` (after the key's event) and the game never hears it.
+  void setDesktopKey(int qtKey, std::function<void()> act);
+  // The player's keys: in a window of a mode, the key pressed becomes the
+  // code of the action it does. Null: every key as pressed.
+  void setKeyBindings(const KeyBindings* keys) { keys_ = keys; }
 
   std::int64_t nowMs() const override { return clock_.elapsed(); }
   void timersChanged() override;
@@ -67,6 +79,8 @@ class QtDriver : public QObject, public ui::Driver {
   bool armPending_ = false;
   bool active_ = true;
   bool fullScreen_ = false;
+  std::map<int, std::function<void()>> desktopKeys_;  // by Qt key
+  const KeyBindings* keys_ = nullptr;
 };
 
 // Opens web and mail addresses with the desktop's programs, without waiting.

@@ -81,10 +81,14 @@ void WindowView::resizeEvent(QResizeEvent*) { canvas_->setGeometry(contentRect()
 
 void WindowView::setScale(int scale) {
   if (scale < 1 || scale == scale_) return;
+  scale_ = scale;
+  rebuild();
+}
+
+void WindowView::rebuild() {
   // Contained widgets go with their picture area or frame.
   qDeleteAll(canvas_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
   items_.clear();
-  scale_ = scale;
   build(interactive_);
   if (!fullScreen_) setFixedSize(contentSize());
   canvas_->setGeometry(contentRect());

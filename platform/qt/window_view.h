@@ -30,6 +30,9 @@ class WindowView : public QWidget {
   // Draws the window afresh at another whole scale, its widgets rebuilt and
   // brought in line with the elements.
   void setScale(int scale);
+  // Draws the window afresh at its scale: its texts in the language now
+  // chosen.
+  void rebuild();
   // Fills the screen: the window's content drawn at the largest whole scale
   // that fits, centred on black. Off again, the window returns to `scale`.
   void setFullScreenMode(bool on, int normalScale);

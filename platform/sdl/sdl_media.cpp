@@ -115,17 +115,40 @@ void SdlMedia::musicLoop() {
   synth_->stop();
 }
 
-// SDL2_mixer asks for the music first and mixes the waves over it.
+void SdlMedia::setLevels(int music, int effects, bool muted) {
+  music = muted ? 0 : std::clamp(music, 0, 100);
+  effects = muted ? 0 : std::clamp(effects, 0, 100);
+  musicLevel_ = music;
+  if (open_) Mix_Volume(0, (effects * MIX_MAX_VOLUME + 50) / 100);
+}
+
+namespace {
+// Music at `level` of its loudness (0 to 100).
+void soften(std::int16_t* samples, std::size_t count, int level) {
+  if (level >= 100) return;
+  if (level <= 0) {
+    std::fill(samples, samples + count, std::int16_t(0));
+    return;
+  }
+  for (std::size_t i = 0; i < count; ++i) samples[i] = std::int16_t(samples[i] * level / 100);
+}
+}  // namespace
+
+// SDL2_mixer asks for the music first and mixes the waves over it. The tune
+// plays on at any level, so it is where it would be when it is heard again.
 void SdlMedia::mixMusic(void* self, unsigned char* stream, int bytes) {
   auto& media = *static_cast<SdlMedia*>(self);
   auto* out = reinterpret_cast<std::int16_t*>(stream);
   const int frames = bytes / int(sizeof(std::int16_t)) / media.channels_;
+  const int level = media.musicLevel_;
   if (media.channels_ == 2) {
     media.synth_->render(out, frames);
+    soften(out, std::size_t(frames) * 2, level);
     return;
   }
   media.stereo_.resize(std::size_t(frames) * 2);
   media.synth_->render(media.stereo_.data(), frames);
+  soften(media.stereo_.data(), media.stereo_.size(), level);
   for (int i = 0; i < frames; ++i) {
     const std::int16_t* lr = &media.stereo_[std::size_t(i) * 2];
     std::int16_t* frame = out + std::ptrdiff_t(i) * media.channels_;

@@ -8,6 +8,7 @@
 // music. The tune starts the moment it is loaded.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <map>
@@ -42,6 +43,10 @@ class SdlMedia : public media::Media {
   void settle();
   // The file of the wave playing now, empty when none plays.
   std::string playingWave() const;
+  // How loud the music and the waves are, 0 (silent) to 100 (as made), heard
+  // at once; muted silences both. The game goes on as with sound: tunes still
+  // play on and waves still start, unheard.
+  void setLevels(int music, int effects, bool muted);
 
  private:
   Mix_Chunk* chunk(const std::string& path);
@@ -66,6 +71,8 @@ class SdlMedia : public media::Media {
   std::thread musicThread_;
   std::unique_ptr<MusicSynth> synth_;
   int channels_ = 2;
+  // Shared with the device's thread: the music's loudness, 0 to 100.
+  std::atomic<int> musicLevel_ = 100;
   // The device's thread only: stereo music before it is spread to channels_.
   std::vector<std::int16_t> stereo_;
 };

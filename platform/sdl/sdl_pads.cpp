@@ -4,7 +4,9 @@
 
 #include <optional>
 
+#include "platform/qt/key_bindings.h"
 #include "ui/program.h"
+#include "ui/window.h"
 
 namespace platform {
 
@@ -96,9 +98,8 @@ void SdlPads::opened(int deviceIndex) {
   pads_.plug(instance);
   // A button held while the pad goes in counts from now.
   for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b)
-    if (auto button = padButton(b))
-      if (SDL_GameControllerGetButton(pad, static_cast<SDL_GameControllerButton>(b)) != 0)
-        pads_.button(instance, *button, true);
+    if (SDL_GameControllerGetButton(pad, static_cast<SDL_GameControllerButton>(b)) != 0)
+      button(instance, b, true);
   for (int a = 0; a < SDL_CONTROLLER_AXIS_MAX; ++a)
     if (auto axis = padAxis(a))
       pads_.axis(instance, *axis,
@@ -110,7 +111,24 @@ void SdlPads::closed(int instance) {
   if (it == open_.end()) return;
   SDL_GameControllerClose(it->second);
   open_.erase(it);
+  std::erase_if(heldAs_, [instance](const auto& held) { return held.first.first == instance; });
   pads_.unplug(instance);
+}
+
+void SdlPads::button(int instance, int sdlButton, bool down) {
+  const auto pressed = padButton(sdlButton);
+  if (!pressed) return;
+  const std::pair<int, int> at{instance, sdlButton};
+  ui::PadButton part = *pressed;
+  if (const auto held = heldAs_.find(at); held != heldAs_.end()) {
+    part = held->second;
+    heldAs_.erase(held);
+  } else if (down && keys_ != nullptr && program_.front() != nullptr) {
+    if (const auto mode = qt::modeOfWindow(program_.front()->name()))
+      part = keys_->actsAs(*mode, *pressed);
+  }
+  if (down) heldAs_[at] = part;
+  pads_.button(instance, part, down);
 }
 
 void SdlPads::poll() {
@@ -131,8 +149,7 @@ void SdlPads::poll() {
         break;
       case SDL_CONTROLLERBUTTONDOWN:
       case SDL_CONTROLLERBUTTONUP:
-        if (auto button = padButton(e.cbutton.button))
-          pads_.button(e.cbutton.which, *button, e.type == SDL_CONTROLLERBUTTONDOWN);
+        button(e.cbutton.which, e.cbutton.button, e.type == SDL_CONTROLLERBUTTONDOWN);
         break;
       case SDL_CONTROLLERAXISMOTION:
         if (auto axis = padAxis(e.caxis.axis))

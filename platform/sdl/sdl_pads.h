@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QTimer>
 #include <map>
+#include <utility>
 
 #include "ui/gamepad.h"
 
@@ -17,6 +18,10 @@ class Program;
 }
 
 namespace platform {
+
+namespace qt {
+class KeyBindings;
+}
 
 class SdlPads : public QObject {
  public:
@@ -31,6 +36,9 @@ class SdlPads : public QObject {
   bool ready() const { return ready_; }
   // Pads plugged in and opened.
   int count() const { return static_cast<int>(open_.size()); }
+  // The player's face-button swaps, mode by mode (null: none); the caller
+  // keeps them alive while set.
+  void setKeyBindings(const qt::KeyBindings* keys) { keys_ = keys; }
   // Reads what the pads did since the last poll and sends the keys due;
   // the timer calls it, and tests may too.
   void poll();
@@ -39,10 +47,16 @@ class SdlPads : public QObject {
   void opened(int deviceIndex);
   void closed(int instance);
   void schedule();
+  // A button of a pad pressed or let go. A face button pressed plays the part
+  // the player gave it in the mode of the window in front, and lets go of
+  // that same part even if another window has come to the front since.
+  void button(int instance, int sdlButton, bool down);
 
   ui::Program& program_;
   ui::Gamepads pads_;
   std::map<int, SDL_GameController*> open_;  // by SDL's instance number
+  const qt::KeyBindings* keys_ = nullptr;
+  std::map<std::pair<int, int>, ui::PadButton> heldAs_;  // by instance and SDL button
   QTimer timer_;
   bool ready_ = false;
   bool polling_ = false;
