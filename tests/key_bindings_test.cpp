@@ -89,7 +89,6 @@ class Desk : public ::testing::Test {
     for (Qt::Key k : keys) QTest::keyClick(QApplication::focusWidget(), k);
     return w.heard;
   }
-  static constexpr int kNothing = -1;
 
   media::SilentMedia media;
   NoShell shell;
