@@ -162,7 +162,7 @@ TEST_F(SettingsFile, AFileThatIsNotSettingsGivesTheDefaultsOneLineAndStaysUntilA
                                  "ELF\x02\x01\x01",
                                  7) +
                              QByteArray(9, '\0') +
-                             QByteArray("\x02\0>\0\x01\0\0\0[broken\n\xff\xfe", 20);
+                             QByteArray("\x02\0>\0\x01\0\0\0[broken\n\xff\xfe", 18);
   for (const QByteArray& garbage : {program, QByteArray("music loud\nkeys: my own\n")}) {
     SCOPED_TRACE(garbage.size());
     write(path, garbage);
