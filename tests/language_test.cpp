@@ -18,8 +18,8 @@
 #include "platform/qt/qt_driver.h"
 #include "platform/qt/widgets.h"
 #include "platform/qt/window_view.h"
-#include "tools/replay/runner.h"
-#include "tools/replay/script.h"
+#include "replay/runner.h"
+#include "replay/script.h"
 #include "ui/virtual/session.h"
 #include "ui/window.h"
 

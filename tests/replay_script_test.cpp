@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "frontend/game.h"
-#include "tools/replay/runner.h"
-#include "tools/replay/script.h"
+#include "replay/runner.h"
+#include "replay/script.h"
 
 namespace {
 

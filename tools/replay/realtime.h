@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/replay/runner.h"
+#include "replay/runner.h"
 
 namespace replay {
 

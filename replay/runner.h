@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "tools/replay/script.h"
+#include "replay/script.h"
 #include "ui/program.h"
 
 namespace replay {

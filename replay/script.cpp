@@ -1,4 +1,4 @@
-#include "tools/replay/script.h"
+#include "replay/script.h"
 
 #include <cstdlib>
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "tools/replay/runner.h"
+#include "replay/runner.h"
 
 #include <algorithm>
 #include <limits>
