@@ -8,21 +8,30 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/options.h"
 #include "app/player_settings.h"
+#include "app/recordings.h"
 #include "app/settings_door.h"
+#include "app/watching.h"
 #include "art/art.h"
 #include "frontend/game.h"
+#include "frontend/race_records.h"
 #include "net/net_state.h"
 #include "platform/net/qt_socket.h"
 #include "platform/qt/language.h"
 #include "platform/qt/qt_driver.h"
 #include "platform/sdl/sdl_media.h"
 #include "platform/sdl/sdl_pads.h"
+#include "replay/recorder.h"
+#include "replay/recording.h"
+#include "ui/json.h"
+#include "ui/parse.h"
 #include "ui/program.h"
 
 namespace {
@@ -131,6 +140,19 @@ int main(int argc, char** argv) {
     std::printf("driftwing %s\n", DRIFTWING_VERSION);
     return 0;
   }
+  // A recording to watch is read whole before any window opens: a damaged
+  // one gets its one line, never half a race.
+  std::optional<replay::Recording> watched;
+  if (!opt->watchFile.empty()) {
+    watched = replay::readRecording(opt->watchFile, error);
+    if (!watched) {
+      std::fprintf(stderr, "driftwing: cannot watch %s: %s\n", opt->watchFile.c_str(),
+                   error.c_str());
+      return 2;
+    }
+    opt->screen = watched->options.screen;
+    opt->sets.clear();
+  }
   if (!haveDisplay()) {
     std::fprintf(stderr,
                  "driftwing: no display to open a window on; run it on a desktop, or without "
@@ -172,7 +194,9 @@ int main(int argc, char** argv) {
   program.module<net::NetState>().makeSocket = [] {
     return std::make_unique<platform::QtSocket>();
   };
-  platform::SdlPads pads(program);
+  // Gamepads drive the game, but never a recording being watched.
+  std::unique_ptr<platform::SdlPads> pads;
+  if (!watched) pads = std::make_unique<platform::SdlPads>(program);
 
   const std::string first = opt->screen.empty() ? frontend::kFirstWindow : opt->screen;
   ui::Window* start = program.find(first);
@@ -180,20 +204,47 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "driftwing: there is no window %s\n", first.c_str());
     return 2;
   }
-  for (const auto& [name, value] : opt->sets) {
-    if (!program.globals().set(name, value) && !start->vars().set(name, value)) {
-      std::fprintf(stderr, "driftwing: %s has no setting or variable %s\n", first.c_str(),
-                   name.c_str());
-      return 2;
-    }
+  auto setting = [&](const std::string& name, const std::string& value) {
+    long long v = 0;
+    if (ui::parseWhole(value, v) && (program.globals().set(name, v) || start->vars().set(name, v)))
+      return true;
+    std::fprintf(stderr, "driftwing: %s has no setting or variable %s\n", first.c_str(),
+                 name.c_str());
+    return false;
+  };
+  for (const auto& [name, value] : opt->sets)
+    if (!setting(name, std::to_string(value))) return 2;
+  if (watched)
+    for (const auto& [name, value] : watched->options.sets)
+      if (!setting(name, value)) return 2;
+
+  // Every race played is kept, to be watched again.
+  std::unique_ptr<replay::Recorder> recorder;
+  if (!watched) {
+    recorder = std::make_unique<replay::Recorder>(
+        program, frontend::isRecordedRace, frontend::describeRace,
+        [](replay::Take&& take) { app::keepRecording(take); });
+    driver.setInputListener(recorder.get());
   }
 
   chooseScale(settings.inUse().scale, program, driver);
   app::SettingsDoor door(settings, driver, program);
   usePreferences(settings, program, driver, media, door);
-  pads.setKeyBindings(&settings.inUse().keys);
+  if (pads) pads->setKeyBindings(&settings.inUse().keys);
+  std::unique_ptr<app::Watching> watching;
+  if (watched) watching = std::make_unique<app::Watching>(program, driver, std::move(*watched));
   program.start(*start);
-  if (program.ended()) return 0;
+  if (watching) watching->start();
   if (opt->settings) door.open();
-  return QApplication::exec();
+  const int status = program.ended() ? 0 : QApplication::exec();
+  driver.stop();
+  // The game closed before its races did: they are kept as they stand.
+  if (recorder) recorder->finishAll(driver.nowMs());
+  driver.setInputListener(nullptr);
+  if (!opt->finalFile.empty()) {
+    std::ofstream out(opt->finalFile, std::ios::binary | std::ios::trunc);
+    out << ui::endStateJson(program) << "\n";
+    if (!out) std::fprintf(stderr, "driftwing: cannot write %s\n", opt->finalFile.c_str());
+  }
+  return status;
 }

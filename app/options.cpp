@@ -38,6 +38,18 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
       .flag({"--mute"}, [&] { o.mute = true; })
       .flag({"--fullscreen"}, [&] { o.fullScreen = true; })
       .flag({"--settings"}, [&] { o.settings = true; })
+      .option("--final",
+              [&](const std::string& v) {
+                o.finalFile = v;
+                return true;
+              },
+              {})
+      .option("--watch",
+              [&](const std::string& v) {
+                o.watchFile = v;
+                return true;
+              },
+              {})
       .option(
           "--music", [&](const std::string& v) { return parseLevel(v, o.music.emplace()); },
           "--music takes a whole number from 0 to 100")
@@ -99,6 +111,10 @@ const char* usage() {
          "  --fullscreen      start in full screen (F11 leaves it)\n"
          "  --settings        open the settings window over the title screen\n"
          "                    (F10 opens it at any time)\n"
+         "  --watch FILE      watch a recorded race in the game's window: Space\n"
+         "                    pauses, F or + plays faster, - slower, Esc ends\n"
+         "  --final FILE      when the game ends, write its end state to FILE\n"
+         "                    (one JSON line, as driftwing-replay --final does)\n"
          "  --version         print the version and exit\n"
          "  --help            print this help and exit\n"
          "\n"

@@ -18,6 +18,8 @@ struct Options {
   bool mute = false;
   bool fullScreen = false;
   bool settings = false;  // the settings window opens over the first window
+  std::string finalFile;  // where to write the end state when the game ends
+  std::string watchFile;  // a recording to watch instead of playing
   bool help = false;
   bool version = false;
 };

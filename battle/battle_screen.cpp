@@ -174,6 +174,12 @@ Element& BattleScreen::turboReadout(int player) { return el("Label2", 7 + player
 Element& BattleScreen::clock() { return el("Label2", 5); }
 Element& BattleScreen::countdownLabel(int view) { return el("Label3", view); }
 Element& BattleScreen::winBanner(int player) { return el("Label1", player); }
+
+std::optional<int> BattleScreen::whoWon() {
+  for (int p = 0; p < 2; ++p)
+    if (winBanner(p).Visible) return p;
+  return std::nullopt;
+}
 Element& BattleScreen::raceTimer() { return el("Timer1"); }
 Element& BattleScreen::countdownTimer() { return el("Timer2"); }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "ui/window.h"
 
@@ -34,6 +35,9 @@ class BattleScreen : public ui::Window {
   std::array<std::int16_t, 2> rivalSpeeds{};  // the computer cars: c1 chases red, c2 blue
   std::int16_t battleTicks = 0;
   std::int16_t battleCountdown = 4;
+
+  // Who won: 0 red, 1 blue; nobody yet while the race is on.
+  std::optional<int> whoWon();
 
  private:
   // Handlers.

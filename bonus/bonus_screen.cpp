@@ -80,6 +80,7 @@ ui::Element& BonusScreen::scoreReadout() { return el("Text3"); }
 ui::Element& BonusScreen::onePlayerButton() { return el("Command1"); }
 ui::Element& BonusScreen::twoPlayerButton() { return el("cmdStart"); }
 ui::Element& BonusScreen::gameOverBanner() { return el("Label1"); }
+bool BonusScreen::gameOver() { return gameOverBanner().Visible; }
 ui::Element& BonusScreen::levelClearBanner() { return el("Level1"); }
 ui::Element& BonusScreen::moveTimer() { return el("tmrMove"); }
 

@@ -32,6 +32,8 @@ class BonusScreen : public ui::Window {
   // is the height of the window, 6825 twips, though the picture runs on
   // below it.
   float fieldHeight();
+  // The last ship is down and the banner asks for another game.
+  bool gameOver();
 
   std::int16_t level = 1;
   std::int16_t score = 0;

@@ -20,7 +20,7 @@ struct Happening {
   Window* window = nullptr;
   std::string source;  // id of the element the event came to; empty for none
   int code = -1;       // key code, or -1
-  std::string data;    // the text read, for data arrivals
+  std::string data;    // the text read, for data arrivals; the text typed, for text
   int bytes = -1;      // the byte count reported, for data arrivals
 };
 
@@ -48,6 +48,21 @@ class Driver {
   virtual void programEnded() {}
   // A message the network race sent, as the game wrote it.
   virtual void netSent(const std::string&) {}
+};
+
+// Hears what the player does, on the game's clock: every event that comes
+// from outside the program (not its timers), stamped with the time at which
+// the program handles it, and the windows' lives around them. The desktop
+// driver tells it; the recorder of races listens.
+class InputListener {
+ public:
+  virtual ~InputListener() = default;
+  virtual void inputStarting(const Happening& h, std::int64_t t) = 0;
+  virtual void windowLoading(Window&, std::int64_t /*t*/) {}
+  virtual void windowUnloading(Window&) {}
+  // An event from outside and everything it caused have run.
+  virtual void eventDone(std::int64_t /*t*/) {}
+  virtual void programEnded(std::int64_t /*t*/) {}
 };
 
 // Opens addresses with the desktop's own programs, without waiting.

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "ui/element.h"
+#include "ui/program.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -175,6 +176,20 @@ std::string elementsJson(const Window& w) {
   }
   out += '}';
   return out;
+}
+
+std::string endStateJson(Program& p) {
+  std::string line = "{\"t\": " + std::to_string(p.now()) +
+                     ", \"globals\": " + varsJson(p.globals()) + ", \"windows\": {";
+  bool first = true;
+  for (const auto& w : p.windows()) {
+    if (!w->loaded()) continue;
+    if (!first) line += ", ";
+    first = false;
+    appendJsonString(line, w->name());
+    line += ": {\"vars\": " + varsJson(w->vars()) + ", \"elements\": " + elementsJson(*w) + "}";
+  }
+  return line + "}}";
 }
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 
 namespace ui {
 
+class Program;
 class Window;
 class Element;
 
@@ -23,5 +24,11 @@ std::string varsJson(const VarTable& vars);
 // the properties its kind has.
 std::string elementsJson(const Window& w);
 std::string elementJson(const Element& e);
+
+// The program's state when a run stops, as one line: the time, the
+// settings, and the variables and elements of every loaded window. The game
+// and the replay tool write the same line, so that a race and its replay
+// can be compared.
+std::string endStateJson(Program& p);
 
 }  // namespace ui

@@ -228,7 +228,9 @@ void Program::keyDown(Window& w, int code) { keyEvent(w, code, Event::KeyDown, "
 void Program::keyUp(Window& w, int code) { keyEvent(w, code, Event::KeyUp, "keyup"); }
 
 void Program::text(Window& w, Element& e, const std::string& value) {
-  dispatch(happening("text", w, e.id()), [&] {
+  Happening h = happening("text", w, e.id());
+  h.data = value;
+  dispatch(h, [&] {
     if (!usable(w, e) || e.Locked || (e.kind != Kind::TextBox && e.kind != Kind::ComboBox)) return;
     e.Text = value;
     w.handle(Event::Change, &e, {e.index, 0});

@@ -16,7 +16,6 @@
 namespace platform::qt {
 
 QtDriver::QtDriver(int scale) : scale_(scale) {
-  clock_.start();
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -24,7 +23,7 @@ QtDriver::QtDriver(int scale) : scale_(scale) {
   qApp->installEventFilter(this);
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     const bool active = s == Qt::ApplicationActive;
-    if (active_ && !active && program_ != nullptr && !program_->ended()) {
+    if (active_ && !active && program_ != nullptr && !program_->ended() && !watching()) {
       // The game lost the keyboard to another program.
       if (ui::Window* front = program_->front()) program_->blur(*front);
     }
@@ -66,6 +65,40 @@ void QtDriver::redrawAll() {
     if (view) view->rebuild();
 }
 
+std::int64_t QtDriver::nowMs() const {
+  if (depth_ > 0 || stopped_ || (program_ != nullptr && program_->ended())) return gameNow_;
+  return std::max(gameNow_, clock_.now());
+}
+
+std::int64_t QtDriver::inputTime() const {
+  const std::int64_t handled = ticksRanAt_ == gameNow_ ? gameNow_ + 1 : gameNow_;
+  std::int64_t t = std::max(clock_.now(), handled);
+  const std::int64_t due = program_ != nullptr ? program_->nextDue() : -1;
+  if (due >= 0 && due < t) t = due;
+  return t;
+}
+
+void QtDriver::eventStarted(const ui::Happening& h) {
+  if (depth_++ > 0) return;
+  if (h.kind.empty()) {
+    // The program starts: the game's time begins.
+    if (!started_) clock_.start();
+    started_ = true;
+    return;
+  }
+  if (h.kind == "tick" || scripted_) return;  // at the time tick() set
+  gameNow_ = inputTime();
+  if (listener_ != nullptr) listener_->inputStarting(h, gameNow_);
+}
+
+void QtDriver::windowLoading(ui::Window& w) {
+  if (listener_ != nullptr) listener_->windowLoading(w, gameNow_);
+}
+
+void QtDriver::windowUnloading(ui::Window& w) {
+  if (listener_ != nullptr) listener_->windowUnloading(w);
+}
+
 void QtDriver::timersChanged() {
   if (depth_ > 0)
     armPending_ = true;
@@ -73,24 +106,88 @@ void QtDriver::timersChanged() {
     arm();
 }
 
+void QtDriver::setTitleNote(const QString& note) {
+  titleNote_ = note;
+  for (auto& [w, view] : views_)
+    if (view) view->setTitleNote(note);
+}
+
+void QtDriver::stop() {
+  stopped_ = true;
+  timer_.stop();
+}
+
+void QtDriver::setPaused(bool paused) {
+  clock_.setPaused(paused);
+  arm();
+}
+
+void QtDriver::setSpeed(int speed) {
+  clock_.setSpeed(speed);
+  arm();
+}
+
+void QtDriver::watch(Playback* playback) {
+  playback_ = playback;
+  arm();
+}
+
+std::int64_t QtDriver::nextThing() const {
+  std::int64_t t = program_->nextDue();
+  if (playback_ == nullptr) return t;
+  if (watchedToEnd_) return -1;
+  // A recording plays up to its end and no further.
+  const std::int64_t end = playback_->endsAt();
+  if (t > end) t = -1;
+  if (const std::int64_t line = playback_->nextAt(); line >= 0 && (t < 0 || line <= t)) t = line;
+  return t >= 0 ? t : end;
+}
+
 void QtDriver::arm() {
   armPending_ = false;
-  if (program_ == nullptr || program_->ended()) {
+  if (program_ == nullptr || program_->ended() || stopped_) {
     timer_.stop();
     return;
   }
-  const std::int64_t due = program_->nextDue();
-  if (due < 0) {
+  const std::int64_t t = nextThing();
+  if (t < 0) {
     timer_.stop();
     return;
   }
-  const std::int64_t wait = std::max<std::int64_t>(0, due - nowMs());
-  timer_.start(static_cast<int>(std::min<std::int64_t>(wait, 1 << 30)));
+  timer_.start(static_cast<int>(clock_.wallMsUntil(t)));
+}
+
+// Everything due at one millisecond runs as on the virtual clock: the
+// recording's inputs, then the timers. False at the recording's end, where
+// it stands still.
+bool QtDriver::runNext(std::int64_t t) {
+  gameNow_ = t;
+  if (playback_ != nullptr && playback_->nextAt() == t) {
+    scripted_ = true;
+    playback_->runNext();
+    scripted_ = false;
+  } else if (program_->nextDue() == t) {
+    ticksRanAt_ = t;
+    program_->runTimers(t);
+  } else {
+    watchedToEnd_ = true;
+    timer_.stop();
+    playback_->over();
+    return false;
+  }
+  return true;
 }
 
 void QtDriver::tick() {
   if (program_ == nullptr || program_->ended()) return;
-  program_->runTimers(nowMs());
+  const std::int64_t now = clock_.now();
+  const std::int64_t t = nextThing();
+  if (t >= 0 && t <= now) {
+    if (!runNext(t) || program_->ended()) return;
+    // Still behind: the game's clock waits for the desktop, and the ticks
+    // that fell due meanwhile merge into the one just run.
+    if (const std::int64_t next = nextThing(); next > t && next <= now) clock_.holdAt(t);
+  }
   arm();
 }
 
@@ -106,6 +203,7 @@ void QtDriver::syncAll() {
 
 void QtDriver::eventFinished(const ui::Happening&) {
   if (--depth_ > 0) return;
+  if (listener_ != nullptr) listener_->eventDone(gameNow_);
   syncAll();
   if (armPending_) arm();
 }
@@ -117,6 +215,7 @@ void QtDriver::windowShown(ui::Window& w) {
     WindowView* owner = lastFront_ != nullptr ? viewOf(*lastFront_) : nullptr;
     view = new WindowView(*program_, w, scaleOf(w), true);
     views_[&w] = view;
+    if (!titleNote_.isEmpty()) view->setTitleNote(titleNote_);
     QRect area = view->screen() ? view->screen()->availableGeometry() : QRect();
     if (owner != nullptr && owner->isVisible()) {
       area = owner->geometry();
@@ -160,6 +259,12 @@ void QtDriver::windowUnloaded(ui::Window& w) {
 
 void QtDriver::programEnded() {
   timer_.stop();
+  if (listener_ != nullptr) listener_->programEnded(gameNow_);
+  if (playback_ != nullptr) {
+    // The recording ended the game: its last picture stays to be seen.
+    playback_->over();
+    return;
+  }
   for (auto& [w, view] : views_)
     if (view) view->hide();
   QCoreApplication::exit(0);
@@ -191,6 +296,16 @@ bool QtDriver::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
+  if (watching() && viewFor(watched) != nullptr) {
+    // Watching a recording: the player's hands stay off the race, and
+    // closing a window ends the watching.
+    if (type == QEvent::Close) {
+      event->ignore();
+      QCoreApplication::exit(0);
+      return true;
+    }
+    if (playersInput(watched, type)) return true;
+  }
   if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && program_ != nullptr &&
       !program_->ended()) {
     // A key reaches the focus widget first and may travel up from there;
@@ -221,6 +336,23 @@ bool QtDriver::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QObject::eventFilter(watched, event);
+}
+
+bool QtDriver::playersInput(QObject* watched, QEvent::Type type) const {
+  switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ShortcutOverride:
+      return true;
+    case QEvent::FocusIn:
+      return qobject_cast<QWidget*>(watched) != nullptr;
+    default:
+      return false;
+  }
 }
 
 void DesktopShell::open(const std::string& address) {

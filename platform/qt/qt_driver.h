@@ -2,13 +2,14 @@
 // game's timers, keys mapped to the game's codes, one thread.
 #pragma once
 
-#include <QElapsedTimer>
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <map>
 
+#include "platform/qt/game_clock.h"
 #include "ui/driver.h"
 
 namespace ui {
@@ -19,6 +20,19 @@ namespace platform::qt {
 
 class KeyBindings;
 class WindowView;
+
+// Inputs from a recording, in place of the player's.
+class Playback {
+ public:
+  virtual ~Playback() = default;
+  // The game time of the next input; -1 when none is left.
+  virtual std::int64_t nextAt() const = 0;
+  virtual void runNext() = 0;
+  // The game time at which the recording ends.
+  virtual std::int64_t endsAt() const = 0;
+  // It has played to its end, or the program ended in it.
+  virtual void over() = 0;
+};
 
 class QtDriver : public QObject, public ui::Driver {
  public:
@@ -48,11 +62,35 @@ class QtDriver : public QObject, public ui::Driver {
   // The player's keys: in a window of a mode, the key pressed becomes the
   // code of the action it does. Null: every key as pressed.
   void setKeyBindings(const KeyBindings* keys) { keys_ = keys; }
+  // Who hears the player's inputs, with their game times (null: nobody).
+  void setInputListener(ui::InputListener* listener) { listener_ = listener; }
+  // Plays a recording: its inputs run at their times, and the player's keys
+  // and clicks no longer reach the game (the desktop's keys still work).
+  // Closing a window ends the watching.
+  void watch(Playback* playback);
+  bool watching() const { return playback_ != nullptr; }
+  // The desktop is done with the game (its event loop has returned): the
+  // game's time stays at the last thing handled, and no timer runs again.
+  void stop();
+  // The game's clock stands still, or runs `speed` times as fast.
+  void setPaused(bool paused);
+  bool paused() const { return clock_.paused(); }
+  void setSpeed(int speed);
+  int speed() const { return clock_.speed(); }
+  // Words after every window's caption in its title bar.
+  void setTitleNote(const QString& note);
 
-  std::int64_t nowMs() const override { return clock_.elapsed(); }
+  // The game's clock. It follows the wall clock, but never runs past a tick
+  // that has not been handled: when the desktop falls behind (a busy
+  // machine, a window being dragged), the game's time waits, and the ticks
+  // that fell due meanwhile merge into one. Every event is handled at one
+  // game time, so a race replays on the virtual clock exactly as it ran.
+  std::int64_t nowMs() const override;
   void timersChanged() override;
-  void eventStarted(const ui::Happening&) override { ++depth_; }
+  void eventStarted(const ui::Happening& h) override;
   void eventFinished(const ui::Happening&) override;
+  void windowLoading(ui::Window& w) override;
+  void windowUnloading(ui::Window& w) override;
   void windowShown(ui::Window& w) override;
   void windowHidden(ui::Window& w) override;
   void windowUnloaded(ui::Window& w) override;
@@ -64,6 +102,14 @@ class QtDriver : public QObject, public ui::Driver {
  private:
   void arm();
   void tick();
+  // The game time of the next thing to run: a tick, or a recording's input
+  // or its end.
+  std::int64_t nextThing() const;
+  bool runNext(std::int64_t t);
+  bool playersInput(QObject* watched, QEvent::Type type) const;
+  // The game time of an input arriving now: after every tick already
+  // handled, and no later than a tick still waiting, which it precedes.
+  std::int64_t inputTime() const;
   void syncAll();
   WindowView* viewFor(QObject* o) const;
   int scaleOf(const ui::Window& w) const { return scaleOf_ ? scaleOf_(w) : scale_; }
@@ -71,7 +117,16 @@ class QtDriver : public QObject, public ui::Driver {
   ui::Program* program_ = nullptr;
   int scale_;
   std::function<int(const ui::Window&)> scaleOf_;
-  QElapsedTimer clock_;
+  GameClock clock_;
+  std::int64_t gameNow_ = 0;      // the time of the event running, or of the last one
+  std::int64_t ticksRanAt_ = -1;  // the time of the last ticks handled
+  bool started_ = false;
+  ui::InputListener* listener_ = nullptr;
+  Playback* playback_ = nullptr;
+  bool scripted_ = false;  // the event running is the recording's
+  bool watchedToEnd_ = false;
+  bool stopped_ = false;
+  QString titleNote_;
   QTimer timer_;
   std::map<const ui::Window*, QPointer<WindowView>> views_;
   const ui::Window* lastFront_ = nullptr;

@@ -297,9 +297,14 @@ void WindowView::sync() {
   const auto& els = window_.elements();
   for (std::size_t i = 0; i < items_.size() && i < els.size(); ++i)
     if (items_[i].widget) syncItem(i, els[i]);
-  const QString title = shown(window_.Caption);
+  const QString title = shown(window_.Caption) + titleNote_;
   if (windowTitle() != title) setWindowTitle(title);
   syncing_ = false;
+}
+
+void WindowView::setTitleNote(const QString& note) {
+  titleNote_ = note;
+  setWindowTitle(shown(window_.Caption) + titleNote_);
 }
 
 void WindowView::syncItem(std::size_t index, const ui::Element& e) {

@@ -43,6 +43,8 @@ class WindowView : public QWidget {
   QRect contentRect() const;
   // Brings every widget in line with its element.
   void sync();
+  // Words after the window's caption in its title bar ("  ·  Replay").
+  void setTitleNote(const QString& note);
   // The element a widget of this view stands for, or nullptr. A picture
   // area that takes the keys has a widget standing in for it.
   ui::Element* elementOf(const QWidget* widget) const;
@@ -85,6 +87,7 @@ class WindowView : public QWidget {
   int scale_;
   bool interactive_;
   bool fullScreen_ = false;
+  QString titleNote_;
   QRect normalGeometry_;
   Canvas* canvas_ = nullptr;
   std::vector<Item> items_;

@@ -16,9 +16,9 @@
 #include "frontend/game.h"
 #include "platform/qt/language.h"
 #include "platform/qt/render.h"
-#include "tools/replay/realtime.h"
 #include "replay/runner.h"
 #include "replay/script.h"
+#include "tools/replay/realtime.h"
 #include "ui/json.h"
 #include "ui/parse.h"
 #include "ui/program.h"
@@ -190,20 +190,7 @@ int main(int argc, char** argv) {
   if (!finalFile.empty()) {
     finalOut.open(finalFile, std::ios::binary | std::ios::trunc);
     if (!finalOut) return fail("cannot write " + finalFile);
-    opt.atEnd = [&finalOut](ui::Program& p) {
-      std::string line = "{\"t\": " + std::to_string(p.now()) +
-                         ", \"globals\": " + ui::varsJson(p.globals()) + ", \"windows\": {";
-      bool first = true;
-      for (const auto& w : p.windows()) {
-        if (!w->loaded()) continue;
-        if (!first) line += ", ";
-        first = false;
-        ui::appendJsonString(line, w->name());
-        line += ": {\"vars\": " + ui::varsJson(w->vars()) +
-                ", \"elements\": " + ui::elementsJson(*w) + "}";
-      }
-      finalOut << line << "}}\n";
-    };
+    opt.atEnd = [&finalOut](ui::Program& p) { finalOut << ui::endStateJson(p) << "\n"; };
   }
   const int status = realtime
                          ? replay::runRealtime(opt, *script, frontend::addWindows, trace, error)

@@ -1,0 +1,72 @@
+#include "app/watching.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include "replay/runner.h"
+#include "ui/program.h"
+
+namespace app {
+
+Watching::Watching(ui::Program& program, platform::qt::QtDriver& driver,
+                   replay::Recording recording)
+    : program_(program), driver_(driver), recording_(std::move(recording)) {
+  driver_.setDesktopKey(Qt::Key_Space, [this] { togglePause(); });
+  driver_.setDesktopKey(Qt::Key_F, [this] { faster(); });
+  driver_.setDesktopKey(Qt::Key_Plus, [this] { faster(); });
+  driver_.setDesktopKey(Qt::Key_Minus, [this] { slower(); });
+  driver_.setDesktopKey(Qt::Key_Escape, [] { QCoreApplication::exit(0); });
+}
+
+void Watching::start() {
+  showState();
+  driver_.watch(this);
+}
+
+std::int64_t Watching::nextAt() const {
+  return next_ < recording_.lines.size() ? recording_.lines[next_].t : -1;
+}
+
+void Watching::runNext() {
+  std::string error;
+  // The recording was read whole and checked before the race began; a line
+  // that still cannot be applied (its window went away) is passed over.
+  if (!replay::apply(program_, recording_.lines[next_++], error))
+    std::fprintf(stderr, "driftwing: %s\n", error.c_str());
+}
+
+void Watching::over() {
+  over_ = true;
+  showState();
+}
+
+void Watching::togglePause() {
+  if (over_) return;
+  driver_.setPaused(!driver_.paused());
+  showState();
+}
+
+void Watching::faster() {
+  driver_.setSpeed(std::min(kFastest, driver_.speed() * 2));
+  showState();
+}
+
+void Watching::slower() {
+  driver_.setSpeed(std::max(1, driver_.speed() / 2));
+  showState();
+}
+
+// The title bar says what is going on: a replay, its speed, paused, over.
+void Watching::showState() {
+  QString note = QCoreApplication::translate("Words", "  ·  Replay");
+  if (const int speed = driver_.speed(); speed > 1) note += QStringLiteral(" ×%1").arg(speed);
+  if (over_)
+    note += QCoreApplication::translate("Words", "  ·  over (Esc closes)");
+  else if (driver_.paused())
+    note += QCoreApplication::translate("Words", "  ·  paused (Space goes on)");
+  driver_.setTitleNote(note);
+}
+
+}  // namespace app
