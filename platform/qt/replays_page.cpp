@@ -206,9 +206,10 @@ void ReplaysPage::watchChosen() {
   }
   const std::string problem =
       watchWith_ ? watchWith_(path) : std::string("nothing watches it here");
-  showProblem(problem.empty()
-                  ? QString()
-                  : said(Words::tr("無法觀看：%1")).arg(QString::fromStdString(problem)));
+  showProblem(
+      problem.empty()
+          ? QString()
+          : said(Words::tr("無法觀看：%1")).arg(QString::fromStdString(problem).simplified()));
 }
 
 const ShelvedRecording* ReplaysPage::shownAt(const std::string& path) const {
