@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QUrl>
 #include <algorithm>
@@ -103,10 +104,9 @@ ReplaysPage::ReplaysPage(QWidget* parent, int scale, ReplayShelf shelf, Watch wa
   list_->setAlternatingRowColors(true);
   list_->setAllColumnsShowFocus(true);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setTextElideMode(Qt::ElideMiddle);  // a damaged file's long name keeps both ends
   list_->header()->setSectionsMovable(false);
-  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  list_->header()->setStretchLastSection(false);
-  list_->header()->setSectionResizeMode(kRace, QHeaderView::Stretch);
+  list_->header()->setStretchLastSection(true);
   list_->headerItem()->setTextAlignment(kTime, Qt::AlignRight | Qt::AlignVCenter);
   // Enter or a double click on a row.
   connect(list_, &QTreeWidget::itemActivated, this, [this] { watchChosen(); });
@@ -180,6 +180,29 @@ void ReplaysPage::fillRows() {
     if (r.path == was) current = row;
   }
   if (current != nullptr) list_->setCurrentItem(current);
+  fitColumns();
+}
+
+void ReplaysPage::fitColumns() {
+  const QFontMetrics metrics(list_->font());
+  // Qt's margins around an item's text, and a gap between the columns.
+  const int margin =
+      2 * (list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1);
+  const int gap = 8 * scale_;
+  int whole = 0;
+  for (int c = 0; c < kColumns; ++c) {
+    int width = list_->header()->sectionSizeHint(c);
+    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+      // A damaged file's name may be long: it gives way in the middle.
+      if (c == kRace && shown_[static_cast<std::size_t>(i)].damaged) continue;
+      width = std::max(width, metrics.horizontalAdvance(list_->topLevelItem(i)->text(c)) + margin);
+    }
+    width += gap;
+    list_->header()->resizeSection(c, width);
+    whole += width;
+  }
+  list_->setMinimumWidth(whole + 2 * list_->frameWidth() +
+                         list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_));
 }
 
 void ReplaysPage::retranslate() {

@@ -46,6 +46,8 @@ class ReplaysPage : public QWidget {
 
  private:
   void fillRows();
+  // Every column wide enough for its words, the list for its columns.
+  void fitColumns();
   // The recording shown at `path`, if any.
   const ShelvedRecording* shownAt(const std::string& path) const;
   void watchChosen();
