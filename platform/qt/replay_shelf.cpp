@@ -106,8 +106,8 @@ Found read(const QFileInfo& info) {
 std::vector<Found> shelved(const std::string& folder) {
   std::vector<Found> all;
   const QDir dir(QString::fromStdString(folder));
-  const QFileInfoList files =
-      dir.entryInfoList({QStringLiteral("*") + QLatin1String(kExtension)}, QDir::Files);
+  const QFileInfoList files = dir.entryInfoList({QStringLiteral("*") + QLatin1String(kExtension)},
+                                                QDir::Files | QDir::CaseSensitive);
   for (const QFileInfo& info : files) all.push_back(read(info));
   std::sort(all.begin(), all.end(), [](const Found& a, const Found& b) {
     const ShelvedRecording &x = a.recording, &y = b.recording;
