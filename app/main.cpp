@@ -1,8 +1,10 @@
 // Driftwing on the desktop: Qt windows, SDL2_mixer sound, SDL2 gamepads, the game's logic.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QProcess>
 #include <QScreen>
 #include <QStyleFactory>
 #include <algorithm>
@@ -95,6 +97,15 @@ void chooseScale(std::optional<int> scale, const ui::Program& program,
                asked, area.width(), area.height(), fitsEvery);
 }
 
+// Watches a recording in a game of its own, beside this one: "" once it has
+// started, else why not, in one line.
+std::string watchInNewGame(const std::string& path) {
+  const QString game = QCoreApplication::applicationFilePath();
+  if (!QProcess::startDetached(game, {QStringLiteral("--watch"), QString::fromStdString(path)}))
+    return "cannot start " + game.toStdString();
+  return {};
+}
+
 // The player's preferences at work: the sound levels, full screen and the
 // scale as they change, the keys, and the desktop's keys that change them.
 void usePreferences(app::PlayerSettings& settings, ui::Program& program,
@@ -119,6 +130,8 @@ void usePreferences(app::PlayerSettings& settings, ui::Program& program,
   };
   app::useOnDesktop(settings, driver);
   driver.setDesktopKey(Qt::Key_F10, [&door] { door.toggle(); });
+  driver.setDesktopKey(Qt::Key_F12,
+                       [&door] { door.toggleAt(platform::qt::SettingsWindow::kReplaysPage); });
   settings.apply();
 }
 
@@ -228,7 +241,7 @@ int main(int argc, char** argv) {
   }
 
   chooseScale(settings.inUse().scale, program, driver);
-  app::SettingsDoor door(settings, driver, program);
+  app::SettingsDoor door(settings, driver, program, platform::qt::ReplayShelf(), watchInNewGame);
   usePreferences(settings, program, driver, media, door);
   if (pads) pads->setKeyBindings(&settings.inUse().keys);
   std::unique_ptr<app::Watching> watching;

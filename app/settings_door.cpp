@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "app/options.h"
 #include "app/player_settings.h"
@@ -35,8 +36,13 @@ std::vector<int> fittingScales(const ui::Program& program) {
 }  // namespace
 
 SettingsDoor::SettingsDoor(PlayerSettings& settings, platform::qt::QtDriver& driver,
-                           ui::Program& program)
-    : settings_(settings), driver_(driver), program_(program) {}
+                           ui::Program& program, platform::qt::ReplayShelf shelf,
+                           platform::qt::Watch watch)
+    : settings_(settings),
+      driver_(driver),
+      program_(program),
+      shelf_(std::move(shelf)),
+      watch_(std::move(watch)) {}
 
 SettingsDoor::~SettingsDoor() {
   if (window_) {
@@ -52,6 +58,18 @@ void SettingsDoor::toggle() {
     open();
 }
 
+void SettingsDoor::toggleAt(int page) {
+  if (window_ && window_->isVisible() && window_->shownPage() == page)
+    close();
+  else
+    openAt(page);
+}
+
+void SettingsDoor::openAt(int page) {
+  open();
+  window_->showPage(page);
+}
+
 void SettingsDoor::open() {
   if (!window_) {
     std::array<const ui::PadBindings*, 4> pads{};
@@ -63,7 +81,8 @@ void SettingsDoor::open() {
         driver_.scale(), fittingScales(program_), pads,
         [this](const std::function<void(platform::qt::Preferences&)>& edit) {
           settings_.change(edit);
-        });
+        },
+        shelf_, watch_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     // However it closes (F10, Esc, its button), the keys go back to the game.
     QObject::connect(window_, &QObject::destroyed, [this] { giveBackKeys(); });

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -323,10 +324,42 @@ TEST_F(OnTheDesktop, F10OpensTheSettingsWindowAndClosesItWithoutTheGameHearingIt
   EXPECT_EQ(log, (std::vector<std::string>{"down 38", "up 38"})) << "the game's keys still arrive";
 }
 
+TEST_F(OnTheDesktop, F12OpensTheSettingsWindowAtTheRecordingsAndClosesItThere) {
+  app::PlayerSettings settings(path);
+  app::SettingsDoor door(settings, driver, program,
+                         platform::qt::ReplayShelf(dir.filePath("replays").toStdString()), {});
+  constexpr int kReplays = platform::qt::SettingsWindow::kReplaysPage;
+  driver.setDesktopKey(Qt::Key_F10, [&door] { door.toggle(); });
+  driver.setDesktopKey(Qt::Key_F12, [&door] { door.toggleAt(kReplays); });
+
+  program.start(program.window("Keys"));
+  platform::qt::WindowView* v = driver.viewOf(program.window("Keys"));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
+  QTRY_VERIFY(door.window() != nullptr && door.window()->isVisible());
+  EXPECT_EQ(door.window()->shownPage(), kReplays);
+  EXPECT_TRUE(log.empty()) << "F12 belongs to the desktop";
+
+  // Back in the game with the window open at another page, F12 turns it to
+  // the recordings; pressed again, it closes it.
+  door.window()->showPage(0);
+  v->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
+  ASSERT_TRUE(door.window() != nullptr);
+  EXPECT_EQ(door.window()->shownPage(), kReplays);
+  v->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
+  QTRY_VERIFY(door.window() == nullptr);
+  EXPECT_TRUE(log.empty());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);  // never the player's own folders
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

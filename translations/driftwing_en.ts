@@ -561,5 +561,105 @@
         <source>給%1</source>
         <translation>Give it to %1</translation>
     </message>
+    <message>
+        <source>錄影</source>
+        <translation>Replays</translation>
+    </message>
+    <message>
+        <source>簡單</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>困難</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>第%1關</source>
+        <translation>Stage %1</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>已損壞</source>
+        <translation>Damaged</translation>
+    </message>
+    <message>
+        <source>過關</source>
+        <translation>Passed</translation>
+    </message>
+    <message>
+        <source>失敗</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>中途離開</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>藍方勝</source>
+        <translation>Blue won</translation>
+    </message>
+    <message>
+        <source>紅方勝</source>
+        <translation>Red won</translation>
+    </message>
+    <message>
+        <source>不分勝負</source>
+        <translation>No winner</translation>
+    </message>
+    <message>
+        <source>遊戲結束</source>
+        <translation>Game over</translation>
+    </message>
+    <message>
+        <source>%1，第%2名</source>
+        <translation>%1, rank %2</translation>
+    </message>
+    <message>
+        <source>%1，%2分</source>
+        <translation>%1, %2 points</translation>
+    </message>
+    <message>
+        <source>比賽</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Played</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>還沒有錄影。你玩的每一場比賽、對戰和射擊遊戲都會留在這裡，隨時可以再看一次。</source>
+        <translation>No recordings yet. Every race, battle and shooter game you play is kept here to watch again.</translation>
+    </message>
+    <message>
+        <source>觀看</source>
+        <translation>Watch</translation>
+    </message>
+    <message>
+        <source>開啟資料夾</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <source>這個檔案不是完整的錄影，無法觀看。</source>
+        <translation>This file is not a whole recording; it cannot be watched.</translation>
+    </message>
+    <message>
+        <source>無法觀看：%1</source>
+        <translation>Cannot watch it: %1</translation>
+    </message>
 </context>
 </TS>

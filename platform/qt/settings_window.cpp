@@ -124,7 +124,8 @@ class KeyButton : public QPushButton {
 };
 
 SettingsWindow::SettingsWindow(int scale, std::vector<int> scales,
-                               std::array<const ui::PadBindings*, 4> pads, Change change)
+                               std::array<const ui::PadBindings*, 4> pads, Change change,
+                               ReplayShelf shelf, Watch watch)
     : scale_(std::max(1, scale)),
       scales_(std::move(scales)),
       pads_(pads),
@@ -159,6 +160,8 @@ SettingsWindow::SettingsWindow(int scale, std::vector<int> scales,
   tabs_->addTab(soundPage(), QString());
   tabs_->addTab(keysPage(), QString());
   tabs_->addTab(displayPage(), QString());
+  replays_ = new ReplaysPage(this, scale_, std::move(shelf), std::move(watch));
+  tabs_->addTab(replays_, QString());
   layout->addWidget(tabs_, 1);
   close_ = new QPushButton(this);
   close_->setAutoDefault(true);
@@ -348,6 +351,8 @@ void SettingsWindow::retranslate() {
   tabs_->setTabText(0, said(Words::tr("聲音")));
   tabs_->setTabText(1, said(Words::tr("按鍵")));
   tabs_->setTabText(2, said(Words::tr("畫面")));
+  tabs_->setTabText(kReplaysPage, said(Words::tr("錄影")));
+  replays_->retranslate();
   musicLabel_->setText(said(Words::tr("音樂")));
   effectsLabel_->setText(said(Words::tr("音效")));
   mute_->setText(said(Words::tr("全部靜音")) + QStringLiteral(" (F9)"));
@@ -433,6 +438,8 @@ Mode SettingsWindow::shownMode() const { return static_cast<Mode>(mode_->current
 void SettingsWindow::showMode(Mode mode) { mode_->setCurrentIndex(static_cast<int>(mode)); }
 
 void SettingsWindow::showPage(int page) { tabs_->setCurrentIndex(page); }
+
+int SettingsWindow::shownPage() const { return tabs_->currentIndex(); }
 
 QPushButton* SettingsWindow::keyButton(Mode mode, std::size_t action) const {
   const auto& keys = pages_[static_cast<std::size_t>(mode)].keys;
@@ -546,6 +553,13 @@ void SettingsWindow::paintEvent(QPaintEvent*) {
 void SettingsWindow::keyPressEvent(QKeyEvent* ev) {
   if (ev->key() == Qt::Key_F10 || ev->key() == Qt::Key_Escape) {
     close();
+    return;
+  }
+  if (ev->key() == Qt::Key_F12) {
+    if (shownPage() == kReplaysPage)
+      close();
+    else
+      showPage(kReplaysPage);
     return;
   }
   if (ev->key() == Qt::Key_F9 && !ev->isAutoRepeat()) {

@@ -1,9 +1,10 @@
 // The settings window: sound levels and mute, every key of every mode, the
-// pads' face buttons, the scale, full screen and the language. It sits
+// pads' face buttons, the scale, full screen, the language and the races
+// kept to watch again. It sits
 // outside the game's designed windows (the game never hears of it), drawn in
 // the game's colours at the game's scale and in the player's language, and
 // works from the keyboard alone: Tab and the arrows move, Enter or Space
-// acts, F10 or Esc closes it.
+// acts, F10 or Esc closes it, F12 shows the recordings (and closes it there).
 #pragma once
 
 #include <QWidget>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/qt/preferences.h"
+#include "platform/qt/replays_page.h"
 #include "ui/pad_bindings.h"
 
 class QCheckBox;
@@ -32,9 +34,10 @@ class SettingsWindow : public QWidget {
   // to what this run uses and to what is kept, and the window is shown them.
   using Change = std::function<void(const std::function<void(Preferences&)>&)>;
   // `scales` are the whole scales the game's windows fit the screen at;
-  // `pads` each mode's pad table (null for none), as its window declares it.
+  // `pads` each mode's pad table (null for none), as its window declares it;
+  // `shelf` the recordings the replays page lists, `watch` how one is watched.
   SettingsWindow(int scale, std::vector<int> scales, std::array<const ui::PadBindings*, 4> pads,
-                 Change change);
+                 Change change, ReplayShelf shelf = ReplayShelf(), Watch watch = {});
 
   // Shows the preferences in use, after a change made here or elsewhere (F9).
   void showPreferences(const Preferences& prefs);
@@ -42,7 +45,10 @@ class SettingsWindow : public QWidget {
   // The mode whose keys the controls page shows.
   Mode shownMode() const;
   void showMode(Mode mode);
-  void showPage(int page);  // 0 sound, 1 controls, 2 display
+  static constexpr int kReplaysPage = 3;
+  void showPage(int page);  // 0 sound, 1 controls, 2 display, 3 replays
+  int shownPage() const;
+  ReplaysPage* replaysPage() const { return replays_; }
   // The controls a player (or a test) reaches.
   QPushButton* keyButton(Mode mode, std::size_t action) const;
   bool flagged(Mode mode, std::size_t action) const;
@@ -123,6 +129,7 @@ class SettingsWindow : public QWidget {
   QCheckBox* fullScreen_ = nullptr;
   QLabel* languageLabel_ = nullptr;
   QComboBox* language_ = nullptr;
+  ReplaysPage* replays_ = nullptr;
   QPushButton* close_ = nullptr;
 };
 
