@@ -97,15 +97,6 @@ void chooseScale(std::optional<int> scale, const ui::Program& program,
                asked, area.width(), area.height(), fitsEvery);
 }
 
-// Watches a recording in a game of its own, beside this one: "" once it has
-// started, else why not, in one line.
-std::string watchInNewGame(const std::string& path) {
-  const QString game = QCoreApplication::applicationFilePath();
-  if (!QProcess::startDetached(game, {QStringLiteral("--watch"), QString::fromStdString(path)}))
-    return "cannot start " + game.toStdString();
-  return {};
-}
-
 // The player's preferences at work: the sound levels, full screen and the
 // scale as they change, the keys, and the desktop's keys that change them.
 void usePreferences(app::PlayerSettings& settings, ui::Program& program,
@@ -235,13 +226,14 @@ int main(int argc, char** argv) {
   std::unique_ptr<replay::Recorder> recorder;
   if (!watched) {
     recorder = std::make_unique<replay::Recorder>(
-        program, frontend::isRecordedRace, frontend::describeRace,
-        [](replay::Take&& take) { app::keepRecording(take); });
+        program, frontend::isRecordedRace, frontend::raceSettings(), frontend::describeRace,
+        [](replay::Take&& take) { app::keepRecording(take, platform::qt::ReplayShelf()); });
     driver.setInputListener(recorder.get());
   }
 
   chooseScale(settings.inUse().scale, program, driver);
-  app::SettingsDoor door(settings, driver, program, platform::qt::ReplayShelf(), watchInNewGame);
+  app::SettingsDoor door(settings, driver, program, platform::qt::ReplayShelf(),
+                         app::watchInNewGame);
   usePreferences(settings, program, driver, media, door);
   if (pads) pads->setKeyBindings(&settings.inUse().keys);
   std::unique_ptr<app::Watching> watching;

@@ -32,7 +32,9 @@ std::map<std::string, std::string> describeStage(stage::StageScreen& s) {
 std::map<std::string, std::string> describeBattle(battle::BattleScreen& b) {
   const auto winner = b.whoWon();
   return {{"mode", "battle"},
-          {"result", !winner ? "none" : *winner == 0 ? "red" : "blue"},
+          {"result", !winner        ? "none"
+                     : *winner == 0 ? "red"
+                                    : "blue"},
           {"time", msOfTicks(b.battleTicks)}};
 }
 
@@ -51,6 +53,8 @@ bool isRecordedRace(const ui::Window& w) {
          dynamic_cast<const battle::BattleScreen*>(&w) != nullptr ||
          dynamic_cast<const bonus::BonusScreen*>(&w) != nullptr;
 }
+
+std::vector<std::string> raceSettings() { return {"storyStep", "difficultyBonus"}; }
 
 std::map<std::string, std::string> describeRace(ui::Window& w) {
   if (auto* s = dynamic_cast<stage::StageScreen*>(&w)) return describeStage(*s);

@@ -45,19 +45,19 @@ std::string focusOf(ui::Window& w) {
 
 }  // namespace
 
-Recorder::Recorder(ui::Program& program, Records records, Describe describe, Done done)
+Recorder::Recorder(ui::Program& program, Records records, std::vector<std::string> settings,
+                   Describe describe, Done done)
     : program_(program),
       records_(std::move(records)),
       describe_(std::move(describe)),
-      done_(std::move(done)) {
-  for (const auto& e : program.globals().entries()) settingNames_.push_back(e.name);
-}
+      done_(std::move(done)),
+      settingNames_(std::move(settings)) {}
 
 std::vector<std::pair<std::string, std::string>> Recorder::settingsOf(const ui::Window& w) const {
   std::vector<std::pair<std::string, std::string>> sets;
   for (const auto& e : program_.globals().entries()) {
     if (std::find(settingNames_.begin(), settingNames_.end(), e.name) == settingNames_.end())
-      continue;  // the network race's, made later: no part of a race on one desktop
+      continue;  // the network race's: no part of a race on one desktop
     if (auto v = valueOf(e)) sets.emplace_back(e.name, *v);
   }
   for (const auto& e : w.vars().entries())

@@ -39,9 +39,11 @@ class Recorder : public ui::InputListener {
   using Describe = std::function<std::map<std::string, std::string>(ui::Window&)>;
   using Done = std::function<void(Take&&)>;
 
-  // `records` picks the race windows. The settings that exist now, before
-  // any window loads, are the ones a recording carries.
-  Recorder(ui::Program& program, Records records, Describe describe, Done done);
+  // `records` picks the race windows; `settings` names the program-wide
+  // settings a race depends on, which its recording carries with the race
+  // window's own variables.
+  Recorder(ui::Program& program, Records records, std::vector<std::string> settings,
+           Describe describe, Done done);
 
   void inputStarting(const ui::Happening& h, std::int64_t t) override;
   void windowLoading(ui::Window& w, std::int64_t t) override;

@@ -112,8 +112,8 @@ Played playOnDesktop(const char* screen, const std::vector<Move>& moves, int end
   driver.attach(program);
   frontend::addWindows(program);
   std::optional<replay::Take> take;
-  replay::Recorder recorder(program, frontend::isRecordedRace, frontend::describeRace,
-                            [&](replay::Take&& t) { take = std::move(t); });
+  replay::Recorder recorder(program, frontend::isRecordedRace, frontend::raceSettings(),
+                            frontend::describeRace, [&](replay::Take&& t) { take = std::move(t); });
   driver.setInputListener(&recorder);
 
   ui::Window& race = program.window(screen);
@@ -242,7 +242,8 @@ void expectExactReplays(const char* screen,
 }
 
 // Presses and releases of `keys` at irregular times from `fromMs` to `toMs`.
-std::vector<Move> mashing(std::mt19937& random, const std::vector<std::pair<int, Qt::KeyboardModifiers>>& keys,
+std::vector<Move> mashing(std::mt19937& random,
+                          const std::vector<std::pair<int, Qt::KeyboardModifiers>>& keys,
                           int fromMs, int toMs) {
   std::vector<Move> moves;
   std::uniform_int_distribution<std::size_t> pick(0, keys.size() - 1);
@@ -250,7 +251,8 @@ std::vector<Move> mashing(std::mt19937& random, const std::vector<std::pair<int,
   for (int t = fromMs; t < toMs; t += gap(random)) {
     const auto& [key, mods] = keys[pick(random)];
     moves.push_back({t, key, true, mods, nullptr, coin(random) == 0});
-    moves.push_back({std::min(toMs, t + hold(random)), key, false, mods, nullptr, coin(random) == 0});
+    moves.push_back(
+        {std::min(toMs, t + hold(random)), key, false, mods, nullptr, coin(random) == 0});
   }
   std::stable_sort(moves.begin(), moves.end(),
                    [](const Move& a, const Move& b) { return a.atMs < b.atMs; });

@@ -163,7 +163,7 @@ int keyCode(const QString& name) {
 }
 
 bool bindable(int code) {
-  const bool desktops = code >= ui::vk::kF1 + 8 && code <= ui::vk::kF1 + 10;  // F9, F10, F11
+  const bool desktops = code >= ui::vk::kF1 + 8 && code <= ui::vk::kF1 + 11;  // F9 to F12
   return !desktops && code != ui::vk::kEscape && !keyName(code).isEmpty();
 }
 
