@@ -237,7 +237,10 @@ int main(int argc, char** argv) {
   usePreferences(settings, program, driver, media, door);
   if (pads) pads->setKeyBindings(&settings.inUse().keys);
   std::unique_ptr<app::Watching> watching;
-  if (watched) watching = std::make_unique<app::Watching>(program, driver, std::move(*watched));
+  // Watching with --final is for comparing: the game ends with the recording.
+  if (watched)
+    watching = std::make_unique<app::Watching>(program, driver, std::move(*watched),
+                                               !opt->finalFile.empty());
   program.start(*start);
   if (watching) watching->start();
   if (opt->settings) door.open();

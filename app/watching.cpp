@@ -11,8 +11,8 @@
 namespace app {
 
 Watching::Watching(ui::Program& program, platform::qt::QtDriver& driver,
-                   replay::Recording recording)
-    : program_(program), driver_(driver), recording_(std::move(recording)) {
+                   replay::Recording recording, bool leaveAtEnd)
+    : program_(program), driver_(driver), recording_(std::move(recording)), leaveAtEnd_(leaveAtEnd) {
   driver_.setDesktopKey(Qt::Key_Space, [this] { togglePause(); });
   driver_.setDesktopKey(Qt::Key_F, [this] { faster(); });
   driver_.setDesktopKey(Qt::Key_Plus, [this] { faster(); });
@@ -40,6 +40,7 @@ void Watching::runNext() {
 void Watching::over() {
   over_ = true;
   showState();
+  if (leaveAtEnd_) QCoreApplication::exit(0);
 }
 
 void Watching::togglePause() {

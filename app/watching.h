@@ -20,7 +20,10 @@ class Watching : public platform::qt::Playback {
  public:
   static constexpr int kFastest = 8;
 
-  Watching(ui::Program& program, platform::qt::QtDriver& driver, replay::Recording recording);
+  // `leaveAtEnd`: the game ends with the recording, instead of showing its
+  // last picture until the player closes it.
+  Watching(ui::Program& program, platform::qt::QtDriver& driver, replay::Recording recording,
+           bool leaveAtEnd = false);
   // Starts it: call once the first window is shown.
   void start();
 
@@ -42,6 +45,7 @@ class Watching : public platform::qt::Playback {
   replay::Recording recording_;
   std::size_t next_ = 0;
   bool over_ = false;
+  bool leaveAtEnd_;
 };
 
 }  // namespace app

@@ -161,13 +161,13 @@ void QtDriver::arm() {
 // recording's inputs, then the timers. False at the recording's end, where
 // it stands still.
 bool QtDriver::runNext(std::int64_t t) {
-  gameNow_ = t;
   if (playback_ != nullptr && playback_->nextAt() == t) {
+    gameNow_ = t;
     scripted_ = true;
     playback_->runNext();
     scripted_ = false;
   } else if (program_->nextDue() == t) {
-    ticksRanAt_ = t;
+    gameNow_ = ticksRanAt_ = t;
     program_->runTimers(t);
   } else {
     watchedToEnd_ = true;
