@@ -180,10 +180,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "driftwing: there is no window %s\n", first.c_str());
     return 2;
   }
-  for (const auto& [name, value] : opt->sets) {
-    if (!program.globals().set(name, value) && !start->vars().set(name, value)) {
-      std::fprintf(stderr, "driftwing: %s has no setting or variable %s\n", first.c_str(),
-                   name.c_str());
+  for (const auto& setting : opt->sets) {
+    const std::string wrong = ui::setAtStart(program.globals(), start->vars(), first, setting);
+    if (!wrong.empty()) {
+      std::fprintf(stderr, "driftwing: %s\n", wrong.c_str());
       return 2;
     }
   }
