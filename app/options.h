@@ -39,7 +39,8 @@ bool parseLevel(const std::string& text, int& out);
 // "NAME=VALUE" with a whole number, or "NAME=V1,V2,..." with one for each
 // element of an array.
 bool parseSetting(const std::string& text, ui::Setting& out);
-inline constexpr const char* kSetWrong = "--set takes NAME=VALUE or NAME=V1,V2,... in whole numbers";
+inline constexpr const char* kSetWrong =
+    "--set takes NAME=VALUE or NAME=V1,V2,... in whole numbers";
 // Adds a --set to `sets`; one for a name given before takes its place.
 void addSetting(std::vector<ui::Setting>& sets, ui::Setting setting);
 

@@ -201,7 +201,9 @@ std::optional<std::string> readWhole(const std::string& path, std::string& error
     return std::nullopt;
   }
   if (size > static_cast<std::uintmax_t>(kLargestRecording)) {
-    const auto mib = [](std::uintmax_t bytes) { return std::to_string((bytes + (1 << 20) - 1) >> 20); };
+    const auto mib = [](std::uintmax_t bytes) {
+      return std::to_string((bytes + (1 << 20) - 1) >> 20);
+    };
     error = "it is too large to be a recording (" + mib(size) + " MiB; a recording is at most " +
             mib(kLargestRecording) + " MiB)";
     return std::nullopt;
@@ -253,7 +255,8 @@ std::optional<Recording> readRecording(const std::string& path, std::string& err
   Recording r;
   error = readOptions(all.substr(0, firstEnd), r.options);
   if (!error.empty()) return std::nullopt;
-  if (firstEnd < all.size()) r.about = aboutFields(all.substr(firstEnd + 1, all.find('\n', firstEnd + 1) - firstEnd - 1));
+  if (firstEnd < all.size())
+    r.about = aboutFields(all.substr(firstEnd + 1, all.find('\n', firstEnd + 1) - firstEnd - 1));
 
   auto events = parseCounted(*text, static_cast<std::size_t>(r.options.events));
   if (!events.lines) {
@@ -288,9 +291,11 @@ std::optional<std::map<std::string, std::string>> readAbout(const std::string& p
   const auto words = optionWords(first, error);
   if (!words || !optionValue(*words, "--game-version")) return std::nullopt;
   const auto secondEnd = head.find('\n', firstEnd + 1);
-  const std::string_view second = std::string_view(head).substr(firstEnd + 1, secondEnd - firstEnd - 1);
+  const std::string_view second =
+      std::string_view(head).substr(firstEnd + 1, secondEnd - firstEnd - 1);
   // An about line cut off by the reading is none.
-  if (secondEnd == std::string::npos && head.size() == kAboutRead) return std::map<std::string, std::string>{};
+  if (secondEnd == std::string::npos && head.size() == kAboutRead)
+    return std::map<std::string, std::string>{};
   if (second.find('\0') != std::string_view::npos || !validUtf8(second)) return std::nullopt;
   return aboutFields(second);
 }

@@ -1,8 +1,8 @@
 // A recording: a race played on the desktop, kept as a replay script that a
 // player can watch again or share.
 //
-//   #! --screen frm1 --set difficultyBonus=20 --set playerRank=3 --until 61234 --events 412 --game-version 0.1.0
-//   # Driftwing recording: mode=stage1 result=passed time=83400 difficulty=20 date=2026-12-06T17:04:39Z
+//   #! --screen frm1 --set difficultyBonus=20 --until 61234 --events 412 --game-version 0.1.0
+//   # Driftwing recording: mode=stage1 result=passed time=83400 date=2026-12-06T17:04:39Z
 //   0 keydown 32
 //   ...
 //

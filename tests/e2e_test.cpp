@@ -177,8 +177,9 @@ TEST_F(ReplayFirstLine, AScriptStartsWhereItsFirstLineSays) {
 }
 
 TEST_F(ReplayFirstLine, TheCommandLineWinsOverIt) {
-  write("#! --screen Form3 --set difficultyBonus=5 --set storyStep=2 --until 5000\n"
-        "4000 keydown 87\n");
+  write(
+      "#! --screen Form3 --set difficultyBonus=5 --set storyStep=2 --until 5000\n"
+      "4000 keydown 87\n");
   Outcome r = run("driftwing-replay", {"--screen", "Form2", "--set", "difficultyBonus=7", "--until",
                                        "0", "--trace", "-", script});
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
@@ -197,12 +198,14 @@ TEST_F(ReplayFirstLine, ARecordingThatWillNotPlayStopsBeforeItStarts) {
   const QByteArray file = script.toUtf8();
   for (const Case& c : {
            Case{head + "0 keydown 38\n10 keyup 38\n", file + " was cut short: 2 of 3 events"},
-           Case{head + "0 keydown 38\n10 keyup 38\n20 keyd", file + " was cut short: 2 of 3 events"},
+           Case{head + "0 keydown 38\n10 keyup 38\n20 keyd",
+                file + " was cut short: 2 of 3 events"},
            Case{"#! --screen frm1 --weather rain\n", "script line 1: unknown option --weather"},
            Case{"#! --weather rain --game-version 99.0\n0 wheelie\n",
                 file + " was made by a newer Driftwing (99.0; this is " + kVersion + ")"},
-           Case{"#! --trace /tmp/x\n", "script line 1: --trace is for the command line: a script "
-                                        "names no file to write"},
+           Case{"#! --trace /tmp/x\n",
+                "script line 1: --trace is for the command line: a script "
+                "names no file to write"},
        }) {
     write(c.text);
     Outcome r = run("driftwing-replay", {"--trace", trace, script});

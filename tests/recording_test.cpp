@@ -3,12 +3,11 @@
 #include "replay/recording.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
-
-#include <unistd.h>
 
 #include "replay/first_line.h"
 
@@ -19,11 +18,9 @@ namespace fs = std::filesystem;
 class ReplayRecording : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("driftwing-recording-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    std::string name = (fs::temp_directory_path() / "driftwing-recording-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(name.data()), nullptr);
+    dir = name;
   }
   void TearDown() override { fs::remove_all(dir); }
 
@@ -41,8 +38,8 @@ class ReplayRecording : public ::testing::Test {
   }
   // A recording of a stage race: four key presses in 61234 ms.
   static std::string race(int events = 4, const std::string& version = replay::gameVersion()) {
-    replay::RecordingOptions o{"frm1", {{"difficultyBonus", "20"}, {"playerRank", "3"}}, 61234,
-                               events, version};
+    replay::RecordingOptions o{
+        "frm1", {{"difficultyBonus", "20"}, {"playerRank", "3"}}, 61234, events, version};
     return replay::recordingText(
         o, {{"mode", "stage1"}, {"result", "passed"}},
         {"0 keydown 32", "2511 keydown 38", "2600 keyup 38", "61234 keydown 16"});
@@ -52,8 +49,8 @@ class ReplayRecording : public ::testing::Test {
 };
 
 TEST_F(ReplayRecording, WrittenThenReadBackIsTheSame) {
-  replay::RecordingOptions o{"frm1", {{"difficultyBonus", "20"}, {"rivalPace", "1,-2,3"}}, 5000, 3,
-                             "0.1.0"};
+  replay::RecordingOptions o{
+      "frm1", {{"difficultyBonus", "20"}, {"rivalPace", "1,-2,3"}}, 5000, 3, "0.1.0"};
   const std::map<std::string, std::string> about{{"mode", "stage1"},
                                                  {"player", "Mei \"the fox\" Lin"},
                                                  {"folder", "C:\\races\\ two"},
@@ -83,13 +80,14 @@ TEST_F(ReplayRecording, WrittenThenReadBackIsTheSame) {
 }
 
 TEST_F(ReplayRecording, WordsWithBlanksQuotesAndLineBreaksReadBackAsWritten) {
-  const std::vector<std::string> words{"--screen", "frm 1", "", "say \"hi\"", "back\\slash",
-                                       "two\nlines\r", "tab\there"};
+  const std::vector<std::string> words{"--screen",    "frm 1",        "",         "say \"hi\"",
+                                       "back\\slash", "two\nlines\r", "tab\there"};
   const std::string line = replay::optionsLine(words);
   EXPECT_EQ(line.find('\n'), std::string::npos) << "one line, whatever the words";
   std::string error;
   EXPECT_EQ(replay::optionWords(line, error), words) << error;
-  EXPECT_EQ(replay::optionWords("#! a=\"b c\"d e", error), (std::vector<std::string>{"a=b cd", "e"}))
+  EXPECT_EQ(replay::optionWords("#! a=\"b c\"d e", error),
+            (std::vector<std::string>{"a=b cd", "e"}))
       << "quotes may sit inside a word";
   EXPECT_FALSE(replay::optionWords("#! --screen \"frm1", error));
   EXPECT_EQ(error, "a quote is never closed");
@@ -243,7 +241,8 @@ TEST_F(ReplayRecording, ListsReadOnlyTheAboutLine) {
 
   for (const std::string& other :
        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), std::string(), std::string("#!/bin/sh\n"),
-        std::string("#! --screen Form3\n"), std::string("#! --screen \xff\n# Driftwing recording: a=1\n"),
+        std::string("#! --screen Form3\n"),
+        std::string("#! --screen \xff\n# Driftwing recording: a=1\n"),
         std::string("#! --game-version 0.1.0"), std::string(100000, '#')})
     EXPECT_FALSE(replay::readAbout(write(other))) << other.substr(0, 20);
   EXPECT_FALSE(replay::readAbout((dir / "none.replay").string()));

@@ -44,7 +44,9 @@ void declare(app::CommandLine& line, ToolOptions& o, const std::string* scriptFo
           name, [](const std::string&) { return false; },
           std::string(name) + " is for the command line: a script names no file to write");
   };
-  if (scriptFolder == nullptr) line.flag({"--help", "-h"}, [&o] { o.help = true; }, true);
+  if (scriptFolder == nullptr)
+    line.flag(
+        {"--help", "-h"}, [&o] { o.help = true; }, true);
   line.option("--screen", text(o.run.screen), "--screen needs a window name")
       .option(
           "--set",
@@ -95,8 +97,8 @@ void declare(app::CommandLine& line, ToolOptions& o, const std::string* scriptFo
             [&o](const std::string& v) {
               const auto colon = v.find(':');
               long long n = 0;
-              if (colon == std::string::npos || !ui::parseWhole(v.substr(0, colon), n) ||
-                  n < 0 || colon + 1 == v.size())
+              if (colon == std::string::npos || !ui::parseWhole(v.substr(0, colon), n) || n < 0 ||
+                  colon + 1 == v.size())
                 return false;
               o.run.pngs.push_back({n, v.substr(colon + 1)});
               return true;
