@@ -33,7 +33,6 @@
 #include "replay/recorder.h"
 #include "replay/recording.h"
 #include "ui/json.h"
-#include "ui/parse.h"
 #include "ui/program.h"
 
 namespace {
@@ -154,8 +153,18 @@ int main(int argc, char** argv) {
                    error.c_str());
       return 2;
     }
+    // The race as it began, whatever else the command line says.
     opt->screen = watched->options.screen;
     opt->sets.clear();
+    for (const auto& [name, value] : watched->options.sets) {
+      ui::Setting setting;
+      if (!app::parseSetting(name + "=" + value, setting)) {
+        std::fprintf(stderr, "driftwing: cannot watch %s: its --set %s=%s is not a number\n",
+                     opt->watchFile.c_str(), name.c_str(), value.c_str());
+        return 2;
+      }
+      app::addSetting(opt->sets, std::move(setting));
+    }
   }
   if (!haveDisplay()) {
     std::fprintf(stderr,
@@ -208,19 +217,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "driftwing: there is no window %s\n", first.c_str());
     return 2;
   }
-  auto setting = [&](const std::string& name, const std::string& value) {
-    long long v = 0;
-    if (ui::parseWhole(value, v) && (program.globals().set(name, v) || start->vars().set(name, v)))
-      return true;
-    std::fprintf(stderr, "driftwing: %s has no setting or variable %s\n", first.c_str(),
-                 name.c_str());
-    return false;
-  };
-  for (const auto& [name, value] : opt->sets)
-    if (!setting(name, std::to_string(value))) return 2;
-  if (watched)
-    for (const auto& [name, value] : watched->options.sets)
-      if (!setting(name, value)) return 2;
+  for (const auto& setting : opt->sets) {
+    const std::string wrong = ui::setAtStart(program.globals(), start->vars(), first, setting);
+    if (!wrong.empty()) {
+      std::fprintf(stderr, "driftwing: %s\n", wrong.c_str());
+      return 2;
+    }
+  }
 
   // Every race played is kept, to be watched again.
   std::unique_ptr<replay::Recorder> recorder;

@@ -1,19 +1,33 @@
 #include "app/options.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 #include "app/command_line.h"
 #include "ui/parse.h"
 
 namespace app {
 
-bool parseSetting(const std::string& text, std::pair<std::string, long long>& out) {
+bool parseSetting(const std::string& text, ui::Setting& out) {
   const auto eq = text.find('=');
   if (eq == std::string::npos || eq == 0) return false;
-  long long v = 0;
-  if (!ui::parseWhole(text.substr(eq + 1), v)) return false;
-  out = {text.substr(0, eq), v};
+  ui::Setting s{text.substr(0, eq), {}};
+  std::size_t from = eq + 1;
+  for (;;) {
+    const auto comma = std::min(text.find(',', from), text.size());
+    if (!ui::parseWhole(std::string_view(text).substr(from, comma - from), s.values.emplace_back()))
+      return false;
+    if (comma == text.size()) break;
+    from = comma + 1;
+  }
+  out = std::move(s);
   return true;
+}
+
+void addSetting(std::vector<ui::Setting>& sets, ui::Setting setting) {
+  std::erase_if(sets, [&](const ui::Setting& s) { return s.name == setting.name; });
+  sets.push_back(std::move(setting));
 }
 
 bool parseScale(const std::string& text, int& out) {
@@ -76,12 +90,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
       .option(
           "--set",
           [&](const std::string& v) {
-            std::pair<std::string, long long> s;
+            ui::Setting s;
             if (!parseSetting(v, s)) return false;
-            o.sets.push_back(s);
+            addSetting(o.sets, std::move(s));
             return true;
           },
-          "--set takes NAME=VALUE with a whole number");
+          kSetWrong);
   if (!line.read(args, error)) return std::nullopt;
   return o;
 }
@@ -100,7 +114,8 @@ const char* usage() {
          "  --screen NAME     start in window NAME instead of the title screen, for\n"
          "                    practice (frm1 ... frm5 are the five stage races)\n"
          "  --set NAME=VALUE  set a game setting or a variable of the start window\n"
-         "                    before it opens (e.g. --set difficultyBonus=10)\n"
+         "                    before it opens (e.g. --set difficultyBonus=10); an\n"
+         "                    array takes NAME=V1,V2,... or one value for all\n"
          "  --lang LANG       zh: the game's texts as written, in Traditional Chinese\n"
          "                    (the default); en: in English; auto: English when the\n"
          "                    desktop's language is English. DRIFTWING_LANG=LANG in\n"

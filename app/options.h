@@ -6,13 +6,15 @@
 #include <utility>
 #include <vector>
 
+#include "ui/vars.h"
+
 namespace app {
 
 struct Options {
   std::optional<int> scale;  // unset: chosen from the screen
   std::string screen;        // empty: the title screen
   std::string lang;          // "zh", "en" or "auto"; empty: $DRIFTWING_LANG, else "zh"
-  std::vector<std::pair<std::string, long long>> sets;
+  std::vector<ui::Setting> sets;
   // The player's preferences for this run only, over the settings file's.
   std::optional<int> music, effects;  // volume, 0 to 100
   bool mute = false;
@@ -36,8 +38,13 @@ inline constexpr const char* kScaleWrong = "--scale takes a whole number from 1 
 // A volume: 0 (silent) to 100.
 bool parseLevel(const std::string& text, int& out);
 
-// "NAME=VALUE" with a whole-number value.
-bool parseSetting(const std::string& text, std::pair<std::string, long long>& out);
+// "NAME=VALUE" with a whole number, or "NAME=V1,V2,..." with one for each
+// element of an array.
+bool parseSetting(const std::string& text, ui::Setting& out);
+inline constexpr const char* kSetWrong =
+    "--set takes NAME=VALUE or NAME=V1,V2,... in whole numbers";
+// Adds a --set to `sets`; one for a name given before takes its place.
+void addSetting(std::vector<ui::Setting>& sets, ui::Setting setting);
 
 // A language `--lang` knows.
 bool validLanguage(const std::string& code);

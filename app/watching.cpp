@@ -12,7 +12,10 @@ namespace app {
 
 Watching::Watching(ui::Program& program, platform::qt::QtDriver& driver,
                    replay::Recording recording, bool leaveAtEnd)
-    : program_(program), driver_(driver), recording_(std::move(recording)), leaveAtEnd_(leaveAtEnd) {
+    : program_(program),
+      driver_(driver),
+      recording_(std::move(recording)),
+      leaveAtEnd_(leaveAtEnd) {
   driver_.setDesktopKey(Qt::Key_Space, [this] { togglePause(); });
   driver_.setDesktopKey(Qt::Key_F, [this] { faster(); });
   driver_.setDesktopKey(Qt::Key_Plus, [this] { faster(); });

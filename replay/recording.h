@@ -14,6 +14,7 @@
 // and for people; the replay tool skips it as it skips every comment.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -60,8 +61,28 @@ std::optional<Recording> readRecording(const std::string& path, std::string& err
 // Only the about line, for lists: cheap, reads the first two lines.
 std::optional<std::map<std::string, std::string>> readAbout(const std::string& path);
 
-// This game's version, and whether `version` is newer than it.
+// The event lines of a script, `counted` of them when its first line says
+// how many. A line that does not read gives parseScript's error ("script
+// line 7: ..."), as do more lines than counted; fewer, or a last line that
+// stops in the middle (no newline, and it does not read), give cutShort's.
+struct CountedScript {
+  std::optional<std::vector<ScriptLine>> lines;
+  std::string error;
+  bool cutShort = false;
+};
+CountedScript parseCounted(const std::string& text, std::optional<std::size_t> counted);
+
+// This game's version, and whether `version` is newer than it: dotted
+// numbers compared number by number (0.10.0 is newer than 0.9.0); anything
+// else counts as newer, as this game cannot read it.
 const char* gameVersion();
 bool newerThanThisGame(const std::string& version);
+
+// What the replay tool and the game say of a script from a newer game, and of
+// one with fewer event lines than its first line counts, after "it was ":
+// "made by a newer Driftwing (0.2.0; this is 0.1.0)", "cut short: 380 of 412
+// events".
+std::string madeByANewerGame(const std::string& version);
+std::string cutShort(std::size_t events, std::size_t counted);
 
 }  // namespace replay

@@ -63,6 +63,17 @@ bool apply(ui::Program& p, const ScriptLine& line, std::string& error) {
   return true;
 }
 
+bool setAtStart(const Options& opt, ui::Program& program, ui::Window& start, std::string& error) {
+  for (const auto& setting : opt.sets) {
+    const std::string wrong = ui::setAtStart(program.globals(), start.vars(), opt.screen, setting);
+    if (!wrong.empty()) {
+      error = "--set: " + wrong;
+      return false;
+    }
+  }
+  return true;
+}
+
 int run(const Options& opt, const std::vector<ScriptLine>& script,
         const std::function<void(ui::Program&)>& addWindows, std::ostream* trace,
         const PngWriter& png, std::string& error) {
@@ -96,12 +107,7 @@ int run(const Options& opt, const std::vector<ScriptLine>& script,
     instances.push_back(std::move(in));
   }
   ui::Program& program = instances[0].session->program();
-  for (const auto& [name, value] : opt.sets) {
-    if (!program.globals().set(name, value) && !instances[0].first->vars().set(name, value)) {
-      error = "--set: " + opt.screen + " has no setting or variable " + name;
-      return 2;
-    }
-  }
+  if (!setAtStart(opt, program, *instances[0].first, error)) return 2;
 
   std::int64_t until = opt.until.value_or(0);
   if (!opt.until) {

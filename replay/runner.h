@@ -11,12 +11,13 @@
 
 #include "replay/script.h"
 #include "ui/program.h"
+#include "ui/vars.h"
 
 namespace replay {
 
 struct Options {
   std::string screen = "Form1";
-  std::vector<std::pair<std::string, long long>> sets;  // --set NAME=VALUE
+  std::vector<ui::Setting> sets;  // --set NAME=VALUE, NAME=V1,V2,...
   std::optional<std::int64_t> until;
   std::vector<std::pair<std::int64_t, std::string>> pngs;  // --png MS:FILE
   int scale = 1;
@@ -40,6 +41,10 @@ bool apply(ui::Program& program, const ScriptLine& line, std::string& error);
 
 // Returns the exit status: 0 when the script ran to its end or the program
 // ended, 2 (with `error` set) when a line or an option cannot be applied.
+// Sets the options' --set values before the start window `start` loads;
+// false (with `error`) when one cannot be set.
+bool setAtStart(const Options& opt, ui::Program& program, ui::Window& start, std::string& error);
+
 int run(const Options& opt, const std::vector<ScriptLine>& script,
         const std::function<void(ui::Program&)>& addWindows, std::ostream* trace,
         const PngWriter& png, std::string& error);

@@ -16,6 +16,7 @@ namespace {
 
 const QString kBin = QStringLiteral(DRIFTWING_BIN_DIR);
 const QString kGolden = QStringLiteral(DRIFTWING_GOLDEN_DIR);
+const QByteArray kVersion = DRIFTWING_VERSION;
 
 struct Outcome {
   int status = -1;
@@ -70,19 +71,9 @@ class Golden : public ::testing::TestWithParam<std::string> {};
 TEST_P(Golden, ReplaysExactly) {
   const QString base = QString::fromStdString(GetParam());
   const QString script = kGolden + "/" + base + ".script";
-  QStringList args{"--trace", "-"};
-  // A script's first line may carry options: "#! --screen frm1 --set a=1".
-  const QByteArray head = read(script).split('\n').first();
-  if (head.startsWith("#!")) {
-    const QStringList options = QString::fromUtf8(head.mid(2)).split(' ', Qt::SkipEmptyParts);
-    for (qsizetype i = 0; i < options.size(); ++i) {
-      // A peer's script lies beside the golden script.
-      const bool peer = i > 0 && options[i - 1] == "--peer";
-      args << (peer ? kGolden + "/" + options[i] : options[i]);
-    }
-  }
-  args << script;
-  Outcome r = run("driftwing-replay", args);
+  // The tool reads the options on the script's first line ("#! --screen
+  // frm1 --peer race.peer") itself.
+  Outcome r = run("driftwing-replay", {"--trace", "-", script});
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
 
   QString golden = kGolden + "/" + base + ".jsonl";
@@ -154,6 +145,74 @@ TEST(Replay, BadInputGivesOneLineAndStatusTwo) {
   r = run("driftwing-replay", {dir.filePath("missing.script")});
   EXPECT_EQ(r.status, 2);
   EXPECT_TRUE(r.err.contains("cannot read the script"));
+}
+
+// A script's own options, on its first line, and the command line's over them.
+class ReplayFirstLine : public ::testing::Test {
+ protected:
+  QString write(const QByteArray& text) {
+    QFile f(script);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text);
+    return script;
+  }
+  // The first trace line of a run that stops at once: the start window's load.
+  QByteArray load(const QStringList& args) {
+    Outcome r = run("driftwing-replay", QStringList{"--trace", "-"} << args << script);
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    return r.out.split('\n').first();
+  }
+  QTemporaryDir dir;
+  const QString script = dir.filePath("race.replay");
+  const QString trace = dir.filePath("race.jsonl");
+};
+
+TEST_F(ReplayFirstLine, AScriptStartsWhereItsFirstLineSays) {
+  write("#! --screen Form3 --until 0\n# the battle, untouched\n");
+  EXPECT_TRUE(load({}).startsWith(R"({"t": 0, "event": "load", "window": "Form3")"));
+  write("#! --screen \"frmMain\" --set fireRequest=3,4 --until 0\n");
+  const QByteArray shooter = load({});
+  EXPECT_TRUE(shooter.contains(R"("window": "frmMain")")) << "a quoted word";
+  EXPECT_TRUE(shooter.contains(R"("fireRequest": [3, 4])")) << "an array, element by element";
+}
+
+TEST_F(ReplayFirstLine, TheCommandLineWinsOverIt) {
+  write(
+      "#! --screen Form3 --set difficultyBonus=5 --set storyStep=2 --until 5000\n"
+      "4000 keydown 87\n");
+  Outcome r = run("driftwing-replay", {"--screen", "Form2", "--set", "difficultyBonus=7", "--until",
+                                       "0", "--trace", "-", script});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_EQ(r.out.count('\n'), 1) << "the command line's --until: " << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains(R"("window": "Form2")"));
+  EXPECT_TRUE(r.out.contains(R"("storyStep": 2, "difficultyBonus": 7)"))
+      << "the command line's value for the same name, the script's for another";
+}
+
+TEST_F(ReplayFirstLine, ARecordingThatWillNotPlayStopsBeforeItStarts) {
+  const QByteArray head = "#! --screen frm1 --until 9000 --events 3 --game-version " + kVersion +
+                          "\n# Driftwing recording: mode=stage1 result=passed\n";
+  struct Case {
+    QByteArray text, says;
+  };
+  const QByteArray file = script.toUtf8();
+  for (const Case& c : {
+           Case{head + "0 keydown 38\n10 keyup 38\n", file + " was cut short: 2 of 3 events"},
+           Case{head + "0 keydown 38\n10 keyup 38\n20 keyd",
+                file + " was cut short: 2 of 3 events"},
+           Case{"#! --screen frm1 --weather rain\n", "script line 1: unknown option --weather"},
+           Case{"#! --weather rain --game-version 99.0\n0 wheelie\n",
+                file + " was made by a newer Driftwing (99.0; this is " + kVersion + ")"},
+           Case{"#! --trace /tmp/x\n",
+                "script line 1: --trace is for the command line: a script "
+                "names no file to write"},
+       }) {
+    write(c.text);
+    Outcome r = run("driftwing-replay", {"--trace", trace, script});
+    EXPECT_EQ(r.status, 2) << c.text.toStdString();
+    EXPECT_EQ(r.err, "driftwing-replay: " + c.says + "\n");
+    EXPECT_FALSE(QFile::exists(trace)) << "no trace is written: " << c.text.toStdString();
+  }
 }
 
 TEST(Game, AnswersHelpAndVersion) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
+
 #include "app/command_line.h"
 
 namespace {
@@ -38,6 +41,44 @@ TEST(Options, LanguageIsChineseEnglishOrTheDesktops) {
   EXPECT_NE(error.find("--lang"), std::string::npos);
   EXPECT_FALSE(app::parseOptions({"--lang"}, error)) << "a missing value";
   EXPECT_TRUE(app::parseOptions({}, error)->lang.empty()) << "the environment decides";
+}
+
+TEST(Options, ASettingSetsANumberOrAnArrayElementByElement) {
+  std::string error;
+  auto o = app::parseOptions({"--set", "rivals=3,-4,5", "--set", "bonus=10", "--set", "rivals=1"},
+                             error);
+  ASSERT_TRUE(o) << error;
+  ASSERT_EQ(o->sets.size(), 2u) << "a name set again takes its earlier place";
+  EXPECT_EQ(o->sets[0].name, "bonus");
+  EXPECT_EQ(o->sets[1].values, std::vector<long long>{1});
+  for (const char* bad : {"rivals=", "rivals=1,,2", "rivals=1,", "=1", "rivals=a,b", "rivals"}) {
+    EXPECT_FALSE(app::parseOptions({"--set", bad}, error)) << bad;
+    EXPECT_EQ(error, "--set takes NAME=VALUE or NAME=V1,V2,... in whole numbers");
+  }
+
+  std::int16_t bonus = 0;
+  std::array<std::int16_t, 3> rivals{};
+  std::string name;
+  ui::VarTable globals, start;
+  globals.add("bonus", bonus);
+  start.add("rivals", rivals);
+  start.add("name", name);
+  auto set = [&](const char* text) {
+    ui::Setting s;
+    EXPECT_TRUE(app::parseSetting(text, s)) << text;
+    return ui::setAtStart(globals, start, "frm1", s);
+  };
+  EXPECT_EQ(set("rivals=3,-4,70000"), "");
+  EXPECT_EQ(rivals, (std::array<std::int16_t, 3>{3, -4, 32767})) << "in order, saturating";
+  EXPECT_EQ(set("rivals=9"), "");
+  EXPECT_EQ(rivals, (std::array<std::int16_t, 3>{9, 9, 9})) << "one value for every element";
+  EXPECT_EQ(set("rivals=1,2"), "rivals takes 1 value or 3, not 2");
+  EXPECT_EQ(rivals[0], 9) << "left as it was";
+  EXPECT_EQ(set("bonus=1,2"), "bonus takes 1 value, not 2");
+  EXPECT_EQ(set("bonus=15"), "");
+  EXPECT_EQ(bonus, 15);
+  EXPECT_EQ(set("name=1"), "frm1 has no setting or variable name") << "a text is not a number";
+  EXPECT_EQ(set("weather=1"), "frm1 has no setting or variable weather");
 }
 
 // The replay tool's way of reading: help at once, its own words for a

@@ -233,7 +233,7 @@ void playAndLook(const std::string& name, Survey& survey) {
       if (option == "--latency") opt.latency = std::stoi(value);
       if (option == "--until") opt.until = std::stoll(value);
       if (option == "--set") {
-        std::pair<std::string, long long> s;
+        ui::Setting s;
         ASSERT_TRUE(app::parseSetting(value, s)) << head;
         opt.sets.push_back(s);
       }

@@ -25,6 +25,7 @@
 #include <sstream>
 #include <thread>
 
+#include "app/options.h"
 #include "frontend/game.h"
 #include "frontend/race_records.h"
 #include "platform/qt/qt_driver.h"
@@ -34,7 +35,6 @@
 #include "replay/recording.h"
 #include "replay/runner.h"
 #include "ui/json.h"
-#include "ui/parse.h"
 #include "ui/program.h"
 
 namespace {
@@ -195,12 +195,12 @@ std::string replayed(const std::string& recordingText, std::string& error) {
   replay::Options opt;
   opt.screen = rec->options.screen;
   for (const auto& [name, value] : rec->options.sets) {
-    long long v = 0;
-    if (!ui::parseWhole(value, v)) {
-      error = "--set " + name + "=" + value + " is not one whole number";
+    ui::Setting setting;
+    if (!app::parseSetting(name + "=" + value, setting)) {
+      error = "--set " + name + "=" + value + " does not read";
       return {};
     }
-    opt.sets.emplace_back(name, v);
+    opt.sets.push_back(setting);
   }
   opt.until = rec->options.until;
   opt.folder = DRIFTWING_SOUND_DIR;

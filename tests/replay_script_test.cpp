@@ -92,12 +92,12 @@ TEST_F(RunnerTest, ClicksBehindAModalWindowAreTracedButDoNothing) {
 TEST_F(RunnerTest, SettingsAndStartWindowsComeFromTheOptions) {
   replay::Options opt;
   opt.screen = "Form2";
-  opt.sets = {{"difficultyBonus", 10}};
+  opt.sets = {{"difficultyBonus", {10}}};
   EXPECT_EQ(run("", opt), 0);
   EXPECT_NE(trace.str().find(R"("window": "Form2")"), std::string::npos);
   EXPECT_NE(trace.str().find(R"("difficultyBonus": 10)"), std::string::npos);
 
-  opt.sets = {{"noSuchThing", 1}};
+  opt.sets = {{"noSuchThing", {1}}};
   EXPECT_EQ(run("", opt), 2);
   opt.screen = "Form99";
   EXPECT_EQ(run("", opt), 2);

@@ -30,4 +30,26 @@ bool VarTable::set(std::string_view name, long long value) {
   return false;
 }
 
+bool VarTable::set(std::string_view name, const std::vector<long long>& values) {
+  if (values.size() == 1) return set(name, values[0]);
+  const Entry* e = find(name);
+  if (e == nullptr || e->type != Type::Int16Array || e->count != values.size()) return false;
+  for (std::size_t i = 0; i < e->count; ++i) e->at(i) = sat16(values[i]);
+  return true;
+}
+
+std::string setAtStart(VarTable& globals, VarTable& start, const std::string& startName,
+                       const Setting& setting) {
+  for (VarTable* table : {&globals, &start}) {
+    const VarTable::Entry* e = table->find(setting.name);
+    if (e == nullptr || e->type == VarTable::Type::Text) continue;
+    if (table->set(setting.name, setting.values)) return {};
+    const std::size_t n = e->type == VarTable::Type::Int16Array ? e->count : 1;
+    std::string says = setting.name + " takes 1 value";
+    if (n > 1) says += " or " + std::to_string(n);
+    return says + ", not " + std::to_string(setting.values.size());
+  }
+  return startName + " has no setting or variable " + setting.name;
+}
+
 }  // namespace ui

@@ -45,6 +45,10 @@ class VarTable {
   // Sets a whole-number variable (an array: every element); false when no
   // such number variable exists. Values beyond 16 bits saturate.
   bool set(std::string_view name, long long value);
+  // Sets an array element by element, in order, or every element to one
+  // value; false when there is no such number variable or it has not as
+  // many elements as values.
+  bool set(std::string_view name, const std::vector<long long>& values);
   const Entry* find(std::string_view name) const;
   const std::vector<Entry>& entries() const { return entries_; }
 
@@ -52,5 +56,18 @@ class VarTable {
   void add_(Entry e) { entries_.push_back(std::move(e)); }
   std::vector<Entry> entries_;
 };
+
+// A value given from outside the game, by name (a --set on a command line):
+// one number, or one for each element of an array.
+struct Setting {
+  std::string name;
+  std::vector<long long> values;
+};
+
+// Sets a program-wide setting, else a variable of the start window `start`
+// (named `startName`). Empty when done, else what is wrong: "frm1 has no
+// setting or variable foo", "playerSpeed takes 1 value or 4, not 3".
+std::string setAtStart(VarTable& globals, VarTable& start, const std::string& startName,
+                       const Setting& setting);
 
 }  // namespace ui

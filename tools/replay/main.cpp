@@ -8,19 +8,19 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <limits>
 #include <memory>
+#include <optional>
+#include <sstream>
 
-#include "app/command_line.h"
-#include "app/options.h"
 #include "frontend/game.h"
 #include "platform/qt/language.h"
 #include "platform/qt/render.h"
+#include "replay/recording.h"
 #include "replay/runner.h"
 #include "replay/script.h"
 #include "tools/replay/realtime.h"
+#include "tools/replay/tool_options.h"
 #include "ui/json.h"
-#include "ui/parse.h"
 #include "ui/program.h"
 
 namespace {
@@ -30,7 +30,8 @@ const char* kUsage =
     "Plays Driftwing from a script of input events on virtual time.\n"
     "\n"
     "  --screen NAME      start with window NAME instead of the title screen\n"
-    "  --set NAME=VALUE   set a game setting or a start-window variable first\n"
+    "  --set NAME=VALUE   set a game setting or a start-window variable first;\n"
+    "                     NAME=V1,V2,... sets an array element by element\n"
     "  --trace FILE       write the trace (JSON Lines) to FILE; - for standard output\n"
     "  --until MS         stop at virtual time MS\n"
     "  --png MS:FILE      draw the front window at MS into a PNG file (repeatable)\n"
@@ -40,7 +41,13 @@ const char* kUsage =
     "  --peer-screen NAME its start window (default: the same as the first)\n"
     "  --latency MS       how long a send takes to arrive (default 1)\n"
     "  --realtime         run on the wall clock with real TCP sockets\n"
-    "  --final FILE       write the state of every loaded window when the run stops\n";
+    "  --final FILE       write the state of every loaded window when the run stops\n"
+    "  --events N         the script has N event lines: fewer means it was cut short\n"
+    "  --game-version V   the game that made the script: a newer one's is refused\n"
+    "\n"
+    "A script may open with its own options: \"#! --screen frm1 --set playerRank=3\".\n"
+    "They are read before the command line's, which win over them. Words with\n"
+    "blanks go in double quotes; a script names no file to write.\n";
 
 int fail(const std::string& message) {
   std::fprintf(stderr, "driftwing-replay: %s\n", message.c_str());
@@ -54,98 +61,44 @@ std::string programFolder(const char* argv0) {
   return exe.parent_path().string();
 }
 
+// Reads a whole script; nothing when it cannot be read.
+std::optional<std::string> readText(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return text.str();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  replay::Options opt;
-  std::string traceFile, scriptFile, peerFile;
-  bool realtime = false;
-  std::string finalFile;
-  std::string lang;
-  bool help = false;
-  // A value taken as it is, and a whole number within bounds.
-  auto text = [](std::string& out) {
-    return [&out](const std::string& v) {
-      out = v;
-      return true;
-    };
-  };
-  auto whole = [](long long low, long long high, auto set) {
-    return [=](const std::string& v) {
-      long long n = 0;
-      if (!ui::parseWhole(v, n) || n < low || n > high) return false;
-      set(n);
-      return true;
-    };
-  };
-  constexpr long long kAny = std::numeric_limits<long long>::max();
-  app::CommandLine line(app::CommandLine::Missing::SaysWhatItTakes);
-  line.flag(
-          {"--help", "-h"}, [&] { help = true; }, true)
-      .option("--screen", text(opt.screen), "--screen needs a window name")
-      .option(
-          "--set",
-          [&](const std::string& v) {
-            std::pair<std::string, long long> s;
-            if (!app::parseSetting(v, s)) return false;
-            opt.sets.push_back(s);
-            return true;
-          },
-          "--set takes NAME=VALUE")
-      .option("--trace", text(traceFile), "--trace needs a file name")
-      .option("--until", whole(0, kAny, [&](long long n) { opt.until = n; }),
-              "--until takes whole milliseconds")
-      .option(
-          "--png",
-          [&](const std::string& v) {
-            const auto colon = v.find(':');
-            long long n = 0;
-            if (colon == std::string::npos || !ui::parseWhole(v.substr(0, colon), n) || n < 0 ||
-                colon + 1 == v.size())
-              return false;
-            opt.pngs.push_back({n, v.substr(colon + 1)});
-            return true;
-          },
-          "--png takes MS:FILE")
-      .option("--final", text(finalFile), "--final needs a file name")
-      .flag({"--realtime"}, [&] { realtime = true; })
-      .option("--peer", text(peerFile), "--peer needs a script")
-      .option("--peer-screen", text(opt.peerScreen), "--peer-screen needs a window name")
-      .option("--latency", whole(1, 60000, [&](long long n) { opt.latency = static_cast<int>(n); }),
-              "--latency takes whole milliseconds from 1")
-      .option(
-          "--lang",
-          [&](const std::string& v) {
-            lang = v;
-            return app::validLanguage(v);
-          },
-          app::kLangWrong)
-      .option(
-          "--scale", [&](const std::string& v) { return app::parseScale(v, opt.scale); },
-          app::kScaleWrong)
-      .operands([&](const std::string& a, std::string& error) {
-        if (!scriptFile.empty()) {
-          error = "one script only";
-          return false;
-        }
-        scriptFile = a;
-        return true;
-      });
+  replay::ToolOptions tool;
   std::string error;
-  if (!line.read({argv + 1, argv + argc}, error)) return fail(error);
-  if (help) {
+  if (!replay::readToolOptions({argv + 1, argv + argc}, tool, error)) return fail(error);
+  if (tool.help) {
     std::fputs(kUsage, stdout);
     return 0;
   }
+  replay::Options& opt = tool.run;
+  const std::string& scriptFile = tool.scriptFile;
+  const std::string& peerFile = tool.peerFile;
+  const bool realtime = tool.realtime;
   if (scriptFile.empty()) return fail("no script given (see --help)");
   if (opt.until)
     for (const auto& [t, file] : opt.pngs)
       if (t > *opt.until) return fail("--png " + file + " comes after --until");
+  if (!tool.gameVersion.empty() && replay::newerThanThisGame(tool.gameVersion))
+    return fail(scriptFile + " was " + replay::madeByANewerGame(tool.gameVersion));
 
-  std::ifstream scriptIn(scriptFile);
-  if (!scriptIn) return fail("cannot read the script " + scriptFile);
-  auto script = replay::parseScript(scriptIn, error);
-  if (!script) return fail(error);
+  const auto scriptText = readText(scriptFile);
+  if (!scriptText) return fail("cannot read the script " + scriptFile);
+  std::optional<std::size_t> counted;
+  if (tool.events) counted = static_cast<std::size_t>(*tool.events);
+  auto read = replay::parseCounted(*scriptText, counted);
+  if (!read.lines) return fail(read.cutShort ? scriptFile + " was " + read.error : read.error);
+  const auto& script = read.lines;
   if (!peerFile.empty()) {
     std::ifstream peerIn(peerFile);
     if (!peerIn) return fail("cannot read the script " + peerFile);
@@ -164,7 +117,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qapp = std::make_unique<QApplication>(argc, argv);
     if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
-    if (!lang.empty()) platform::qt::setLanguage(QString::fromStdString(lang));
+    if (!tool.lang.empty()) platform::qt::setLanguage(QString::fromStdString(tool.lang));
   }
   replay::PngWriter png = [](ui::Window& w, int scale, const std::string& file, std::string& err) {
     QImage image = platform::qt::renderWindow(w.program(), w, scale);
@@ -177,19 +130,19 @@ int main(int argc, char** argv) {
 
   std::ofstream traceOut;
   std::ostream* trace = nullptr;
-  if (traceFile == "-") {
+  if (tool.traceFile == "-") {
     trace = &std::cout;
-  } else if (!traceFile.empty()) {
-    traceOut.open(traceFile, std::ios::binary | std::ios::trunc);
-    if (!traceOut) return fail("cannot write the trace " + traceFile);
+  } else if (!tool.traceFile.empty()) {
+    traceOut.open(tool.traceFile, std::ios::binary | std::ios::trunc);
+    if (!traceOut) return fail("cannot write the trace " + tool.traceFile);
     trace = &traceOut;
   }
 
   opt.folder = programFolder(argv[0]);
   std::ofstream finalOut;
-  if (!finalFile.empty()) {
-    finalOut.open(finalFile, std::ios::binary | std::ios::trunc);
-    if (!finalOut) return fail("cannot write " + finalFile);
+  if (!tool.finalFile.empty()) {
+    finalOut.open(tool.finalFile, std::ios::binary | std::ios::trunc);
+    if (!finalOut) return fail("cannot write " + tool.finalFile);
     opt.atEnd = [&finalOut](ui::Program& p) { finalOut << ui::endStateJson(p) << "\n"; };
   }
   const int status = realtime

@@ -27,11 +27,7 @@ int runRealtime(const Options& opt, const std::vector<ScriptLine>& script,
     error = "no window " + opt.screen;
     return 2;
   }
-  for (const auto& [name, value] : opt.sets)
-    if (!program.globals().set(name, value) && !first->vars().set(name, value)) {
-      error = "--set: " + opt.screen + " has no setting or variable " + name;
-      return 2;
-    }
+  if (!setAtStart(opt, program, *first, error)) return 2;
   const std::int64_t until = opt.until.value_or(script.empty() ? 0 : script.back().t);
 
   QElapsedTimer wall;
