@@ -9,7 +9,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev libfluidsynth3 fluid-soundfont-gm
   fonts-wqy-microhei
   libgtest-dev googletest
-  xvfb xauth clang-format clang-14 libclang-rt-14-dev
+  xvfb xauth xdotool clang-format clang-14 libclang-rt-14-dev
   # the icon's PNG sizes, the desktop files' validators, the .deb's dependencies
   librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
