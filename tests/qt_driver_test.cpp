@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -167,6 +168,59 @@ TEST_F(DesktopTest, TimersTickOnTheRealClock) {
   const auto ticks = log.size();
   QTest::qWait(100);
   EXPECT_EQ(log.size(), ticks) << "a disabled timer stops at once";
+}
+
+// Hears the game times the driver gives the player's inputs.
+class Stamps : public ui::InputListener {
+ public:
+  void inputStarting(const ui::Happening& h, std::int64_t t) override {
+    if (h.kind == "keydown") keys.push_back(t);
+  }
+  std::vector<std::int64_t> keys;
+};
+
+std::vector<std::int64_t> tickTimes(const std::vector<std::string>& log) {
+  std::vector<std::int64_t> times;
+  for (const auto& l : log)
+    if (l.rfind("tick@", 0) == 0) times.push_back(std::stoll(l.substr(5)));
+  return times;
+}
+
+// A busy desktop (a slow frame, a window dragged): the ticks that fell due
+// meanwhile merge into one and the game's time waits, so no tick is lost to
+// a replay; a key handled before the overdue tick comes before it.
+TEST_F(DesktopTest, ABusyDesktopHoldsTheGamesTimeAndKeysKeepTheirPlaceAmongTheTicks) {
+  Stamps stamps;
+  driver.setInputListener(&stamps);
+  program.start(program.window("Keys"));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view("Keys")));
+  program.window("Keys").el("Timer1").setEnabled(true);
+  QTRY_VERIFY_WITH_TIMEOUT(tickTimes(log).size() >= 2, 5000);
+  const std::int64_t before = tickTimes(log).back();
+  log.clear();
+
+  QElapsedTimer busy;
+  busy.start();
+  while (busy.elapsed() < 110) {
+  }
+  send(QApplication::focusWidget(), QEvent::KeyPress, Qt::Key_Up);
+  ASSERT_EQ(stamps.keys.size(), 1u);
+  EXPECT_EQ(stamps.keys[0], before + 25) << "at the overdue tick's time, before it";
+
+  QElapsedTimer since;
+  since.start();
+  QCoreApplication::processEvents();
+  ASSERT_FALSE(tickTimes(log).empty());
+  EXPECT_EQ(tickTimes(log).front(), before + 25);
+  // Had the game's time kept up with the wall, it would be 85 ms further on.
+  EXPECT_LT(driver.nowMs(), before + 25 + since.elapsed() + 40)
+      << "the game's time waited: the four ticks that fell due ran as one";
+  QTRY_VERIFY_WITH_TIMEOUT(tickTimes(log).size() >= 3, 5000);
+  const auto times = tickTimes(log);
+  EXPECT_EQ(times[1], before + 50) << "and the game's time goes on from there";
+  EXPECT_EQ(times[2], before + 75);
+  EXPECT_EQ(log.front(), "down 38");
+  driver.setInputListener(nullptr);
 }
 
 TEST_F(DesktopTest, F11FillsTheScreenAndComesBackWithoutTheGameHearingIt) {
