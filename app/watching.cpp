@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/qt/language.h"
 #include "replay/runner.h"
 #include "ui/program.h"
+#include "ui/words.h"
 
 namespace app {
 
@@ -64,12 +66,14 @@ void Watching::slower() {
 
 // The title bar says what is going on: a replay, its speed, paused, over.
 void Watching::showState() {
-  QString note = QCoreApplication::translate("Words", "  ·  Replay");
+  using ui::Words;
+  using platform::qt::shown;
+  QString note = shown(Words::tr("  ·  重播"));
   if (const int speed = driver_.speed(); speed > 1) note += QStringLiteral(" ×%1").arg(speed);
   if (over_)
-    note += QCoreApplication::translate("Words", "  ·  over (Esc closes)");
+    note += shown(Words::tr("  ·  播完了（按 Esc 關閉）"));
   else if (driver_.paused())
-    note += QCoreApplication::translate("Words", "  ·  paused (Space goes on)");
+    note += shown(Words::tr("  ·  暫停（按空白鍵繼續）"));
   driver_.setTitleNote(note);
 }
 

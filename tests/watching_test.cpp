@@ -69,7 +69,7 @@ TEST_F(Watching, TheRecordingsKeysPlayAndThePlayersDoNot) {
   QTRY_VERIFY_WITH_TIMEOUT(watching.isOver(), 5000);
   EXPECT_EQ(log, (std::vector<std::string>{"down 40", "down 37"}))
       << "the recording's Down and Left; never the player's Up";
-  EXPECT_TRUE(driver.viewOf(program.window("Keys"))->windowTitle().contains("Replay"));
+  EXPECT_TRUE(driver.viewOf(program.window("Keys"))->windowTitle().contains("重播"));
 }
 
 TEST_F(Watching, SpacePausesItAndFPlaysItFaster) {
@@ -81,7 +81,7 @@ TEST_F(Watching, SpacePausesItAndFPlaysItFaster) {
   QTRY_VERIFY(driver.paused());
   QTest::qWait(700);
   EXPECT_TRUE(log.empty()) << "nothing plays while it is paused";
-  EXPECT_TRUE(driver.viewOf(program.window("Keys"))->windowTitle().contains("paused"));
+  EXPECT_TRUE(driver.viewOf(program.window("Keys"))->windowTitle().contains("暫停"));
 
   press(Qt::Key_F);
   QTRY_COMPARE(driver.speed(), 2);
