@@ -66,8 +66,8 @@ void Watching::slower() {
 
 // The title bar says what is going on: a replay, its speed, paused, over.
 void Watching::showState() {
-  using ui::Words;
   using platform::qt::shown;
+  using ui::Words;
   QString note = shown(Words::tr("  ·  重播"));
   if (const int speed = driver_.speed(); speed > 1) note += QStringLiteral(" ×%1").arg(speed);
   if (over_)

@@ -21,6 +21,7 @@
 #include "platform/qt/qt_driver.h"
 #include "platform/qt/window_view.h"
 #include "stage/stage_screen.h"
+#include "tests/desktop_doubles.h"
 #include "ui/keys.h"
 #include "ui/program.h"
 #include "ui/window.h"
@@ -31,10 +32,7 @@ using platform::qt::KeyBindings;
 using platform::qt::Mode;
 using ui::PadButton;
 
-class NoShell : public ui::Shell {
- public:
-  void open(const std::string&) override {}
-};
+using testing_desktop::NoShell;
 
 // The index of the action `id` of `mode`.
 std::size_t action(Mode mode, const std::string& id) {

@@ -17,6 +17,7 @@
 #include "media/media.h"
 #include "platform/qt/qt_driver.h"
 #include "platform/qt/window_view.h"
+#include "tests/desktop_doubles.h"
 #include "tests/toy_windows.h"
 #include "ui/program.h"
 
@@ -243,10 +244,7 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenSaysSoInOneLine) {
   EXPECT_EQ(told, 1);
 }
 
-class NoShell : public ui::Shell {
- public:
-  void open(const std::string&) override {}
-};
+using testing_desktop::NoShell;
 
 // A real window of the offscreen desktop, with the player's settings.
 class OnTheDesktop : public SettingsFile {

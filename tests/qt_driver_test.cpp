@@ -19,6 +19,7 @@
 #include "platform/qt/render.h"
 #include "platform/qt/widgets.h"
 #include "platform/qt/window_view.h"
+#include "tests/desktop_doubles.h"
 #include "tests/toy_windows.h"
 #include "ui/keys.h"
 #include "ui/virtual/session.h"
@@ -52,10 +53,7 @@ TEST(KeyMap, KeypadDigitsWhateverTheNumLock) {
   EXPECT_EQ(virtualKey(Qt::Key_Down, Qt::NoModifier), 40) << "the arrow keys stay arrows";
 }
 
-class NoShell : public ui::Shell {
- public:
-  void open(const std::string&) override {}
-};
+using testing_desktop::NoShell;
 
 class DesktopTest : public ::testing::Test {
  protected:

@@ -17,14 +17,12 @@
 #include "platform/qt/qt_driver.h"
 #include "platform/qt/window_view.h"
 #include "stage/stage_screen.h"
+#include "tests/desktop_doubles.h"
 #include "ui/program.h"
 
 namespace {
 
-class NoShell : public ui::Shell {
- public:
-  void open(const std::string&) override {}
-};
+using testing_desktop::NoShell;
 
 class RaceWindow : public ::testing::Test {
  protected:

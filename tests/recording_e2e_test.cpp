@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "tests/desktop_doubles.h"
+
 namespace {
 
 const QString kBin = QStringLiteral(DRIFTWING_BIN_DIR);
@@ -38,24 +40,10 @@ Ran run(const QString& program, const QStringList& args, const QProcessEnvironme
   return r;
 }
 
-void flatten(const QJsonValue& v, const QString& path, std::map<QString, QString>& out) {
-  if (v.isObject()) {
-    const QJsonObject o = v.toObject();
-    for (auto it = o.begin(); it != o.end(); ++it) flatten(it.value(), path + "." + it.key(), out);
-  } else if (v.isArray()) {
-    const QJsonArray a = v.toArray();
-    for (int i = 0; i < a.size(); ++i) flatten(a[i], path + "[" + QString::number(i) + "]", out);
-  } else {
-    out[path] = QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact));
-  }
-}
-
 // An end state written by --final, field by field.
 std::map<QString, QString> endState(const QString& file) {
   QFile f(file);
-  std::map<QString, QString> out;
-  if (f.open(QIODevice::ReadOnly)) flatten(QJsonDocument::fromJson(f.readAll()).object(), {}, out);
-  return out;
+  return testing_desktop::endStateFields(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
 }
 
 void expectSameEnd(const std::map<QString, QString>& game, const std::map<QString, QString>& other,
@@ -116,9 +104,9 @@ TEST_F(Recordings, ARaceTypedOnAnXDisplayReplaysAndWatchesToTheGamesEnd) {
   script.write(kPlayer);
   script.close();
   const QString gameEnd = dir.filePath("a.json");
-  Ran played = run("xvfb-run", {"-a", "-s", "-screen 0 1280x1024x24", "sh", player,
-                                kBin + "/driftwing", gameEnd},
-                   env);
+  Ran played =
+      run("xvfb-run",
+          {"-a", "-s", "-screen 0 1280x1024x24", "sh", player, kBin + "/driftwing", gameEnd}, env);
   ASSERT_EQ(played.status, 0) << played.err.toStdString();
   const QStringList kept = recordings();
   ASSERT_EQ(kept.size(), 1) << "one race, one recording";
@@ -141,8 +129,7 @@ TEST_F(Recordings, ARaceTypedOnAnXDisplayReplaysAndWatchesToTheGamesEnd) {
   QProcessEnvironment offscreen = env;
   offscreen.insert("QT_QPA_PLATFORM", "offscreen");
   const QString watchEnd = dir.filePath("c.json");
-  Ran watched =
-      run(kBin + "/driftwing", {"--watch", recording, "--final", watchEnd}, offscreen);
+  Ran watched = run(kBin + "/driftwing", {"--watch", recording, "--final", watchEnd}, offscreen);
   ASSERT_EQ(watched.status, 0) << watched.err.toStdString();
   expectSameEnd(endState(gameEnd), endState(watchEnd), "watched");
   EXPECT_EQ(recordings().size(), 1);

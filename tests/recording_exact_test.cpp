@@ -34,6 +34,7 @@
 #include "replay/recorder.h"
 #include "replay/recording.h"
 #include "replay/runner.h"
+#include "tests/desktop_doubles.h"
 #include "ui/json.h"
 #include "ui/program.h"
 
@@ -41,10 +42,7 @@ namespace {
 
 constexpr int kRuns = 20;
 
-class NoShell : public ui::Shell {
- public:
-  void open(const std::string&) override {}
-};
+using testing_desktop::NoShell;
 
 // A key the player presses or lets go, or a click, at a real time.
 struct Move {
@@ -74,24 +72,8 @@ class Spinner {
   std::thread thread_;
 };
 
-// Every field of an end state, by its path: "windows.frm1.vars.playerSpeed".
-void flatten(const QJsonValue& v, const QString& path, std::map<QString, QString>& out) {
-  if (v.isObject()) {
-    const QJsonObject o = v.toObject();
-    for (auto it = o.begin(); it != o.end(); ++it)
-      flatten(it.value(), path.isEmpty() ? it.key() : path + "." + it.key(), out);
-  } else if (v.isArray()) {
-    const QJsonArray a = v.toArray();
-    for (int i = 0; i < a.size(); ++i) flatten(a[i], path + "[" + QString::number(i) + "]", out);
-  } else {
-    out[path] = QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact));
-  }
-}
-
 std::map<QString, QString> fields(const std::string& json) {
-  std::map<QString, QString> out;
-  flatten(QJsonDocument::fromJson(QByteArray::fromStdString(json)).object(), {}, out);
-  return out;
+  return testing_desktop::endStateFields(QByteArray::fromStdString(json));
 }
 
 // One race on the desktop: its end state and its recording's text.

@@ -1,6 +1,8 @@
 // Watching a recording in the real window, on the offscreen platform: the
 // recording's keys reach the game at their times, the player's own never do,
 // and the desktop's keys pause it and speed it up.
+#include "app/watching.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,20 +11,17 @@
 #include <QTest>
 #include <fstream>
 
-#include "app/watching.h"
 #include "media/media.h"
 #include "platform/qt/qt_driver.h"
 #include "platform/qt/window_view.h"
 #include "replay/recording.h"
+#include "tests/desktop_doubles.h"
 #include "tests/toy_windows.h"
 #include "ui/program.h"
 
 namespace {
 
-class NoShell : public ui::Shell {
- public:
-  void open(const std::string&) override {}
-};
+using testing_desktop::NoShell;
 
 class Watching : public ::testing::Test {
  protected:
