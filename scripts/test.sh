@@ -28,6 +28,8 @@ export QT_QPA_PLATFORM=offscreen
 export SDL_AUDIODRIVER=disk
 export SDL_DISKAUDIOFILE=/dev/null
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+# The tests keep their settings and recorded races away from the player's own.
+export XDG_CONFIG_HOME="$(mktemp -d)" XDG_DATA_HOME="$(mktemp -d)"
 ctest --test-dir "${DRIFTWING_BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)" \
   --timeout 600
 
