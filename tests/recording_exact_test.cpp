@@ -86,7 +86,8 @@ struct Played {
 // The race ends `endMs` after it began: Shift in a stage ends the game;
 // with the battle and the shooter the desktop stops, the race on screen.
 Played playOnDesktop(const char* screen, const std::vector<Move>& moves, int endMs,
-                     bool endWithShift, unsigned seed) {
+                     bool endWithShift, unsigned seed,
+                     const std::function<void(ui::Program&)>& story = {}) {
   NoShell shell;
   platform::SdlMedia media(DRIFTWING_SOUND_DIR);
   platform::qt::QtDriver driver(1);
@@ -99,7 +100,13 @@ Played playOnDesktop(const char* screen, const std::vector<Move>& moves, int end
   driver.setInputListener(&recorder);
 
   ui::Window& race = program.window(screen);
-  program.start(race);
+  if (story) {
+    // The story leads to the race: the title screen's clicks, the setup.
+    program.start(program.window(frontend::kFirstWindow));
+    story(program);
+  } else {
+    program.start(race);
+  }
   platform::qt::WindowView* view = driver.viewOf(race);
   EXPECT_TRUE(view != nullptr && QTest::qWaitForWindowActive(view));
 
@@ -257,6 +264,39 @@ TEST(ExactReplay, AStageRaceOnABusyDesktopReplaysToTheSameEnd) {
         return moves;
       },
       6800, true);
+}
+
+// A story race is recorded as its stage, with the settings it ran under: the
+// stage and the settings end alike (the title screen behind it is no part
+// of the recording).
+TEST(ExactReplay, AStoryRaceIsRecordedAsItsStageWithItsSettings) {
+  auto story = [](ui::Program& p) {
+    ui::Window& title = p.window("Form1");
+    for (int i = 0; i < 5; ++i) p.click(title, title.el("Command1"));  // title, then setup
+    ui::Window& setup = p.window("Form6");
+    p.text(setup, setup.el("Text1"), "Mei");
+    p.click(setup, setup.el("Command3"));  // Hard
+    for (int i = 0; i < 5; ++i) p.click(title, title.el("Command1"));  // to the first race
+  };
+  for (int run = 0; run < 3; ++run) {
+    std::mt19937 random(500 + run);
+    std::vector<Move> moves{{150, Qt::Key_Space, true}, {230, Qt::Key_Space, false}};
+    const auto race = mashing(random, {{Qt::Key_Up, Qt::NoModifier}, {Qt::Key_Left, Qt::NoModifier}},
+                              300, 6200);
+    moves.insert(moves.end(), race.begin(), race.end());
+    const Played played = playOnDesktop("frm1", moves, 6400, true, 9 + run, story);
+    ASSERT_NE(played.recording.find("--set difficultyBonus=0 "), std::string::npos)
+        << played.recording.substr(0, 300);
+    std::string error;
+    const auto desktop = fields(played.endState), again = fields(replayed(played.recording, error));
+    ASSERT_TRUE(error.empty()) << error;
+    ASSERT_TRUE(desktop.count("windows.Form1.vars.titleClicks")) << "the story led to the race";
+    for (const auto& [path, value] : desktop) {
+      if (!path.startsWith("windows.frm1.") && !path.startsWith("globals.")) continue;
+      EXPECT_EQ(again.count(path) ? again.at(path) : QString("(none)"), value)
+          << "run " << run << ": " << path.toStdString();
+    }
+  }
 }
 
 TEST(ExactReplay, ABattleOnABusyDesktopReplaysToTheSameEnd) {
