@@ -64,17 +64,23 @@ void Watching::slower() {
   showState();
 }
 
-// The title bar says what is going on: a replay, its speed, paused, over.
+// The title bar and a tag over the race say what is going on: a replay,
+// its speed, paused, over.
 void Watching::showState() {
   using platform::qt::shown;
   using ui::Words;
-  QString note = shown(Words::tr("  ·  重播"));
-  if (const int speed = driver_.speed(); speed > 1) note += QStringLiteral(" ×%1").arg(speed);
+  QString speed;
+  if (driver_.speed() > 1) speed = QStringLiteral(" ×%1").arg(driver_.speed());
+  QString state;
   if (over_)
-    note += shown(Words::tr("  ·  播完了（按 Esc 關閉）"));
+    state = shown(Words::tr("播完了（按 Esc 關閉）"));
   else if (driver_.paused())
-    note += shown(Words::tr("  ·  暫停（按空白鍵繼續）"));
-  driver_.setTitleNote(note);
+    state = shown(Words::tr("暫停（按空白鍵繼續）"));
+  const QString replay = shown(Words::tr("重播"));
+  const QString dot = QStringLiteral("  ·  ");
+  driver_.setTitleNote(
+      dot + replay + speed + (state.isEmpty() ? QString() : dot + state),
+      QStringLiteral("▶ ") + replay + speed + (state.isEmpty() ? QString() : dot + state));
 }
 
 }  // namespace app

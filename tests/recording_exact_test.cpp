@@ -275,14 +275,14 @@ TEST(ExactReplay, AStoryRaceIsRecordedAsItsStageWithItsSettings) {
     for (int i = 0; i < 5; ++i) p.click(title, title.el("Command1"));  // title, then setup
     ui::Window& setup = p.window("Form6");
     p.text(setup, setup.el("Text1"), "Mei");
-    p.click(setup, setup.el("Command3"));  // Hard
+    p.click(setup, setup.el("Command3"));                              // Hard
     for (int i = 0; i < 5; ++i) p.click(title, title.el("Command1"));  // to the first race
   };
   for (int run = 0; run < 3; ++run) {
     std::mt19937 random(500 + run);
     std::vector<Move> moves{{150, Qt::Key_Space, true}, {230, Qt::Key_Space, false}};
-    const auto race = mashing(random, {{Qt::Key_Up, Qt::NoModifier}, {Qt::Key_Left, Qt::NoModifier}},
-                              300, 6200);
+    const auto race =
+        mashing(random, {{Qt::Key_Up, Qt::NoModifier}, {Qt::Key_Left, Qt::NoModifier}}, 300, 6200);
     moves.insert(moves.end(), race.begin(), race.end());
     const Played played = playOnDesktop("frm1", moves, 6400, true, 9 + run, story);
     ASSERT_NE(played.recording.find("--set difficultyBonus=0 "), std::string::npos)

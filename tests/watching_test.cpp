@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "media/media.h"
+#include "platform/qt/game_skin.h"
 #include "platform/qt/qt_driver.h"
 #include "platform/qt/window_view.h"
 #include "replay/recording.h"
@@ -68,7 +69,14 @@ TEST_F(Watching, TheRecordingsKeysPlayAndThePlayersDoNot) {
   QTRY_VERIFY_WITH_TIMEOUT(watching.isOver(), 5000);
   EXPECT_EQ(log, (std::vector<std::string>{"down 40", "down 37"}))
       << "the recording's Down and Left; never the player's Up";
-  EXPECT_TRUE(driver.viewOf(program.window("Keys"))->windowTitle().contains("重播"));
+  platform::qt::WindowView* view = driver.viewOf(program.window("Keys"));
+  EXPECT_TRUE(view->windowTitle().contains("重播"));
+  const platform::qt::GlassTag* tag = nullptr;
+  for (QWidget* child : view->findChildren<QWidget*>())
+    if (auto* t = dynamic_cast<platform::qt::GlassTag*>(child)) tag = t;
+  ASSERT_NE(tag, nullptr) << "a tag over the race says it is a replay";
+  EXPECT_TRUE(tag->isVisible());
+  EXPECT_TRUE(tag->text().contains("重播"));
 }
 
 TEST_F(Watching, SpacePausesItAndFPlaysItFaster) {

@@ -562,16 +562,16 @@
         <translation>Give it to %1</translation>
     </message>
     <message>
-        <source>  ·  重播</source>
-        <translation>  ·  Replay</translation>
+        <source>重播</source>
+        <translation>Replay</translation>
     </message>
     <message>
-        <source>  ·  播完了（按 Esc 關閉）</source>
-        <translation>  ·  over (Esc closes)</translation>
+        <source>播完了（按 Esc 關閉）</source>
+        <translation>over (Esc closes)</translation>
     </message>
     <message>
-        <source>  ·  暫停（按空白鍵繼續）</source>
-        <translation>  ·  paused (Space goes on)</translation>
+        <source>暫停（按空白鍵繼續）</source>
+        <translation>paused (Space goes on)</translation>
     </message>
     <message>
         <source>錄影</source>

@@ -12,23 +12,17 @@
 namespace platform::qt {
 
 namespace {
-// The shooter's instrument colours: night glass, a brass rim, warm white text.
-const QColor kGlassTop(0x1c, 0x16, 0x3a);
-const QColor kGlassFoot(0x09, 0x07, 0x16);
-const QColor kRim(0xe8, 0xb0, 0x44);
-const QColor kReadoutText(0xff, 0xf0, 0xc4);
+using skin::kRim;
 const QColor kBand(0x0c, 0x08, 0x1c);
 }  // namespace
 
-void DrawnReadout::paint(QPainter& p, QRect) {
+void paintGlassPlate(QPainter& p, const QRectF& plate, double s) {
   p.setRenderHint(QPainter::Antialiasing, true);
-  const double s = scale_;
-  const QRectF plate = QRectF(rect()).adjusted(0.5 * s, 0.5 * s, -0.5 * s, -0.5 * s);
   QPainterPath shape;
   shape.addRoundedRect(plate, 3 * s, 3 * s);
   QLinearGradient glass(plate.topLeft(), plate.bottomLeft());
-  glass.setColorAt(0, kGlassTop);
-  glass.setColorAt(1, kGlassFoot);
+  glass.setColorAt(0, skin::kGlassTop);
+  glass.setColorAt(1, skin::kGlassFoot);
   p.setPen(QPen(QColor(kRim.red(), kRim.green(), kRim.blue(), 200), s));
   p.setBrush(glass);
   p.drawPath(shape);
@@ -36,13 +30,19 @@ void DrawnReadout::paint(QPainter& p, QRect) {
   p.setPen(QPen(QColor(255, 255, 255, 40), s));
   p.drawLine(QPointF(plate.left() + 4 * s, plate.top() + 1.5 * s),
              QPointF(plate.right() - 4 * s, plate.top() + 1.5 * s));
+}
+
+void DrawnReadout::paint(QPainter& p, QRect) {
+  const double s = scale_;
+  const QRectF plate = QRectF(rect()).adjusted(0.5 * s, 0.5 * s, -0.5 * s, -0.5 * s);
+  paintGlassPlate(p, plate, s);
 
   p.setFont(gameFont(look_.FontSize, true, scale_));
   const QString text = shown(look_.Text);
   const QRectF inside = plate.adjusted(6 * s, 0, -6 * s, 0);
   p.setPen(QColor(0, 0, 0, 200));
   p.drawText(inside.translated(0, s), Qt::AlignVCenter | Qt::AlignLeft, text);
-  p.setPen(kReadoutText);
+  p.setPen(skin::kText);
   p.drawText(inside, Qt::AlignVCenter | Qt::AlignLeft, text);
 }
 
@@ -69,6 +69,38 @@ void DrawnBanner::paint(QPainter& p, QRect dirty) {
     p.restore();
   }
   DrawnLabel::paint(p, dirty);
+}
+
+GlassTag::GlassTag(QWidget* parent, int scale) : QWidget(parent), scale_(scale) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+  hide();
+}
+
+void GlassTag::setText(const QString& text) {
+  text_ = text;
+  const QFontMetrics m(gameFont(10, true, scale_));
+  resize(m.horizontalAdvance(text) + 16 * scale_, m.height() + 6 * scale_);
+  setVisible(!text.isEmpty());
+  raise();
+  update();
+}
+
+void GlassTag::placeIn(const QRect& area) {
+  move(area.topLeft() + QPoint(6, 6) * scale_);
+  raise();
+}
+
+void GlassTag::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const double s = scale_;
+  paintGlassPlate(p, QRectF(rect()).adjusted(0.5 * s, 0.5 * s, -0.5 * s, -0.5 * s), s);
+  p.setFont(gameFont(10, true, scale_));
+  const QRectF inside = QRectF(rect()).adjusted(8 * s, 0, -8 * s, 0);
+  p.setPen(QColor(0, 0, 0, 200));
+  p.drawText(inside.translated(0, s), Qt::AlignVCenter | Qt::AlignLeft, text_);
+  p.setPen(skin::kText);
+  p.drawText(inside, Qt::AlignVCenter | Qt::AlignLeft, text_);
 }
 
 }  // namespace platform::qt

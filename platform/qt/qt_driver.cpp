@@ -106,10 +106,14 @@ void QtDriver::timersChanged() {
     arm();
 }
 
-void QtDriver::setTitleNote(const QString& note) {
+void QtDriver::setTitleNote(const QString& note, const QString& tag) {
   titleNote_ = note;
+  tag_ = tag;
   for (auto& [w, view] : views_)
-    if (view) view->setTitleNote(note);
+    if (view) {
+      view->setTitleNote(note);
+      view->setTag(tag);
+    }
 }
 
 void QtDriver::stop() {
@@ -216,6 +220,7 @@ void QtDriver::windowShown(ui::Window& w) {
     view = new WindowView(*program_, w, scaleOf(w), true);
     views_[&w] = view;
     if (!titleNote_.isEmpty()) view->setTitleNote(titleNote_);
+    if (!tag_.isEmpty()) view->setTag(tag_);
     QRect area = view->screen() ? view->screen()->availableGeometry() : QRect();
     if (owner != nullptr && owner->isVisible()) {
       area = owner->geometry();

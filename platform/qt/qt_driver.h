@@ -77,8 +77,9 @@ class QtDriver : public QObject, public ui::Driver {
   bool paused() const { return clock_.paused(); }
   void setSpeed(int speed);
   int speed() const { return clock_.speed(); }
-  // Words after every window's caption in its title bar.
-  void setTitleNote(const QString& note);
+  // Words after every window's caption in its title bar, and on a glass tag
+  // over its corner.
+  void setTitleNote(const QString& note, const QString& tag);
 
   // The game's clock. It follows the wall clock, but never runs past a tick
   // that has not been handled: when the desktop falls behind (a busy
@@ -126,7 +127,7 @@ class QtDriver : public QObject, public ui::Driver {
   bool scripted_ = false;  // the event running is the recording's
   bool watchedToEnd_ = false;
   bool stopped_ = false;
-  QString titleNote_;
+  QString titleNote_, tag_;
   QTimer timer_;
   std::map<const ui::Window*, QPointer<WindowView>> views_;
   const ui::Window* lastFront_ = nullptr;

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/qt/game_skin.h"
 #include "platform/qt/key_map.h"
 #include "platform/qt/language.h"
 #include "platform/qt/widgets.h"
@@ -26,11 +27,11 @@ namespace {
 
 using ui::Words;
 
-// The game's instrument colours: night glass, a brass rim, warm white text.
-const QColor kGlassTop(0x1c, 0x16, 0x3a);
-const QColor kGlassFoot(0x09, 0x07, 0x16);
-const QColor kRim(0xe8, 0xb0, 0x44);
-const QColor kText(0xff, 0xf0, 0xc4);
+// The game's instrument colours (see game_skin.h), and the window's own.
+using skin::kGlassFoot;
+using skin::kGlassTop;
+using skin::kRim;
+using skin::kText;
 const QColor kPlate(0x2a, 0x23, 0x50);
 const QColor kFlag(0xff, 0x5a, 0x4a);
 const QColor kQuietText(0xb8, 0xa8, 0x88);  // what the pads press, beside the keys

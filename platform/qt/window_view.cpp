@@ -16,6 +16,7 @@
 
 #include "art/art.h"
 #include "platform/qt/canvas.h"
+#include "platform/qt/game_skin.h"
 #include "platform/qt/language.h"
 #include "platform/qt/legibility.h"
 #include "platform/qt/widgets.h"
@@ -77,7 +78,10 @@ void WindowView::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), Qt::black);
 }
 
-void WindowView::resizeEvent(QResizeEvent*) { canvas_->setGeometry(contentRect()); }
+void WindowView::resizeEvent(QResizeEvent*) {
+  canvas_->setGeometry(contentRect());
+  if (tag_ != nullptr) tag_->placeIn(contentRect());
+}
 
 void WindowView::setScale(int scale) {
   if (scale < 1 || scale == scale_) return;
@@ -93,6 +97,8 @@ void WindowView::rebuild() {
   if (!fullScreen_) setFixedSize(contentSize());
   canvas_->setGeometry(contentRect());
   canvas_->update();
+  // The tag is drawn anew at the new scale (and in the new language).
+  if (tag_ != nullptr && !tag_->text().isEmpty()) setTag(tag_->text());
   sync();
   syncFocus();
 }
@@ -300,6 +306,16 @@ void WindowView::sync() {
   const QString title = shown(window_.Caption) + titleNote_;
   if (windowTitle() != title) setWindowTitle(title);
   syncing_ = false;
+}
+
+void WindowView::setTag(const QString& text) {
+  // Made anew at each scale, over the canvas.
+  if (tag_ == nullptr || tag_->scale() != scale_) {
+    delete tag_;
+    tag_ = new GlassTag(this, scale_);
+  }
+  tag_->setText(text);
+  tag_->placeIn(contentRect());
 }
 
 void WindowView::setTitleNote(const QString& note) {

@@ -16,6 +16,8 @@ class Window;
 
 namespace platform::qt {
 
+class GlassTag;
+
 class Canvas;
 class DrawnElement;
 
@@ -45,6 +47,8 @@ class WindowView : public QWidget {
   void sync();
   // Words after the window's caption in its title bar ("  ·  Replay").
   void setTitleNote(const QString& note);
+  // Words on a glass tag over the window's top corner; empty: no tag.
+  void setTag(const QString& text);
   // The element a widget of this view stands for, or nullptr. A picture
   // area that takes the keys has a widget standing in for it.
   ui::Element* elementOf(const QWidget* widget) const;
@@ -88,6 +92,7 @@ class WindowView : public QWidget {
   bool interactive_;
   bool fullScreen_ = false;
   QString titleNote_;
+  GlassTag* tag_ = nullptr;
   QRect normalGeometry_;
   Canvas* canvas_ = nullptr;
   std::vector<Item> items_;
