@@ -1,6 +1,8 @@
 // What a recording says of its race: recorded games played on the virtual
 // clock up to their last moment on screen, then described as the list of
 // recordings shows them.
+#include "frontend/race_records.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -8,7 +10,6 @@
 #include <string>
 
 #include "frontend/game.h"
-#include "frontend/race_records.h"
 #include "replay/runner.h"
 #include "replay/script.h"
 #include "ui/program.h"
